@@ -1,0 +1,32 @@
+#include "fonts.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace piyota {
+namespace {
+
+QFont makeFont(const QStringList &families, double points, bool bold)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+} // namespace
+
+QFont gothicFont(double points, bool bold)
+{
+    return makeFont({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")}, points, bold);
+}
+
+QFont minchoFont(double points, bool bold)
+{
+    return makeFont({QStringLiteral("IPAMincho"), QStringLiteral("IPAPMincho")}, points, bold);
+}
+
+} // namespace piyota

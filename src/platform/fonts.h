@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFont>
+
+namespace piyota {
+
+// The two Japanese faces of the program: a proportional gothic and a mincho,
+// sized in points at 96 dots per inch so that text keeps its place in the
+// twips layout whatever the screen's logical DPI.
+QFont gothicFont(double points, bool bold = false);
+QFont minchoFont(double points, bool bold = false);
+
+} // namespace piyota

@@ -1,0 +1,11 @@
+#pragma once
+
+class QCoreApplication;
+
+namespace piyota {
+
+// Loads Qt's own Japanese texts, so that standard dialog buttons read
+// はい / いいえ / キャンセル.
+void installJapaneseTranslations(QCoreApplication &application);
+
+} // namespace piyota
