@@ -1,0 +1,15 @@
+#include "course_state.h"
+
+namespace piyota {
+
+void CourseState::startFresh()
+{
+    problemNo = 1;
+    score = 0;
+    for (int i = 1; i <= kProblemCount; ++i) {
+        missCount[i] = 0;
+        answerSeconds[i] = 0;
+    }
+}
+
+} // namespace piyota
