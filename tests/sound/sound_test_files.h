@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <QtEndian>
+
+#include <cmath>
+#include <utility>
+
+// Small sound files made by the tests themselves.
+namespace piyota::testing {
+
+inline QByteArray u32le(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+inline QByteArray u16le(quint16 value)
+{
+    QByteArray bytes(2, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+inline QByteArray u32be(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+// One RIFF chunk: id, little-endian length, payload, padding to even length.
+inline QByteArray riffChunk(const QByteArray &id, const QByteArray &payload)
+{
+    QByteArray chunk = id + u32le(quint32(payload.size())) + payload;
+    if (payload.size() % 2 != 0)
+        chunk.append('\0');
+    return chunk;
+}
+
+// A RIFF container of the given form type holding the given chunks.
+inline QByteArray riffFile(const QByteArray &formType, const QByteArray &chunks)
+{
+    return QByteArray("RIFF") + u32le(quint32(4 + chunks.size())) + formType + chunks;
+}
+
+// A standard MIDI file of one track: a piano note of a quarter second, with
+// a four-letter text event to tell files apart. Its size is odd (45 bytes),
+// which exercises the padding of RMID chunks.
+inline QByteArray tinyMidiFile(const QByteArray &text = "abcd")
+{
+    const QByteArray track = QByteArray::fromHex("00c000") // program change: piano
+        + QByteArray::fromHex("00ff01") + char(text.size()) + text // text event
+        + QByteArray::fromHex(
+        "00903c64"           // note on, middle C
+        "60803c40"           // a quarter note later, note off
+        "00ff2f00");         // end of track
+    const QByteArray smf = QByteArray("MThd") + u32be(6) + QByteArray::fromHex("000000010060")
+        + QByteArray("MTrk") + u32be(quint32(track.size())) + track;
+    return smf;
+}
+
+// A mono 16-bit PCM wave of a short tone ending in silence.
+inline QByteArray tinyWaveFile(int sampleRate = 8000, double seconds = 0.05)
+{
+    QByteArray samples;
+    const int count = int(sampleRate * seconds);
+    for (int i = 0; i < count; ++i) {
+        const double fade = i < count / 2 ? 1.0 : 0.0;
+        const auto value = qint16(8000 * fade * std::sin(2 * M_PI * 880.0 * i / sampleRate));
+        samples += u16le(quint16(value));
+    }
+    const QByteArray format = u16le(1) /* PCM */ + u16le(1) /* mono */ + u32le(quint32(sampleRate))
+        + u32le(quint32(sampleRate * 2)) + u16le(2) + u16le(16);
+    return riffFile("WAVE", riffChunk("fmt ", format) + riffChunk("data", samples));
+}
+
+inline bool writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+} // namespace piyota::testing

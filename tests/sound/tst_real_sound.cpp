@@ -1,0 +1,130 @@
+// The real backends (Qt Multimedia and FluidSynth) driven through the sound
+// system, with or without a sound server: every call returns promptly, nothing
+// crashes, and a missing file is silent.
+#include "sound/sound_cues.h"
+#include "sound/sound_system.h"
+#include "sound_test_files.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace piyota;
+using namespace piyota::testing;
+
+namespace {
+
+// Generous bounds, far above what the calls take, far below a hang.
+constexpr qint64 kPromptMs = 1000;
+constexpr qint64 kShutdownMs = 10000;
+
+} // namespace
+
+class TestRealSound : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        previous_ = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir_.path()));
+        QVERIFY(writeFile(QStringLiteral("pinpon.wav"), tinyWaveFile()));
+        QVERIFY(writeFile(QStringLiteral("passport.mid"), tinyMidiFile()));
+        QVERIFY(writeFile(QStringLiteral("bahha.rmi"),
+                          riffFile("RMID", riffChunk("LIST", QByteArray("INFO"))
+                                               + riffChunk("data", tinyMidiFile()))));
+    }
+
+    void cleanupTestCase() { QDir::setCurrent(previous_); }
+
+    void startingTheSystemDoesNotWaitForTheSoundFont()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        auto system = std::make_unique<SoundSystem>();
+        QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
+        timer.restart();
+        system.reset(); // while the soundfont may still be loading
+        QVERIFY2(timer.elapsed() < kShutdownMs, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    void cuesReturnPromptly()
+    {
+        QElapsedTimer timer;
+        SoundSystem system;
+        auto control = system.createControl();
+
+        // Music asked for while the soundfont loads.
+        timer.start();
+        playMusicCue(*control, SoundFile::titleMusic, MusicClose::Capitalised);
+        QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
+
+        timer.restart();
+        playEffectCue(*control, QStringLiteral("pinpon.wav"));
+        playEffectCue(*control, QStringLiteral("pinpon.wav"));
+        playAnswerCue(*control, QStringLiteral("missing.wav"));
+        playEffectCue(*control, QStringLiteral("missing.wav"));
+        playMusicCue(*control, QStringLiteral("missing.mid"), MusicClose::LowerCase);
+        playMusicCue(*control, SoundFile::historyMusic, MusicClose::LowerCase);
+        QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
+
+        QTest::qWait(600); // the soundfont is loaded, the music "plays"
+
+        timer.restart();
+        playMusicCue(*control, QStringLiteral("pinpon.wav"), MusicClose::Capitalised);
+        playMusicCue(*control, SoundFile::titleMusic, MusicClose::Capitalised);
+        control->setCommand(QStringLiteral("Stop"));
+        control->setCommand(QStringLiteral("Play"));
+        control->setCommand(QStringLiteral("Close"));
+        control->setCommand(QStringLiteral("close"));
+        playMusicCue(*control, SoundFile::historyMusic, MusicClose::LowerCase);
+        control.reset(); // the screen closes with its music playing
+        QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    void shortSoundOutlivesItsControl()
+    {
+        SoundSystem system;
+        {
+            auto control = system.createControl();
+            playEffectCue(*control, QStringLiteral("pinpon.wav"));
+        }
+        QTest::qWait(200); // the sound plays on, or silently, without its control
+        auto next = system.createControl();
+        playAnswerCue(*next, QStringLiteral("pinpon.wav"));
+    }
+
+    void manyScreensComeAndGo()
+    {
+        SoundSystem system;
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 20; ++i) {
+            auto control = system.createControl();
+            playMusicCue(*control, i % 2 ? SoundFile::titleMusic : SoundFile::historyMusic,
+                         MusicClose::LowerCase);
+            playEffectCue(*control, QStringLiteral("pinpon.wav"));
+        }
+        QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    void controlOutlivingTheSystemIsSilent()
+    {
+        auto system = std::make_unique<SoundSystem>();
+        auto control = system->createControl();
+        playMusicCue(*control, SoundFile::titleMusic, MusicClose::Capitalised);
+        system.reset();
+        playEffectCue(*control, QStringLiteral("pinpon.wav"));
+        playMusicCue(*control, SoundFile::historyMusic, MusicClose::LowerCase);
+        control.reset();
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+QTEST_MAIN(TestRealSound)
+#include "tst_real_sound.moc"
