@@ -1,0 +1,74 @@
+#pragma once
+
+#include "coordinate_system.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QStringList>
+
+namespace piyota {
+
+// A picture box used as a retained drawing surface: text is printed line by
+// line at a current point (CurrentX, CurrentY) in a current colour, in the
+// canvas's coordinate system (twips until a user scale is set). What is
+// drawn stays in an image; the widget only shows it. The printed text is
+// also kept as plain lines, and its non-blank lines are the widget's
+// accessible description.
+class Canvas : public QFrame {
+    Q_OBJECT
+public:
+    Canvas(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font,
+           const QColor &background = Qt::white);
+
+    // Draws the text at the current point, then starts a new line.
+    void print(const QString &text);
+    // Draws the text and stays on the line, right after it.
+    void printContinued(const QString &text);
+    void newLine(int count = 1);
+    // Moves to text column n (1 is x = 0) of the current line, then prints.
+    void printAtColumn(int column, const QString &text);
+
+    void setForeColor(int paletteIndex);
+    void setCurrentX(double x) { currentX_ = x; }
+    void setCurrentY(double y) { currentY_ = y; }
+    double currentX() const { return currentX_; }
+    double currentY() const { return currentY_; }
+
+    // Erases everything to the background; the current point goes to (0, 0),
+    // the coordinate system and the colour stay.
+    void clear();
+
+    // Text measures in the current units.
+    double textWidth(const QString &text) const;
+    double textHeight() const;
+
+    const CoordinateSystem &coordinates() const { return coordinates_; }
+    const QImage &image() const { return image_; }
+    QString printedText() const { return lines_.join(QLatin1Char('\n')); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+    QSizeF drawingSize() const { return contentsRect().size(); }
+    QColor foreColor() const { return foreColor_; }
+    void setCoordinates(const CoordinateSystem &coordinates) { coordinates_ = coordinates; }
+    // Repaints after something was drawn into the image.
+    void drawingChanged() { update(); }
+    QImage &imageForDrawing() { return image_; }
+
+private:
+    void drawText(const QString &text);
+    void recordText(const QString &text);
+    void endRecordedLine();
+
+    QImage image_;
+    QColor background_;
+    QColor foreColor_ = Qt::black;
+    CoordinateSystem coordinates_;
+    double currentX_ = 0;
+    double currentY_ = 0;
+    QStringList lines_;
+    bool lineOpen_ = false;
+};
+
+} // namespace piyota

@@ -1,0 +1,115 @@
+#include "canvas/canvas.h"
+#include "canvas/palette.h"
+#include "platform/fonts.h"
+#include "platform/geometry.h"
+
+#include <QFontMetricsF>
+#include <QTest>
+
+#include <cmath>
+#include <optional>
+
+using namespace piyota;
+
+namespace {
+
+// Counts the pixels of a colour inside a rectangle of the image (logical pixels).
+int pixelsOf(const QImage &image, const QColor &color, const QRect &area)
+{
+    const qreal ratio = image.devicePixelRatio();
+    const QRect device(QPointF(area.topLeft() * ratio).toPoint(), QSizeF(area.size() * ratio).toSize());
+    int count = 0;
+    for (int y = device.top(); y <= device.bottom() && y < image.height(); ++y)
+        for (int x = device.left(); x <= device.right() && x < image.width(); ++x)
+            count += image.pixelColor(x, y) == color;
+    return count;
+}
+
+} // namespace
+
+class CanvasTextTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { canvas_.emplace(nullptr, QStringLiteral("Picture1"), twipsRect(0, 0, 6375, 1935), gothicFont(11.25)); }
+
+    void printStartsANewLineOneTextHeightDown()
+    {
+        const double lineHeight = QFontMetricsF(gothicFont(11.25)).height() * kTwipsPerPixel;
+        canvas_->setCurrentX(300);
+        canvas_->print(QStringLiteral("　【問題１】"));
+        QCOMPARE(canvas_->currentX(), 0.0);
+        QCOMPARE(canvas_->currentY(), lineHeight);
+        QCOMPARE(canvas_->textHeight(), lineHeight);
+        canvas_->newLine(2);
+        QCOMPARE(canvas_->currentY(), 3 * lineHeight);
+    }
+
+    void continuedPrintStaysOnTheLine()
+    {
+        const QString first = QStringLiteral("ｙ＝ａｘ");
+        canvas_->printContinued(first);
+        QCOMPARE(canvas_->currentX(), canvas_->textWidth(first));
+        QCOMPARE(canvas_->currentY(), 0.0);
+        canvas_->print(QStringLiteral("  のグラフ"));
+        QCOMPARE(canvas_->printedText(), QStringLiteral("ｙ＝ａｘ  のグラフ"));
+    }
+
+    void textIsDrawnInTheCurrentColourOverWhatIsThere()
+    {
+        canvas_->setForeColor(4);
+        canvas_->setCurrentY(600);
+        canvas_->print(QStringLiteral("■■■"));
+        const QRect printed(0, 40, 60, 20);
+        const int red = pixelsOf(canvas_->image(), paletteColor(4), printed);
+        QVERIFY(red > 50);
+        // Spaces printed over it leave it alone: text has no background.
+        canvas_->setCurrentY(600);
+        canvas_->print(QStringLiteral("      "));
+        QCOMPARE(pixelsOf(canvas_->image(), paletteColor(4), printed), red);
+        QCOMPARE(pixelsOf(canvas_->image(), paletteColor(4), QRect(0, 0, 100, 35)), 0);
+    }
+
+    void clearErasesAndKeepsTheColour()
+    {
+        canvas_->setForeColor(4);
+        canvas_->print(QStringLiteral("間違いだぞ"));
+        canvas_->clear();
+        QCOMPARE(canvas_->printedText(), QString());
+        QCOMPARE(canvas_->accessibleDescription(), QString());
+        QCOMPARE(canvas_->currentY(), 0.0);
+        QCOMPARE(pixelsOf(canvas_->image(), paletteColor(4), canvas_->rect()), 0);
+        canvas_->print(QStringLiteral("■"));
+        QVERIFY(pixelsOf(canvas_->image(), paletteColor(4), canvas_->rect()) > 0);
+    }
+
+    void printedLinesReachScreenReaders()
+    {
+        canvas_->newLine();
+        canvas_->print(QStringLiteral("　【問題２】"));
+        canvas_->print(QStringLiteral("　　　　下の解答群から選びなさい。   "));
+        QCOMPARE(canvas_->accessibleDescription(),
+                 QStringLiteral("　【問題２】\n　　　　下の解答群から選びなさい。"));
+    }
+
+    void columnsAreAverageCharacterWidths()
+    {
+        canvas_->printAtColumn(5, QStringLiteral("■"));
+        QCOMPARE(canvas_->currentX(), 0.0); // a new line follows
+        const double width = QFontMetricsF(gothicFont(11.25)).averageCharWidth();
+        const QImage &image = canvas_->image();
+        int leftmost = -1;
+        for (int x = 0; x < image.width() && leftmost < 0; ++x)
+            for (int y = 0; y < image.height() / 4; ++y)
+                if (image.pixelColor(x, y) == Qt::black)
+                    leftmost = x;
+        QVERIFY(leftmost >= std::floor(4 * width) - 1);
+        QVERIFY(leftmost <= std::ceil(4 * width) + 2);
+    }
+
+private:
+    std::optional<Canvas> canvas_;
+};
+
+QTEST_MAIN(CanvasTextTest)
+#include "tst_canvas_text.moc"
