@@ -1,0 +1,16 @@
+#pragma once
+
+#include "content/problem.h"
+
+#include <vector>
+
+namespace piyota::content {
+
+// Problems 1 to 15 in order, each in its three answer layouts, as the
+// screen's activation presents them.
+const std::vector<Problem> &stage1Problems();
+
+// The few entries that read differently when "次へ" presents the problem.
+const std::vector<AfterNextVariant> &stage1AfterNextVariants();
+
+} // namespace piyota::content

@@ -1,0 +1,19 @@
+#include "content/stage1/stage1.h"
+
+#include "content/stage1/stage1_groups.h"
+
+namespace piyota::content {
+
+const std::vector<Problem> &stage1Problems()
+{
+    static const std::vector<Problem> problems = [] {
+        std::vector<Problem> all;
+        for (const auto &group : {stage1::problems1To5(), stage1::problems6To10(),
+                                  stage1::problems11To15()})
+            all.insert(all.end(), group.begin(), group.end());
+        return all;
+    }();
+    return problems;
+}
+
+} // namespace piyota::content

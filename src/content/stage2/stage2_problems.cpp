@@ -1,0 +1,19 @@
+#include "content/stage2/stage2.h"
+
+#include "content/stage2/stage2_groups.h"
+
+namespace piyota::content {
+
+const std::vector<Problem> &stage2Problems()
+{
+    static const std::vector<Problem> problems = [] {
+        std::vector<Problem> all;
+        for (const auto &group : {stage2::problems16To20(), stage2::problems21To25(),
+                                  stage2::problems26To30()})
+            all.insert(all.end(), group.begin(), group.end());
+        return all;
+    }();
+    return problems;
+}
+
+} // namespace piyota::content
