@@ -1,0 +1,29 @@
+#pragma once
+
+#include "course_state.h"
+#include "form_state.h"
+#include "progress_file.h"
+
+namespace piyota {
+
+class Clock;
+class Dialogs;
+class MediaControlFactory;
+class Navigator;
+class Random;
+
+// Everything a screen reaches beyond its own controls: the shared course
+// state, the form-level state, the progress file, the switcher and the
+// platform services.
+struct AppContext {
+    CourseState &course;
+    FormStates &forms;
+    const ProgressFile &progress;
+    Navigator &navigator;
+    Clock &clock;
+    Random &random;
+    Dialogs &dialogs;
+    MediaControlFactory &media;
+};
+
+} // namespace piyota

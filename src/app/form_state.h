@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+namespace piyota {
+
+// A two-frame animation flag: 0 or -1, inverted on every tick.
+using BlinkState = std::int16_t;
+
+// The form-level variables of the screens. A screen's window is made anew
+// each time it is shown, but these values live for the whole run.
+struct FormStates {
+    BlinkState titleBlink = 0;
+};
+
+} // namespace piyota

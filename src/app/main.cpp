@@ -1,0 +1,45 @@
+// The program: shows the title screen and lets the navigator take the
+// student through the course until a screen ends it.
+
+#include "app/app_context.h"
+#include "app/navigator.h"
+#include "app/screen.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/fonts.h"
+#include "platform/random.h"
+#include "platform/translations.h"
+#include "screens/screen_factory.h"
+#include "sound/sound_system.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char *argv[])
+{
+    using namespace piyota;
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("piyota"));
+    // Screens are switched by closing one window and opening the next; the
+    // navigator decides when the program ends.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(gothicFont(9));
+    installJapaneseTranslations(application);
+
+    SystemClock clock;
+    SeededRandom random;
+    QtDialogs dialogs;
+    SoundSystem media; // after the application object, before the first screen
+    CourseState course;
+    FormStates forms;
+    const ProgressFile progress(QDir::current());
+    Navigator navigator(createScreen);
+    AppContext app{course, forms, progress, navigator, clock, random, dialogs, media};
+    navigator.setContext(app);
+
+    QObject::connect(&navigator, &Navigator::programEnded, &application, &QApplication::exit,
+                     Qt::QueuedConnection);
+    navigator.show(ScreenId::Title);
+    return QApplication::exec();
+}

@@ -1,0 +1,29 @@
+#include "screen.h"
+
+#include "app_context.h"
+#include "navigator.h"
+
+#include <QCloseEvent>
+
+namespace piyota {
+
+Screen::Screen(AppContext &app)
+    : app_(app)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void Screen::closeForSwitch()
+{
+    closingForSwitch_ = true;
+    close();
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!closingForSwitch_)
+        app_.navigator.endProgram(0);
+}
+
+} // namespace piyota

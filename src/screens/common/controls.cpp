@@ -1,0 +1,43 @@
+#include "controls.h"
+
+#include "platform/geometry.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace piyota {
+
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, int x,
+                       int y, int width, int height)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(twipsRect(x, y, width, height));
+    button->setAccessibleName(caption);
+    return button;
+}
+
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, int x, int y,
+                 int width, int height, const QFont &font)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(twipsRect(x, y, width, height));
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel *addImage(QWidget *parent, const QString &name, const QString &picture, int x, int y,
+                 int width, int height)
+{
+    auto *image = new QLabel(parent);
+    image->setObjectName(name);
+    image->setGeometry(twipsRect(x, y, width, height));
+    image->setPixmap(QPixmap(picture));
+    image->setScaledContents(true);
+    return image;
+}
+
+} // namespace piyota

@@ -1,0 +1,30 @@
+#include "screen_factory.h"
+
+#include "screens/placeholder/placeholder_screen.h"
+#include "screens/start_menu/start_menu_screen.h"
+#include "screens/title/title_screen.h"
+
+namespace piyota {
+
+std::unique_ptr<Screen> createScreen(ScreenId id, AppContext &app)
+{
+    switch (id) {
+    case ScreenId::Title:
+        return std::make_unique<TitleScreen>(app);
+    case ScreenId::StartMenu:
+        return std::make_unique<StartMenuScreen>(app);
+    case ScreenId::Stage1Quiz:
+        return std::make_unique<PlaceholderScreen>(app, QStringLiteral("問題（ステージ１）"));
+    case ScreenId::Stage2Quiz:
+        return std::make_unique<PlaceholderScreen>(app, QStringLiteral("問題（ステージ２）"));
+    case ScreenId::Lecture:
+        return std::make_unique<PlaceholderScreen>(app, QStringLiteral("数学博士の講義"));
+    case ScreenId::Roulette:
+        return std::make_unique<PlaceholderScreen>(app, QStringLiteral("ボーナスルーレット"));
+    case ScreenId::History:
+        return std::make_unique<PlaceholderScreen>(app, QStringLiteral("学習履歴"));
+    }
+    return nullptr;
+}
+
+} // namespace piyota

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/screen_id.h"
+
+#include <memory>
+
+namespace piyota {
+
+class Screen;
+struct AppContext;
+
+// Makes the window of a screen; the navigator calls it for every switch.
+std::unique_ptr<Screen> createScreen(ScreenId id, AppContext &app);
+
+} // namespace piyota
