@@ -11,6 +11,8 @@ using BlinkState = std::int16_t;
 // each time it is shown, but these values live for the whole run.
 struct FormStates {
     BlinkState titleBlink = 0;
+    BlinkState stage1QuizBlink = 0;
+    BlinkState stage2QuizBlink = 0;
 };
 
 } // namespace piyota

@@ -2,9 +2,13 @@
 
 #include "screen.h"
 
+#include <cstdio>
+
 namespace piyota {
 
 namespace {
+
+constexpr int kFailureExitCode = 1;
 
 // A screen's handler may switch screens while it runs, so the window it
 // belongs to is destroyed from the event loop, not under its feet.
@@ -40,6 +44,12 @@ void Navigator::show(ScreenId id)
     Screen *shown = current_.get();
     shown->activate();
     retire(std::move(previous));
+}
+
+void Navigator::endProgramAfterFailure(const char *reason)
+{
+    std::fprintf(stderr, "piyota: %s\n", reason);
+    endProgram(kFailureExitCode);
 }
 
 void Navigator::endProgram(int exitCode)

@@ -30,6 +30,9 @@ public:
 
     void show(ScreenId id);
     void endProgram(int exitCode);
+    // Ends the program after a failure the student is not told about; one
+    // line goes to the standard error for whoever started it.
+    void endProgramAfterFailure(const char *reason);
 
     Screen *currentScreen() const { return current_.get(); }
     ScreenId currentId() const { return currentId_; }

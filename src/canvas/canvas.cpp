@@ -1,5 +1,6 @@
 #include "canvas.h"
 
+#include "exponent_placement.h"
 #include "palette.h"
 
 #include <QFontMetricsF>
@@ -39,7 +40,7 @@ void Canvas::print(const QString &text)
     recordText(text);
     endRecordedLine();
     currentX_ = 0;
-    currentY_ += coordinates_.verticalUnits(QFontMetricsF(font()).height());
+    currentY_ += textHeight();
 }
 
 void Canvas::printContinued(const QString &text)
@@ -59,6 +60,22 @@ void Canvas::printAtColumn(int column, const QString &text)
 {
     currentX_ = coordinates_.horizontalUnits(QFontMetricsF(font()).averageCharWidth() * (column - 1));
     print(text);
+}
+
+void Canvas::printExponentLine(const QString &exponentLine, const QString &formulaLine,
+                               double formulaX)
+{
+    const QString digits = exponentDigits(exponentLine);
+    const std::vector<double> offsets =
+        exponentDigitOffsets(QFontMetricsF(font()), exponentLine, formulaLine);
+    for (qsizetype k = 0; k < digits.size(); ++k) {
+        currentX_ = formulaX + coordinates_.horizontalUnits(offsets[static_cast<std::size_t>(k)]);
+        drawText(QString(digits[k]));
+    }
+    recordText(exponentLine);
+    endRecordedLine();
+    currentX_ = 0;
+    currentY_ += textHeight();
 }
 
 void Canvas::setForeColor(int paletteIndex)

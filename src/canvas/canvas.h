@@ -28,6 +28,12 @@ public:
     // Moves to text column n (1 is x = 0) of the current line, then prints.
     void printAtColumn(int column, const QString &text);
 
+    // Prints the digits of an exponent line each over the gap that the
+    // formula line, to be printed next from x = formulaX, leaves for it; then
+    // starts a new line.
+    void printExponentLine(const QString &exponentLine, const QString &formulaLine,
+                           double formulaX = 0);
+
     void setForeColor(int paletteIndex);
     void setCurrentX(double x) { currentX_ = x; }
     void setCurrentY(double y) { currentY_ = y; }

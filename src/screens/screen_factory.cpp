@@ -1,6 +1,7 @@
 #include "screen_factory.h"
 
 #include "screens/placeholder/placeholder_screen.h"
+#include "screens/quiz/quiz_screen.h"
 #include "screens/start_menu/start_menu_screen.h"
 #include "screens/title/title_screen.h"
 
@@ -14,9 +15,9 @@ std::unique_ptr<Screen> createScreen(ScreenId id, AppContext &app)
     case ScreenId::StartMenu:
         return std::make_unique<StartMenuScreen>(app);
     case ScreenId::Stage1Quiz:
-        return std::make_unique<PlaceholderScreen>(app, QStringLiteral("問題（ステージ１）"));
+        return std::make_unique<QuizScreen>(app, QuizStage::stage1());
     case ScreenId::Stage2Quiz:
-        return std::make_unique<PlaceholderScreen>(app, QStringLiteral("問題（ステージ２）"));
+        return std::make_unique<QuizScreen>(app, QuizStage::stage2());
     case ScreenId::Lecture:
         return std::make_unique<PlaceholderScreen>(app, QStringLiteral("数学博士の講義"));
     case ScreenId::Roulette:

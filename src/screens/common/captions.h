@@ -7,5 +7,8 @@ namespace piyota::Caption {
 // Texts that several screens share.
 inline const QString quitQuestion = QStringLiteral("終了していいですか？");
 inline const QString authorCredit = QStringLiteral("制作：ぴよた開発チーム");
+inline const QString quizTitle = QStringLiteral("ぴよたの研修旅行2008");
+inline const QString saveFailed =
+    QStringLiteral("学習の記録を保存できませんでした。\nもう一度ためしてください。");
 
 } // namespace piyota::Caption

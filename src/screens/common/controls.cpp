@@ -1,10 +1,12 @@
 #include "controls.h"
 
+#include "platform/fonts.h"
 #include "platform/geometry.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 
 namespace piyota {
 
@@ -14,6 +16,7 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(twipsRect(x, y, width, height));
+    button->setFont(gothicFont(9)); // its own font, not its container's
     button->setAccessibleName(caption);
     return button;
 }
@@ -27,6 +30,15 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, i
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+QTimer *addTimer(QObject *parent, const QString &name, int intervalMs)
+{
+    auto *timer = new QTimer(parent);
+    timer->setObjectName(name);
+    timer->setInterval(intervalMs);
+    timer->start();
+    return timer;
 }
 
 QLabel *addImage(QWidget *parent, const QString &name, const QString &picture, int x, int y,

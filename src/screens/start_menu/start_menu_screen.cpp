@@ -11,16 +11,12 @@
 
 #include <QPushButton>
 
-#include <cstdio>
-
 namespace piyota {
 
 namespace {
 
 const QString kDefaultCode = QStringLiteral("zq");
 const QString kCodePrompt = QStringLiteral("半角８文字以内で、ユーザーコードを入力してください・・・");
-
-constexpr int kFailureExitCode = 1;
 
 } // namespace
 
@@ -49,7 +45,7 @@ void StartMenuScreen::command1Click()
     if (course.userCode.isEmpty())
         course.userCode = kDefaultCode;
     if (!app().progress.saveProgress(course))
-        return failAndEnd(QStringLiteral("cannot write the progress file of this user code"));
+        return app().navigator.endProgramAfterFailure("cannot write the progress file of this user code");
     app().navigator.show(ScreenId::Stage1Quiz);
 }
 
@@ -62,7 +58,7 @@ void StartMenuScreen::command2Click()
     if (!code.isEmpty()) {
         course.userCode = code;
         if (!app().progress.loadProgress(course))
-            return failAndEnd(QStringLiteral("cannot read the progress file of this user code"));
+            return app().navigator.endProgramAfterFailure("cannot read the progress file of this user code");
         course.answerSeconds[course.problemNo] = app().clock.secondsSinceMidnight();
     } else {
         course.problemNo = 1;
@@ -71,7 +67,7 @@ void StartMenuScreen::command2Click()
             course.missCount[i] = 0;
         course.userCode = kDefaultCode;
         if (!app().progress.saveProgress(course))
-            return failAndEnd(QStringLiteral("cannot write the progress file of this user code"));
+            return app().navigator.endProgramAfterFailure("cannot write the progress file of this user code");
     }
     openQuizOfCurrentStage();
 }
@@ -88,12 +84,6 @@ void StartMenuScreen::openQuizOfCurrentStage()
         app().navigator.show(ScreenId::Stage1Quiz);
     else if (problemNo <= kProblemCount)
         app().navigator.show(ScreenId::Stage2Quiz);
-}
-
-void StartMenuScreen::failAndEnd(const QString &reason)
-{
-    std::fprintf(stderr, "piyota: %s\n", qUtf8Printable(reason));
-    app().navigator.endProgram(kFailureExitCode);
 }
 
 } // namespace piyota

@@ -24,7 +24,6 @@ public Q_SLOTS:
 private:
     QString askUserCode(const QString &title);
     void openQuizOfCurrentStage();
-    void failAndEnd(const QString &reason);
 
     std::unique_ptr<MediaControl> mmControl1_;
 };

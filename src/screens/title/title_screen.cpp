@@ -40,11 +40,8 @@ TitleScreen::TitleScreen(AppContext &app)
     addLabel(this, QStringLiteral("Label4"), Caption::authorCredit, 600, 3000, 3015, 255,
              minchoFont(9.75));
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(500);
+    timer1_ = addTimer(this, QStringLiteral("Timer1"), 500);
     connect(timer1_, &QTimer::timeout, this, &TitleScreen::timer1Tick);
-    timer1_->start();
 
     connect(command1_, &QPushButton::clicked, this, &TitleScreen::command1Click);
     connect(command2_, &QPushButton::clicked, this, &TitleScreen::command2Click);

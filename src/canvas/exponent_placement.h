@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class QFontMetricsF;
+
+namespace piyota {
+
+// A square is written as two lines: a line of spaces and digits, then the
+// formula line with a gap of half-width spaces where each digit belongs. Our
+// fonts are not the widths those spaces were counted for, so each digit is
+// placed by measuring the formula line instead: the k-th digit stands in the
+// k-th run of two or more half-width spaces that follows a non-space
+// character, or right after the formula's end where no such run is left.
+//
+// Returns, for each digit of the exponent line, the x of its pen position in
+// pixels from the formula line's start.
+std::vector<double> exponentDigitOffsets(const QFontMetricsF &metrics, const QString &exponentLine,
+                                         const QString &formulaLine);
+
+// The digits of an exponent line, in order.
+QString exponentDigits(const QString &exponentLine);
+
+} // namespace piyota
