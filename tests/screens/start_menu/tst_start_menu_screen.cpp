@@ -1,3 +1,4 @@
+#include "fakes/progress_files.h"
 #include "fakes/test_app.h"
 
 #include <QFile>
@@ -11,17 +12,9 @@ Q_DECLARE_METATYPE(piyota::ScreenId)
 
 namespace {
 
-QByteArray progressFile(int problemNo, int score, const QByteArray &currentLine = "0,0")
-{
-    QByteArray text = QByteArray::number(problemNo) + ',' + QByteArray::number(score) + "\r\n";
-    for (int i = 1; i <= 30; ++i)
-        text += (i < problemNo ? QByteArray("1,30") : i == problemNo ? currentLine : QByteArray("0,0")) + "\r\n";
-    return text;
-}
-
 QByteArray freshFile()
 {
-    return progressFile(1, 0);
+    return progressFileAt(1, 0);
 }
 
 } // namespace
@@ -40,7 +33,7 @@ private Q_SLOTS:
 
     void startFromTheBeginningWritesAFreshFile()
     {
-        write(QStringLiteral("kenta.ucd"), progressFile(12, 27000));
+        write(QStringLiteral("kenta.ucd"), progressFileAt(12, 27000));
         app_->dialogs.inputAnswers = {QStringLiteral("kenta")};
         click(QStringLiteral("Command1"));
         QCOMPARE(app_->dialogs.asked.size(), 1);
@@ -77,7 +70,7 @@ private Q_SLOTS:
     {
         QFETCH(int, problemNo);
         QFETCH(ScreenId, expected);
-        const QByteArray saved = progressFile(problemNo, -3000, "2,1234.5");
+        const QByteArray saved = progressFileAt(problemNo, -3000, "2,1234.5");
         write(QStringLiteral("aiko.ucd"), saved);
         app_->clock.now = 50000.5f;
         app_->dialogs.inputAnswers = {QStringLiteral("aiko")};
@@ -96,7 +89,7 @@ private Q_SLOTS:
 
     void continueWithNoCodeStartsAfreshUnderZq()
     {
-        write(QStringLiteral("zq.ucd"), progressFile(20, 45000));
+        write(QStringLiteral("zq.ucd"), progressFileAt(20, 45000));
         click(QStringLiteral("Command2"));
         QCOMPARE(read(QStringLiteral("zq.ucd")), freshFile());
         QCOMPARE(app_->course.userCode, QStringLiteral("zq"));
@@ -110,7 +103,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::newRow("no progress file") << QStringLiteral("nobody") << QByteArray();
         QTest::newRow("file ends early") << QStringLiteral("short") << freshFile().left(40);
-        QTest::newRow("problem number 31") << QStringLiteral("big") << progressFile(31, 0);
+        QTest::newRow("problem number 31") << QStringLiteral("big") << progressFileAt(31, 0);
         QTest::newRow("path separator") << QStringLiteral("../x") << QByteArray();
     }
 
@@ -145,15 +138,9 @@ private:
     }
     void write(const QString &name, const QByteArray &bytes)
     {
-        QFile file(app_->filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        QVERIFY(writeBytes(app_->filePath(name), bytes));
     }
-    QByteArray read(const QString &name) const
-    {
-        QFile file(app_->filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString &name) const { return readBytes(app_->filePath(name)); }
 
     std::optional<TestApp> app_;
 };
