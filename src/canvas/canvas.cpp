@@ -7,11 +7,19 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <cmath>
+
 namespace piyota {
 
 namespace {
 
 constexpr int kBorderPixels = 2;
+
+// The centre of the pixel a point falls in: one-pixel lines stay sharp.
+QPointF pixelCentre(QPointF point)
+{
+    return {std::floor(point.x()) + 0.5, std::floor(point.y()) + 0.5};
+}
 
 } // namespace
 
@@ -58,8 +66,19 @@ void Canvas::newLine(int count)
 
 void Canvas::printAtColumn(int column, const QString &text)
 {
-    currentX_ = coordinates_.horizontalUnits(QFontMetricsF(font()).averageCharWidth() * (column - 1));
+    moveToColumn(column);
     print(text);
+}
+
+void Canvas::printAtColumnContinued(int column, const QString &text)
+{
+    moveToColumn(column);
+    printContinued(text);
+}
+
+void Canvas::moveToColumn(int column)
+{
+    currentX_ = coordinates_.horizontalUnits(QFontMetricsF(font()).averageCharWidth() * (column - 1));
 }
 
 void Canvas::printExponentLine(const QString &exponentLine, const QString &formulaLine,
@@ -92,6 +111,68 @@ void Canvas::clear()
     lineOpen_ = false;
     setAccessibleDescription(QString());
     drawingChanged();
+}
+
+void Canvas::setScale(double x1, double y1, double x2, double y2)
+{
+    coordinates_ = CoordinateSystem::scaled(drawingSize(), x1, y1, x2, y2);
+}
+
+void Canvas::drawLine(double x1, double y1, double x2, double y2)
+{
+    drawLineIn(x1, y1, x2, y2, foreColor_);
+}
+
+void Canvas::drawLine(double x1, double y1, double x2, double y2, int paletteIndex)
+{
+    drawLineIn(x1, y1, x2, y2, paletteColor(paletteIndex));
+}
+
+void Canvas::drawPoint(double x, double y, int paletteIndex)
+{
+    QPainter painter(&image_);
+    setPixel(painter, static_cast<float>(x), static_cast<float>(y), paletteColor(paletteIndex));
+    drawingChanged();
+}
+
+void Canvas::plot(double (*curve)(double), double from, double to, double step, int paletteIndex)
+{
+    const QColor color = paletteColor(paletteIndex);
+    QPainter painter(&image_);
+    for (double x = from; x <= to; x += step)
+        setPixel(painter, static_cast<float>(x), static_cast<float>(curve(x)), color);
+    drawingChanged();
+}
+
+void Canvas::drawCircle(double x, double y, double radius, int paletteIndex)
+{
+    const QPointF centre = coordinates_.toPixels(x, y);
+    const double pixels = std::abs(coordinates_.horizontalPixels(radius));
+    QPainter painter(&image_);
+    painter.setPen(QPen(paletteColor(paletteIndex), 0));
+    painter.drawEllipse(pixelCentre(centre), pixels, pixels);
+    currentX_ = x;
+    currentY_ = y;
+    drawingChanged();
+}
+
+void Canvas::drawLineIn(double x1, double y1, double x2, double y2, const QColor &color)
+{
+    QPainter painter(&image_);
+    painter.setPen(QPen(color, 0));
+    painter.drawLine(pixelCentre(coordinates_.toPixels(x1, y1)), pixelCentre(coordinates_.toPixels(x2, y2)));
+    currentX_ = x2;
+    currentY_ = y2;
+    drawingChanged();
+}
+
+// Points are set in single precision, as the drawing model takes them.
+void Canvas::setPixel(QPainter &painter, float x, float y, const QColor &color)
+{
+    const QPointF pixel = coordinates_.toPixels(x, y);
+    painter.fillRect(QRectF(std::floor(pixel.x()), std::floor(pixel.y()), 1, 1), color);
+    currentX_ = x;
+    currentY_ = y;
 }
 
 double Canvas::textWidth(const QString &text) const

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QStringList>
 
+class QPainter;
+
 namespace piyota {
 
 // A picture box used as a retained drawing surface: text is printed line by
@@ -27,6 +29,8 @@ public:
     void newLine(int count = 1);
     // Moves to text column n (1 is x = 0) of the current line, then prints.
     void printAtColumn(int column, const QString &text);
+    // The same, staying on the line after the text.
+    void printAtColumnContinued(int column, const QString &text);
 
     // Prints the digits of an exponent line each over the gap that the
     // formula line, to be printed next from x = formulaX, leaves for it; then
@@ -43,6 +47,22 @@ public:
     // Erases everything to the background; the current point goes to (0, 0),
     // the coordinate system and the colour stay.
     void clear();
+
+    // Gives the canvas user coordinates: (x1, y1) is the top-left corner and
+    // (x2, y2) the bottom-right one. Stays in force across clears.
+    void setScale(double x1, double y1, double x2, double y2);
+    // A one-pixel line in the current colour or the given one; the current
+    // point moves to its end.
+    void drawLine(double x1, double y1, double x2, double y2);
+    void drawLine(double x1, double y1, double x2, double y2, int paletteIndex);
+    // Sets one pixel at (x, y) in the given colour; it becomes the current point.
+    void drawPoint(double x, double y, int paletteIndex);
+    // y = curve(x) point by point, for x from `from` by `step` while x <= to,
+    // never joined; the current point ends at the last point.
+    void plot(double (*curve)(double), double from, double to, double step, int paletteIndex);
+    // The outline of a circle of the radius in x units; the current point
+    // goes to its centre.
+    void drawCircle(double x, double y, double radius, int paletteIndex);
 
     // Text measures in the current units.
     double textWidth(const QString &text) const;
@@ -64,6 +84,9 @@ protected:
 
 private:
     void drawText(const QString &text);
+    void moveToColumn(int column);
+    void drawLineIn(double x1, double y1, double x2, double y2, const QColor &color);
+    void setPixel(QPainter &painter, float x, float y, const QColor &color);
     void recordText(const QString &text);
     void endRecordedLine();
 

@@ -1,0 +1,204 @@
+#include "canvas/canvas.h"
+#include "canvas/palette.h"
+#include "platform/fonts.h"
+#include "platform/geometry.h"
+
+#include <QFontMetricsF>
+#include <QTest>
+
+#include <cmath>
+#include <optional>
+
+using namespace piyota;
+
+namespace {
+
+constexpr int kRed = 12;
+constexpr int kLightGreen = 10;
+
+double square(double x)
+{
+    return x * x;
+}
+
+double steepLine(double x)
+{
+    return 40 * x;
+}
+
+double steep(double x)
+{
+    return 100 * x * x + 40;
+}
+
+// The pixel a point of the graph panel's user scale falls in.
+QPoint pixelOf(const Canvas &canvas, double x, double y)
+{
+    const QPointF p = canvas.coordinates().toPixels(static_cast<float>(x), static_cast<float>(y));
+    return {int(std::floor(p.x())), int(std::floor(p.y()))};
+}
+
+QColor at(const Canvas &canvas, QPoint pixel)
+{
+    return canvas.image().pixelColor(pixel);
+}
+
+int countOf(const QImage &image, const QColor &color)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == color;
+    return count;
+}
+
+} // namespace
+
+class CanvasGraphicsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        // The lecture's graph panel under the scale of its first graph.
+        graph_.emplace(nullptr, QStringLiteral("Picture2"), twipsRect(3600, 480, 3375, 3375), gothicFont(11.25));
+        graph_->setScale(-4, 30, 4, -30);
+    }
+
+    void axesCrossAtTheOrigin()
+    {
+        graph_->drawLine(-3.9, 0, 3.9, 0);
+        graph_->drawLine(0, 29, 0, -29);
+        QCOMPARE(graph_->currentX(), 0.0);
+        QCOMPARE(graph_->currentY(), -29.0);
+        const QPoint origin = pixelOf(*graph_, 0, 0);
+        QCOMPARE(origin, QPoint(graph_->image().width() / 2, graph_->image().height() / 2));
+        for (double x : {-3.8, -1.0, 2.5, 3.8})
+            QCOMPARE(at(*graph_, pixelOf(*graph_, x, 0)), QColor(Qt::black));
+        for (double y : {-28.0, -5.0, 12.0, 28.0})
+            QCOMPARE(at(*graph_, pixelOf(*graph_, 0, y)), QColor(Qt::black));
+        // Short of the edges: the corners stay white.
+        QCOMPARE(at(*graph_, QPoint(0, origin.y())), QColor(Qt::white));
+        QCOMPARE(at(*graph_, QPoint(origin.x(), 0)), QColor(Qt::white));
+    }
+
+    void coloursOfLines()
+    {
+        graph_->setForeColor(9);
+        graph_->drawLine(-1, 10, 1, 10);
+        graph_->drawLine(2, -48, 2, 48, 2);
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 0, 10)), paletteColor(9));
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 0)), paletteColor(2));
+        graph_->print(QStringLiteral("■"));
+        QVERIFY(countOf(graph_->image(), paletteColor(9)) > 20); // the line's own colour did not stick
+    }
+
+    void textUnderAUserScaleMovesDownTheScreen()
+    {
+        const double lineHeight = QFontMetricsF(gothicFont(11.25)).height();
+        const double unitsPerPixel = 60.0 / (graph_->image().height() / graph_->image().devicePixelRatio());
+        QCOMPARE(graph_->textHeight(), -lineHeight * unitsPerPixel);
+        graph_->setCurrentX(-3);
+        graph_->setCurrentY(20);
+        graph_->print(QStringLiteral("y=x"));
+        QCOMPARE(graph_->currentX(), 0.0); // the y axis, not the left edge
+        QCOMPARE(graph_->currentY(), 20 - lineHeight * unitsPerPixel);
+        graph_->setCurrentX(-1);
+        graph_->printContinued(QStringLiteral("グラフより、"));
+        QCOMPARE(graph_->currentX(), -1 + graph_->textWidth(QStringLiteral("グラフより、")));
+        QVERIFY(graph_->textWidth(QStringLiteral("グラフより、")) > 0);
+    }
+
+    void columnsUnderAUserScaleCountFromTheYAxis()
+    {
+        const double width = QFontMetricsF(gothicFont(11.25)).averageCharWidth();
+        graph_->printAtColumnContinued(3, QString());
+        QCOMPARE(graph_->currentX(), graph_->coordinates().horizontalUnits(2 * width));
+    }
+
+    void clearKeepsScaleAndColour()
+    {
+        graph_->setForeColor(kRed);
+        graph_->drawLine(-3, 5, 3, 5);
+        graph_->setCurrentX(2);
+        graph_->setCurrentY(7);
+        graph_->clear();
+        QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 0);
+        QCOMPARE(graph_->currentX(), 0.0);
+        QCOMPARE(graph_->currentY(), 0.0);
+        graph_->drawLine(-3, 5, 3, 5);
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 0, 5)), paletteColor(kRed));
+    }
+
+    void plotSetsSeparatePointsOnTheCurve()
+    {
+        graph_->plot(square, -3, 3, 0.01, 9);
+        const QColor blue = paletteColor(9);
+        for (double x : {-3.0, -2.0, -0.5, 0.0, 1.0, 1.5, 2.99})
+            QVERIFY2(at(*graph_, pixelOf(*graph_, x, x * x)) == blue, qPrintable(QString::number(x)));
+        // Nothing below the x axis, nothing beyond x = 3.
+        for (double x : {-2.0, 1.0})
+            QCOMPARE(at(*graph_, pixelOf(*graph_, x, -x * x)), QColor(Qt::white));
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 3.2, 3.2 * 3.2)), QColor(Qt::white));
+        // 601 points, many sharing a pixel near the vertex.
+        const int points = countOf(graph_->image(), blue);
+        QVERIFY2(points > 200 && points <= 601, qPrintable(QString::number(points)));
+        // The current point is the last point.
+        QCOMPARE(graph_->currentX(), double(3.0f));
+        QCOMPARE(graph_->currentY(), double(9.0f));
+    }
+
+    void pointsAreNeverJoined()
+    {
+        // Points 0.4 units (about 1.5 pixels) apart up the screen. The
+        // accumulated steps pass 0.5 by a hair, so x = 0.49 is the last.
+        graph_->plot(steepLine, -0.5, 0.5, 0.01, kRed);
+        QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 100);
+        QCOMPARE(graph_->currentX(), double(0.49f));
+        const int top = pixelOf(*graph_, 0.49, steepLine(0.49)).y();
+        const int bottom = pixelOf(*graph_, -0.5, steepLine(-0.5)).y();
+        QVERIFY(bottom - top > 140);
+    }
+
+    void highlightCoversBothEnds()
+    {
+        graph_->plot(square, -3, 3, 0.01, kLightGreen);
+        graph_->plot(square, -2, 1, 0.001, kRed);
+        QCOMPARE(at(*graph_, pixelOf(*graph_, -2, 4)), paletteColor(kRed));
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 1, 1)), paletteColor(kRed));
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 4)), paletteColor(kLightGreen));
+        QCOMPARE(at(*graph_, pixelOf(*graph_, -2.5, 6.25)), paletteColor(kLightGreen));
+    }
+
+    void pointsOutsideThePanelAreClipped()
+    {
+        graph_->plot(steep, -3, 3, 0.01, kRed);
+        QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 0);
+        QCOMPARE(graph_->currentY(), double(static_cast<float>(steep(graph_->currentX()))));
+    }
+
+    void circleMarksAPoint()
+    {
+        graph_->setScale(-3, 40, 7, -40);
+        graph_->drawCircle(2, 0, 0.1, kRed);
+        QCOMPARE(graph_->currentX(), 2.0);
+        QCOMPARE(graph_->currentY(), 0.0);
+        const QPoint centre = pixelOf(*graph_, 2, 0);
+        const double radius = graph_->coordinates().horizontalPixels(0.1);
+        QVERIFY(radius > 2);
+        QCOMPARE(at(*graph_, centre), QColor(Qt::white));
+        const int r = int(std::lround(radius));
+        int ringPixels = 0;
+        for (QPoint offset : {QPoint(r, 0), QPoint(-r, 0), QPoint(0, r), QPoint(0, -r)}) {
+            for (int d = -1; d <= 1; ++d)
+                ringPixels += at(*graph_, centre + offset + QPoint(offset.y() ? d : 0, offset.x() ? d : 0)) == paletteColor(kRed);
+        }
+        QVERIFY(ringPixels >= 4);
+    }
+
+private:
+    std::optional<Canvas> graph_;
+};
+
+QTEST_MAIN(CanvasGraphicsTest)
+#include "tst_canvas_graphics.moc"
