@@ -13,6 +13,8 @@ struct FormStates {
     BlinkState titleBlink = 0;
     BlinkState stage1QuizBlink = 0;
     BlinkState stage2QuizBlink = 0;
+    BlinkState lectureBlink = 0;
+    std::int16_t lecturePageNo = 0; // the next page of the lecture to show
 };
 
 } // namespace piyota

@@ -3,6 +3,7 @@
 #include "exponent_placement.h"
 #include "palette.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
@@ -78,7 +79,15 @@ void Canvas::printAtColumnContinued(int column, const QString &text)
 
 void Canvas::moveToColumn(int column)
 {
-    currentX_ = coordinates_.horizontalUnits(QFontMetricsF(font()).averageCharWidth() * (column - 1));
+    currentX_ = coordinates_.horizontalUnits(columnWidth() * (column - 1));
+}
+
+// Text columns are two fifths of the font's size: the average character
+// width of the proportional fonts the screens were laid out for. Our fonts
+// average wider, which would push the graph labels off the panels.
+double Canvas::columnWidth() const
+{
+    return 0.4 * QFontInfo(font()).pixelSize();
 }
 
 void Canvas::printExponentLine(const QString &exponentLine, const QString &formulaLine,

@@ -28,6 +28,7 @@ public:
     void printContinued(const QString &text);
     void newLine(int count = 1);
     // Moves to text column n (1 is x = 0) of the current line, then prints.
+    // A column is two fifths of the font's pixel size.
     void printAtColumn(int column, const QString &text);
     // The same, staying on the line after the text.
     void printAtColumnContinued(int column, const QString &text);
@@ -85,6 +86,7 @@ protected:
 private:
     void drawText(const QString &text);
     void moveToColumn(int column);
+    double columnWidth() const;
     void drawLineIn(double x1, double y1, double x2, double y2, const QColor &color);
     void setPixel(QPainter &painter, float x, float y, const QColor &color);
     void recordText(const QString &text);

@@ -1,5 +1,6 @@
 #include "screen_factory.h"
 
+#include "screens/lecture/lecture_screen.h"
 #include "screens/placeholder/placeholder_screen.h"
 #include "screens/quiz/quiz_screen.h"
 #include "screens/start_menu/start_menu_screen.h"
@@ -19,7 +20,7 @@ std::unique_ptr<Screen> createScreen(ScreenId id, AppContext &app)
     case ScreenId::Stage2Quiz:
         return std::make_unique<QuizScreen>(app, QuizStage::stage2());
     case ScreenId::Lecture:
-        return std::make_unique<PlaceholderScreen>(app, QStringLiteral("数学博士の講義"));
+        return std::make_unique<LectureScreen>(app);
     case ScreenId::Roulette:
         return std::make_unique<PlaceholderScreen>(app, QStringLiteral("ボーナスルーレット"));
     case ScreenId::History:

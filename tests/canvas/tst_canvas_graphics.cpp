@@ -111,9 +111,9 @@ private Q_SLOTS:
 
     void columnsUnderAUserScaleCountFromTheYAxis()
     {
-        const double width = QFontMetricsF(gothicFont(11.25)).averageCharWidth();
         graph_->printAtColumnContinued(3, QString());
-        QCOMPARE(graph_->currentX(), graph_->coordinates().horizontalUnits(2 * width));
+        // Two columns of 6 pixels right of the y axis.
+        QCOMPARE(graph_->currentX(), 12 * 8.0 / graph_->contentsRect().width());
     }
 
     void clearKeepsScaleAndColour()

@@ -1,0 +1,150 @@
+#include "content/lectures/lecture_set.h"
+
+namespace piyota::content {
+
+using namespace Qt::StringLiterals;
+using namespace op;
+
+// Lecture 6: maximum and minimum of a quadratic function (problem 26).
+Lecture lecture6()
+{
+    return {
+        .number = 6,
+        .firstProblem = 26,
+        .lastProblem = 26,
+        // Introduction: example 1: maximum and minimum of y = x² - 4x - 1
+        .introduction = {
+            text(),
+            newLine(),
+            print(u" 【例題１】"_s),
+            print(u"　　次の２次関数の最大値と"_s),
+            print(u"　最小値を求めてみよう。"_s),
+            exponent(u"          2"_s), y(970),
+            print(u"　　ｙ＝ｘ   －４ｘ－１"_s),
+            print(u"　[次へ]をクリックするんじゃ!"_s),
+            speech(),
+            speechLines(),
+        },
+        .pages = {
+            // Page 1: completing the square: (x - 2)² - 5
+            {
+                text(),
+                newLine(),
+                print(u" ＜考え方＞"_s),
+                exponent(u"        2"_s), y(1970),
+                print(u"　ｙ＝ｘ  －４ｘ－１"_s),
+                exponent(u"                2"_s), y(2280),
+                print(u"　　＝(ｘ－２)   －４－１"_s),
+                exponent(u"                2"_s), y(2590),
+                print(u"　　＝(ｘ－２)   －５ と変形できる。"_s),
+            },
+            // Page 2: vertex (2, -5), opening upwards
+            {
+                text(),
+                colour(12),
+                print(u"　　頂点が(２，－５)で、"_s),
+                print(u"　下に凸の放物線になるので、"_s),
+                colour(0),
+            },
+            // Page 3: the graph of y = x² - 4x - 1
+            {
+                graph(),
+                y(57),
+                x(1),
+                atColumn(13, u"y"_s),
+                newLine(5),
+                atColumn(19, u"2                   x"_s),
+                newLine(),
+                print(u"          -5"_s),
+                scale(-3, 40, 7, -40),
+                line(-2.9, 0, 6.9, 0),
+                line(0, 39, 0, -39),
+                plot([](double x) { return x * x - 4 * x - 1; }, -2.8, 6.8, 0.01, 12),
+            },
+            // Page 4: answer: no maximum, minimum -5 at x = 2
+            {
+                graph(),
+                newLine(6),
+                x(-3),
+                colour(12),
+                print(u" グラフより、"_s),
+                colour(9),
+                x(-3),
+                print(u"　　最大値 なし"_s),
+                x(-3),
+                print(u"　　最小値 －５ (ｘ＝２のとき)"_s),
+                colour(0),
+            },
+            // Page 5: example 2: y = -x² + 4x + 1
+            {
+                text(),
+                clear(),
+                graph(),
+                clear(),
+                text(),
+                newLine(),
+                print(u" 【例題２】"_s),
+                print(u"　　次の２次関数の最大値と"_s),
+                print(u"　最小値を求めてみよう。"_s),
+                exponent(u"             2"_s), y(970),
+                print(u"　　ｙ＝－ｘ   ＋４ｘ＋１"_s),
+            },
+            // Page 6: completing the square: -(x - 2)² + 5
+            {
+                text(),
+                newLine(),
+                print(u" ＜考え方＞"_s),
+                exponent(u"           2"_s), y(1710),
+                print(u"　ｙ＝－ｘ   ＋４ｘ＋１"_s),
+                exponent(u"             2"_s), y(2020),
+                print(u"　　＝－(ｘ   －４ｘ)＋１"_s),
+                exponent(u"                    2"_s), y(2330),
+                print(u"　　＝－{(ｘ－２)   －４}＋１"_s),
+                exponent(u"                   2"_s), y(2640),
+                print(u"　　＝－(ｘ－２)   ＋５ より、"_s),
+            },
+            // Page 7: vertex (2, 5), opening downwards
+            {
+                text(),
+                colour(12),
+                print(u"　　頂点が(２，５)で、"_s),
+                print(u"　上に凸の放物線になるので、"_s),
+                colour(0),
+            },
+            // Page 8: the graph of y = -x² + 4x + 1
+            {
+                graph(),
+                y(40),
+                x(0.5),
+                print(u"y"_s),
+                newLine(5),
+                x(-0.5),
+                print(u"5"_s),
+                newLine(),
+                atColumn(8, u"2                   x"_s),
+                newLine(),
+                scale(-3, 40, 7, -40),
+                line(-2.9, 0, 6.9, 0, 0),
+                line(0, 39, 0, -39, 0),
+                plot([](double x) { return -(x * x) + 4 * x + 1; }, -2.8, 6.8, 0.01, 12),
+            },
+            // Page 9: answer: maximum 5 at x = 2, no minimum
+            {
+                graph(),
+                newLine(6),
+                x(-3),
+                y(-18),
+                colour(12),
+                print(u" グラフより、"_s),
+                colour(9),
+                x(-3),
+                print(u"　　最大値 ５ (ｘ＝２のとき)"_s),
+                x(-3),
+                print(u"　　最小値 なし"_s),
+                colour(0),
+            },
+        },
+    };
+}
+
+} // namespace piyota::content
