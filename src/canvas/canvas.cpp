@@ -189,9 +189,11 @@ double Canvas::textWidth(const QString &text) const
     return coordinates_.horizontalUnits(QFontMetricsF(font()).horizontalAdvance(text));
 }
 
+// A text line is one em high: the fixed print positions of the questions and
+// lectures were laid out for lines of exactly the font's size.
 double Canvas::textHeight() const
 {
-    return coordinates_.verticalUnits(QFontMetricsF(font()).height());
+    return coordinates_.verticalUnits(QFontInfo(font()).pixelSize());
 }
 
 void Canvas::paintEvent(QPaintEvent *event)
