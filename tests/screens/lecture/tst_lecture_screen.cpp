@@ -1,0 +1,183 @@
+#include "fakes/progress_files.h"
+#include "fakes/test_app.h"
+
+#include "canvas/canvas.h"
+#include "content/lectures/lecture.h"
+#include "screens/lecture/lecture_screen.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QTest>
+
+#include <cmath>
+
+using namespace piyota;
+using namespace piyota::testing;
+
+Q_DECLARE_METATYPE(piyota::ScreenId)
+
+namespace {
+
+const QString kSpeechLines = QStringLiteral("「わしが数学博士である。」\n「わしの説明を良く聞くんじゃ。」\n"
+                                            "「そして、再度、問題に挑戦してみるんじゃ。」");
+
+int inkPixels(const Canvas &canvas)
+{
+    const QImage &image = canvas.image();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) != QColor(Qt::white);
+    return count;
+}
+
+} // namespace
+
+class LectureScreenTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { app_.emplace(); }
+
+    void introductionShowsOnOpening()
+    {
+        open(3);
+        QVERIFY(panel(1)->printedText().contains(QStringLiteral("のグラフ(赤色)")));
+        QCOMPARE(panel(3)->printedText(), kSpeechLines);
+        QCOMPARE(inkPixels(*panel(2)), 0);
+        QVERIFY(screen()->windowTitle().startsWith(QStringLiteral("  ぴよたの研修旅行2008(２次関数の巻) for Windows")));
+    }
+
+    void pagesRunToTheQuizAndStartAgainNextTime()
+    {
+        open(3); // lecture 1: six pages
+        next();
+        QVERIFY(inkPixels(*panel(2)) > 500); // axes and three curves
+        for (int page = 2; page <= 6; ++page)
+            next();
+        QCOMPARE(app_->navigator.currentId(), ScreenId::Lecture);
+        QVERIFY(panel(1)->printedText().contains(QStringLiteral("ｸﾞﾗﾌのまとめ")));
+        next();
+        QCOMPARE(app_->navigator.currentId(), ScreenId::Stage1Quiz);
+        QCOMPARE(app_->forms.lecturePageNo, std::int16_t(0));
+
+        app_->navigator.show(ScreenId::Lecture);
+        next();
+        QVERIFY(inkPixels(*panel(2)) > 500); // page 1 again
+        QVERIFY(!panel(1)->printedText().contains(QStringLiteral("ｸﾞﾗﾌのまとめ")));
+    }
+
+    void exitLeavesAtOnceAndTheNextLectureStartsAtItsFirstPage()
+    {
+        open(29); // lecture 9
+        for (int page = 1; page <= 5; ++page)
+            next();
+        app_->media.clear();
+        button(2)->click();
+        QCOMPARE(app_->media.steps().mid(2, 1), QStringList{QStringLiteral("FileName=pinpon.wav")});
+        QCOMPARE(app_->navigator.currentId(), ScreenId::Stage2Quiz);
+        QCOMPARE(app_->forms.lecturePageNo, std::int16_t(0));
+    }
+
+    void eachLectureReturnsToItsStage_data()
+    {
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<bool>("byExit");
+        QTest::addColumn<ScreenId>("quiz");
+        QTest::newRow("15 by its last page") << 15 << false << ScreenId::Stage1Quiz;
+        QTest::newRow("15 by EXIT") << 15 << true << ScreenId::Stage1Quiz;
+        QTest::newRow("16 by its last page") << 16 << false << ScreenId::Stage2Quiz;
+        QTest::newRow("16 by EXIT") << 16 << true << ScreenId::Stage2Quiz;
+        QTest::newRow("30 by its last page") << 30 << false << ScreenId::Stage2Quiz;
+    }
+
+    void eachLectureReturnsToItsStage()
+    {
+        QFETCH(int, problem);
+        QFETCH(bool, byExit);
+        QFETCH(ScreenId, quiz);
+        open(problem);
+        if (byExit) {
+            button(2)->click();
+        } else {
+            const auto pages = content::lectureFor(problem)->pages.size();
+            for (std::size_t i = 0; i <= pages; ++i)
+                next();
+        }
+        QCOMPARE(app_->navigator.currentId(), quiz);
+    }
+
+    void leftOverPageNumberIsFoldedIntoTheLecture()
+    {
+        app_->forms.lecturePageNo = 9; // left by a longer lecture
+        open(2); // lecture 1 has a cycle of 7: 9 folds to page 3
+        next();
+        QCOMPARE(app_->forms.lecturePageNo, std::int16_t(3));
+        QVERIFY(inkPixels(*panel(2)) > 200); // page 3 plots the curves that open downwards
+        QCOMPARE(panel(1)->printedText().count(QStringLiteral("これらのグラフを描くと、")), 1);
+    }
+
+    void textAfterAPlotStartsFromItsLastPoint()
+    {
+        open(26); // lecture 6, page 4 moves down from the plot of page 3
+        for (int page = 1; page <= 3; ++page)
+            next();
+        const double lastY = panel(2)->currentY();
+        QVERIFY(std::abs(lastY - 18.04) < 0.05); // y = x^2 - 4x - 1 at x = 6.8
+        next();
+        QVERIFY(panel(2)->printedText().contains(QStringLiteral("最小値 －５ (ｘ＝２のとき)")));
+        QVERIFY(panel(2)->currentY() < lastY);
+    }
+
+    void nothingHappensOutsideTheCourse()
+    {
+        open(0);
+        QCOMPARE(panel(1)->printedText(), QString());
+        QCOMPARE(panel(3)->printedText(), QString());
+        app_->forms.lecturePageNo = 4;
+        next();
+        QCOMPARE(app_->forms.lecturePageNo, std::int16_t(4));
+        QCOMPARE(app_->navigator.currentId(), ScreenId::Lecture);
+        button(2)->click();
+        QCOMPARE(app_->navigator.currentId(), ScreenId::Stage1Quiz);
+    }
+
+    void figuresAlternateEvery300Milliseconds()
+    {
+        open(1);
+        QCOMPARE(screen()->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 300);
+        auto shown = [this](int image) {
+            return screen()->findChild<QLabel *>(QStringLiteral("Image%1").arg(image))->isVisibleTo(screen());
+        };
+        screen()->timer1Tick();
+        QCOMPARE((QList<bool>{shown(1), shown(2), shown(3), shown(4)}), (QList<bool>{false, true, false, true}));
+        screen()->timer1Tick();
+        QCOMPARE((QList<bool>{shown(1), shown(2), shown(3), shown(4)}), (QList<bool>{true, false, true, false}));
+    }
+
+private:
+    void open(int problemNo)
+    {
+        app_->course.problemNo = static_cast<std::int16_t>(problemNo);
+        app_->course.userCode = QStringLiteral("zq");
+        // The quiz screens it returns to reload the file.
+        QVERIFY(writeBytes(app_->filePath(QStringLiteral("zq.ucd")), progressFileAt(std::max(problemNo, 1), 0)));
+        app_->navigator.show(ScreenId::Lecture);
+    }
+    LectureScreen *screen() const { return qobject_cast<LectureScreen *>(app_->navigator.currentScreen()); }
+    QPushButton *button(int number) const
+    {
+        return screen()->findChild<QPushButton *>(QStringLiteral("Command%1").arg(number));
+    }
+    Canvas *panel(int number) const
+    {
+        return screen()->findChild<Canvas *>(QStringLiteral("Picture%1").arg(number));
+    }
+    void next() { button(1)->click(); }
+
+    std::optional<TestApp> app_;
+};
+
+QTEST_MAIN(LectureScreenTest)
+#include "tst_lecture_screen.moc"
