@@ -1,5 +1,7 @@
 #include "content/problem_checks.h"
 
+#include "content/course.h"
+
 #include <QRegularExpression>
 
 #include <set>
@@ -73,7 +75,7 @@ QStringList exponentFaults(const std::vector<QuestionItem> &items, std::size_t i
     for (const ExponentDigit &digit : exponent.digits) {
         if (digit.spacesBefore < 1 || digit.digit < u'0' || digit.digit > u'9')
             faults << at + u"exponent line \"%1\" holds more than spaces and digits"_s.arg(
-                               exponentText(exponent));
+                               exponentLineText(exponent));
     }
     if (index + 2 >= items.size() || items[index + 1].kind != Kind::PrintPosition
         || items[index + 2].kind != Kind::Line) {
@@ -272,40 +274,6 @@ QStringList textLines(const ProblemLayout &layout)
             lines << item.text;
     }
     return lines;
-}
-
-QString exponentText(const QuestionItem &item)
-{
-    QString text;
-    for (const ExponentDigit &digit : item.digits)
-        text += QString(digit.spacesBefore, u' ') + digit.digit;
-    return text;
-}
-
-QStringList linesAfterNext(const ProblemLayout &layout, const AfterNextVariant &variant)
-{
-    QStringList lines = textLines(layout);
-    for (const AfterNextVariant::LineEdit &edit : variant.lineEdits) {
-        // variantFaults reports edits outside the question; leave them out here.
-        if (edit.firstLine < 0 || edit.replacedCount < 0
-            || edit.firstLine + edit.replacedCount > lines.size())
-            continue;
-        lines.remove(edit.firstLine, edit.replacedCount);
-        for (std::size_t i = 0; i < edit.lines.size(); ++i)
-            lines.insert(edit.firstLine + qsizetype(i), edit.lines[i]);
-    }
-    return lines;
-}
-
-std::array<QString, kChoiceCount> captionsAfterNext(const ProblemLayout &layout,
-                                                    const AfterNextVariant &variant)
-{
-    std::array<QString, kChoiceCount> captions = layout.captions;
-    for (const AfterNextVariant::CaptionEdit &edit : variant.captionEdits) {
-        if (edit.button >= 1 && edit.button <= kChoiceCount)
-            captions[edit.button - 1] = edit.caption;
-    }
-    return captions;
 }
 
 } // namespace piyota::content::checks

@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QTest>
 
-#include <array>
 #include <functional>
 #include <vector>
 
@@ -48,20 +47,14 @@ const AfterNextVariant *findVariant(const std::vector<AfterNextVariant> &variant
 
 // The text lines of a question, without exponent lines and print positions.
 QStringList textLines(const ProblemLayout &layout);
-// The exponent line as printed: its spaces and digits.
-QString exponentText(const QuestionItem &item);
-
-// The question's text lines and the captions as "次へ" presents them.
-QStringList linesAfterNext(const ProblemLayout &layout, const AfterNextVariant &variant);
-std::array<QString, kChoiceCount> captionsAfterNext(const ProblemLayout &layout,
-                                                    const AfterNextVariant &variant);
 
 } // namespace piyota::content::checks
 
 // Passes when the faults are none; otherwise fails the running test with
-// all of them listed.
+// all of them listed (QFAIL, unlike QVERIFY2, does not cut them short).
 #define PIYOTA_VERIFY_NO_FAULTS(faults) \
     do { \
         const QStringList found = (faults); \
-        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n'))); \
+        if (!found.isEmpty()) \
+            QFAIL(qPrintable(found.join(u'\n'))); \
     } while (false)

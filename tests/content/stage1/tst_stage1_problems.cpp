@@ -1,3 +1,4 @@
+#include "content/course.h"
 #include "content/problem_checks.h"
 #include "content/stage1/stage1.h"
 
@@ -174,7 +175,7 @@ void Stage1ProblemsTest::exponentLineOfProblem1SpacesItsDigits()
     const ProblemLayout *layout = checks::findLayout(stage1Problems(), 1, 2);
     QVERIFY(layout && layout->question.size() > 2);
     QCOMPARE(layout->question[2].kind, Kind::Exponent);
-    QCOMPARE(checks::exponentText(layout->question[2]),
+    QCOMPARE(exponentLineText(layout->question[2]),
              QString(24, u' ') + u'2' + QString(15, u' ') + u'2' + QString(20, u' ') + u'3');
 }
 
@@ -183,11 +184,10 @@ void Stage1ProblemsTest::afterNextProblem12BreaksItsInstructionLikeProblem8()
     const ProblemLayout *problem8 = checks::findLayout(stage1Problems(), 8, 1);
     QVERIFY(problem8);
     for (int layoutNo = 1; layoutNo <= kLayoutCount; ++layoutNo) {
-        const ProblemLayout *layout = checks::findLayout(stage1Problems(), 12, layoutNo);
-        const AfterNextVariant *variant =
-            checks::findVariant(stage1AfterNextVariants(), 12, layoutNo);
-        QVERIFY(layout && variant);
-        const QStringList lines = checks::linesAfterNext(*layout, *variant);
+        QVERIFY(checks::findVariant(stage1AfterNextVariants(), 12, layoutNo));
+        const auto shown = presentedLayout(12, layoutNo, Presentation::AfterNext);
+        QVERIFY(shown);
+        const QStringList lines = checks::textLines(*shown);
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines.mid(2), checks::textLines(*problem8).mid(2));
     }

@@ -1,3 +1,4 @@
+#include "content/course.h"
 #include "content/problem_checks.h"
 #include "content/stage2/stage2.h"
 
@@ -162,22 +163,18 @@ void Stage2ProblemsTest::afterNextRewrapsLikeTheFirstLayout()
     QFETCH(int, sameFrom);
 
     const ProblemLayout *first = stage2Layout(problem, 1);
-    const ProblemLayout *entry = stage2Layout(problem, layout);
-    const AfterNextVariant *variant =
-        checks::findVariant(stage2AfterNextVariants(), problem, layout);
-    QVERIFY(first && entry && variant);
-    QCOMPARE(checks::linesAfterNext(*entry, *variant).mid(sameFrom),
-             checks::textLines(*first).mid(sameFrom));
+    const auto shown = presentedLayout(problem, layout, Presentation::AfterNext);
+    QVERIFY(first && shown && checks::findVariant(stage2AfterNextVariants(), problem, layout));
+    QCOMPARE(checks::textLines(*shown).mid(sameFrom), checks::textLines(*first).mid(sameFrom));
 }
 
 void Stage2ProblemsTest::afterNextProblem22WritesEverySquareFullWidth()
 {
     for (int layoutNo = 1; layoutNo <= kLayoutCount; ++layoutNo) {
         const ProblemLayout *layout = stage2Layout(22, layoutNo);
-        const AfterNextVariant *variant =
-            checks::findVariant(stage2AfterNextVariants(), 22, layoutNo);
-        QVERIFY(layout && variant);
-        const auto captions = checks::captionsAfterNext(*layout, *variant);
+        const auto shown = presentedLayout(22, layoutNo, Presentation::AfterNext);
+        QVERIFY(layout && shown && checks::findVariant(stage2AfterNextVariants(), 22, layoutNo));
+        const auto &captions = shown->captions;
         for (std::size_t i = 0; i < captions.size(); ++i) {
             QVERIFY(!captions[i].contains(u"^2"_s));
             QCOMPARE(captions[i].contains(u"＾２"_s), layout->captions[i].contains(u"^2"_s));
@@ -188,11 +185,11 @@ void Stage2ProblemsTest::afterNextProblem22WritesEverySquareFullWidth()
 void Stage2ProblemsTest::afterNextProblem27SeparatesValuesLikeItsOtherLayouts()
 {
     const ProblemLayout *layout = stage2Layout(27, 3);
-    const AfterNextVariant *variant = checks::findVariant(stage2AfterNextVariants(), 27, 3);
-    QVERIFY(layout && variant);
+    const auto shown = presentedLayout(27, 3, Presentation::AfterNext);
+    QVERIFY(layout && shown && checks::findVariant(stage2AfterNextVariants(), 27, 3));
     for (const QString &caption : layout->captions)
         QVERIFY(!caption.contains(u" ， "_s));
-    for (const QString &caption : checks::captionsAfterNext(*layout, *variant))
+    for (const QString &caption : shown->captions)
         QCOMPARE(caption.count(u" ， "_s), 1);
 }
 
