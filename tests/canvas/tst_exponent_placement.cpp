@@ -1,6 +1,7 @@
 #include "canvas/canvas.h"
 #include "canvas/exponent_placement.h"
 #include "content/course.h"
+#include "content/lectures/lecture.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
 
@@ -156,6 +157,7 @@ class ExponentPlacementTest : public QObject
 
 private Q_SLOTS:
     void everyExponentOfTheCourseStandsOverItsGap();
+    void everyExponentOfTheLecturesStandsOverItsGap();
 
     void digitStandsInItsGap_data();
     void digitStandsInItsGap();
@@ -190,6 +192,40 @@ void ExponentPlacementTest::everyExponentOfTheCourseStandsOverItsGap()
     }
     QVERIFY(checked > 0);
     // QFAIL, unlike QVERIFY2, does not cut a long message short.
+    if (!faults.isEmpty())
+        QFAIL(qPrintable(faults.join(u'\n')));
+}
+
+void ExponentPlacementTest::everyExponentOfTheLecturesStandsOverItsGap()
+{
+    using content::CanvasOp;
+    QuestionBox box;
+    QStringList faults;
+    int checked = 0;
+    for (const content::Lecture &lecture : content::lectures()) {
+        std::vector<const content::Page *> pages{&lecture.introduction};
+        for (const content::Page &page : lecture.pages)
+            pages.push_back(&page);
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            const content::Page &ops = *pages[p];
+            for (std::size_t i = 0; i < ops.size(); ++i) {
+                if (ops[i].kind != CanvasOp::Kind::Exponent)
+                    continue;
+                // The formula is the next literal, after changes of Y, X or colour.
+                std::size_t f = i + 1;
+                while (f < ops.size() && (ops[f].kind == CanvasOp::Kind::SetY || ops[f].kind == CanvasOp::Kind::SetX
+                                          || ops[f].kind == CanvasOp::Kind::Colour))
+                    ++f;
+                QVERIFY(f < ops.size());
+                const QString at = u"lecture %1 %2: "_s.arg(lecture.number).arg(
+                    p == 0 ? u"introduction"_s : u"page %1"_s.arg(p));
+                for (const QString &fault : placementFaults(box, ops[i].text, ops[f].text))
+                    faults << at + fault;
+                ++checked;
+            }
+        }
+    }
+    QVERIFY(checked > 100);
     if (!faults.isEmpty())
         QFAIL(qPrintable(faults.join(u'\n')));
 }
