@@ -2,6 +2,7 @@
 #include "fakes/test_app.h"
 
 #include "canvas/canvas.h"
+#include "canvas/palette.h"
 #include "content/lectures/lecture.h"
 #include "screens/lecture/lecture_screen.h"
 
@@ -30,6 +31,17 @@ int inkPixels(const Canvas &canvas)
         for (int x = 0; x < image.width(); ++x)
             count += image.pixelColor(x, y) != QColor(Qt::white);
     return count;
+}
+
+QPoint pixelAt(const Canvas &canvas, double x, double y)
+{
+    const QPointF p = canvas.coordinates().toPixels(x, y);
+    return {int(std::floor(p.x())), int(std::floor(p.y()))};
+}
+
+QColor colourAt(const Canvas &canvas, double x, double y)
+{
+    return canvas.image().pixelColor(pixelAt(canvas, x, y));
 }
 
 } // namespace
@@ -141,6 +153,56 @@ private Q_SLOTS:
         QCOMPARE(app_->navigator.currentId(), ScreenId::Lecture);
         button(2)->click();
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage1Quiz);
+    }
+
+    void everyPageOfEveryLectureRenders()
+    {
+        for (const content::Lecture &lecture : content::lectures()) {
+            init();
+            open(lecture.firstProblem);
+            for (std::size_t page = 1; page <= lecture.pages.size(); ++page) {
+                next();
+                QCOMPARE(app_->navigator.currentId(), ScreenId::Lecture);
+            }
+            QVERIFY2(inkPixels(*panel(1)) + inkPixels(*panel(2)) > 0, qPrintable(QString::number(lecture.number)));
+            next();
+            QCOMPARE(app_->navigator.currentId(), lecture.lastProblem <= 15 ? ScreenId::Stage1Quiz : ScreenId::Stage2Quiz);
+        }
+    }
+
+    void pagesDrawWhatTheyPlot()
+    {
+        open(1);
+        next(); // y = 3x^2 in red
+        QCOMPARE(colourAt(*panel(2), 2, 12), paletteColor(12));
+        QCOMPARE(colourAt(*panel(2), -1, 2), paletteColor(2)); // y = 2x^2 in green
+
+        init();
+        open(11);
+        for (int page = 1; page <= 4; ++page)
+            next();
+        // The axis x = 2 of y = 2(x - 2)^2, in green.
+        QCOMPARE(colourAt(*panel(2), 2, 30), paletteColor(2));
+        QCOMPARE(colourAt(*panel(2), 2, -30), paletteColor(2));
+
+        init();
+        open(29);
+        for (int page = 1; page <= 15; ++page)
+            next();
+        // Three red circles mark where y = (x - 2)^2 touches the x axis.
+        const QPoint centre = pixelAt(*panel(2), 2, 0);
+        int red = 0;
+        for (int dy = -3; dy <= 3; ++dy)
+            for (int dx = -3; dx <= 3; ++dx)
+                red += panel(2)->image().pixelColor(centre + QPoint(dx, dy)) == paletteColor(12);
+        QVERIFY(red >= 8);
+    }
+
+    void panelsTellScreenReadersWhatTheySay()
+    {
+        open(21);
+        QVERIFY(panel(1)->accessibleDescription().contains(QStringLiteral("と変形できる")));
+        QCOMPARE(panel(3)->accessibleDescription(), kSpeechLines);
     }
 
     void figuresAlternateEvery300Milliseconds()
