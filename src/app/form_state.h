@@ -15,6 +15,8 @@ struct FormStates {
     BlinkState stage2QuizBlink = 0;
     BlinkState lectureBlink = 0;
     std::int16_t lecturePageNo = 0; // the next page of the lecture to show
+    BlinkState rouletteBlink = 0;
+    BlinkState historyBlink = 0;
 };
 
 } // namespace piyota

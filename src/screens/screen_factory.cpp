@@ -1,8 +1,9 @@
 #include "screen_factory.h"
 
+#include "screens/history/history_screen.h"
 #include "screens/lecture/lecture_screen.h"
-#include "screens/placeholder/placeholder_screen.h"
 #include "screens/quiz/quiz_screen.h"
+#include "screens/roulette/roulette_screen.h"
 #include "screens/start_menu/start_menu_screen.h"
 #include "screens/title/title_screen.h"
 
@@ -22,9 +23,9 @@ std::unique_ptr<Screen> createScreen(ScreenId id, AppContext &app)
     case ScreenId::Lecture:
         return std::make_unique<LectureScreen>(app);
     case ScreenId::Roulette:
-        return std::make_unique<PlaceholderScreen>(app, QStringLiteral("ボーナスルーレット"));
+        return std::make_unique<RouletteScreen>(app);
     case ScreenId::History:
-        return std::make_unique<PlaceholderScreen>(app, QStringLiteral("学習履歴"));
+        return std::make_unique<HistoryScreen>(app);
     }
     return nullptr;
 }

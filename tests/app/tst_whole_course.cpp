@@ -1,17 +1,142 @@
+#include "fakes/progress_files.h"
+#include "screens/history/board_cells.h"
 #include "screens/quiz/quiz_driver.h"
+#include "screens/roulette/roulette_driver.h"
 
 #include <QTest>
 
 using namespace piyota;
 using namespace piyota::testing;
 
-// Plays the course from the start menu to the end of problem 30 through the
-// real screens, answering every problem right, in one layout throughout.
+namespace {
+
+// Plays problems through the real screens, as a student would, and keeps
+// the record that the progress file and the history board must show.
+class CoursePlayer {
+public:
+    CoursePlayer(TestApp &app, int layout, const QByteArray &file)
+        : app_(app), quiz_(app), roulette_(app), layout_(layout), record_(file.split('\n'))
+    {
+        const QList<QByteArray> first = record_[0].chopped(1).split(',');
+        score_ = first[1].toDouble();
+        app_.clock.now = 30000;
+    }
+
+    // Opens the course from the start menu: button 1 starts afresh, 2 continues.
+    void startFromTheMenu(int button)
+    {
+        app_.navigator.show(ScreenId::StartMenu);
+        app_.dialogs.inputAnswers = {QStringLiteral("zq")};
+        quiz_.drawLayouts({layout_});
+        app_.navigator.currentScreen()->findChild<QPushButton *>(QStringLiteral("Command%1").arg(button))->click();
+    }
+
+    // Answers problem p right, after a wrong answer and a visit to the
+    // lecture on some problems; at the end of a group, spins the roulette.
+    void play(int p, float stopDraw, int rouletteChange)
+    {
+        QCOMPARE(int(app_.course.problemNo), p);
+        QCOMPARE(int(app_.course.layoutNo), layout_);
+        QVERIFY(quiz_.picture(1)->printedText().contains(content::problemTitle(p)));
+        int misses = record_[p].split(',')[0].toInt();
+        if (p % 7 == 3) {
+            quiz_.answerWrong();
+            score_ -= 3000;
+            ++misses;
+            quiz_.help();
+            QCOMPARE(app_.navigator.currentId(), ScreenId::Lecture);
+            // The file holds the reading the problem was started at: the clock has
+            // not moved since.
+            checkFile(p, {{p, QByteArray::number(misses) + ',' + QByteArray::number(app_.clock.now, 'g', 7)}});
+            app_.navigator.currentScreen()->findChild<QPushButton *>(QStringLiteral("Command2"))->click(); // EXIT
+            QCOMPARE(int(app_.course.layoutNo), layout_);
+        }
+        app_.clock.now += 12.5f + static_cast<float>(p); // p + 12 whole seconds on problem p
+        quiz_.answerRight();
+        score_ += 3000;
+        QCOMPARE(app_.course.score, score_);
+        record_[p] = QByteArray::number(misses) + ',' + QByteArray::number(p + 12) + '\r';
+        if (p % 5 != 0) {
+            quiz_.drawLayouts({layout_});
+            quiz_.next();
+            QCOMPARE(app_.navigator.currentId(), p < 15 ? ScreenId::Stage1Quiz : ScreenId::Stage2Quiz);
+            return;
+        }
+        quiz_.next();
+        QCOMPARE(app_.navigator.currentId(), ScreenId::Roulette);
+        const int nextProblem = std::min(p + 1, 30);
+        checkFile(nextProblem);
+        roulette_.spin(stopDraw);
+        QVERIFY(roulette_.button(3)->isEnabled());
+        score_ += rouletteChange;
+        QCOMPARE(app_.course.score, score_);
+        QCOMPARE(roulette_.label(2)->text(), scoreText());
+        if (p < 30)
+            quiz_.drawLayouts({layout_});
+        roulette_.next();
+        checkFile(nextProblem);
+        QCOMPARE(app_.navigator.currentId(), p < 15 ? ScreenId::Stage1Quiz : p < 30 ? ScreenId::Stage2Quiz : ScreenId::History);
+    }
+
+    // The board at the end: every problem's wrong answers and seconds.
+    void checkBoard() const
+    {
+        QCOMPARE(labelText(app_, QStringLiteral("Label3")), QStringLiteral("あなたは、問題 30 番まで進んでいます。"));
+        QCOMPARE(labelText(app_, QStringLiteral("Label4")), scoreText());
+        QStringList misses;
+        QStringList seconds;
+        for (int i = 1; i <= 30; ++i) {
+            const QList<QByteArray> fields = record_[i].chopped(1).split(',');
+            misses << QLatin1Char(' ') + QString::fromLatin1(fields[0]);
+            seconds << QLatin1Char(' ') + QString::fromLatin1(fields[1]);
+        }
+        QCOMPARE(boardCells(app_, QStringLiteral("Lab")), misses);
+        QCOMPARE(boardCells(app_, QStringLiteral("zik")), seconds);
+    }
+
+private:
+    QString scoreText() const { return QString::number(static_cast<qint64>(score_)); }
+
+    // The saved file: the record so far, with the problem in progress as given.
+    void checkFile(int problemNo, const QMap<int, QByteArray> &inProgress = {}) const
+    {
+        const QList<QByteArray> lines = quiz_.savedFile().split('\n');
+        QCOMPARE(lines.size(), 32);
+        QCOMPARE(lines[0], QByteArray::number(problemNo) + ',' + scoreText().toLatin1() + '\r');
+        for (int i = 1; i <= 30; ++i)
+            QCOMPARE(lines[i], inProgress.contains(i) ? inProgress[i] + '\r' : record_[i]);
+    }
+
+    TestApp &app_;
+    QuizDriver quiz_;
+    RouletteDriver roulette_;
+    int layout_;
+    QList<QByteArray> record_; // the file's lines as they stand for finished problems
+    double score_ = 0;
+};
+
+// A stop draw and the change of the score it gives: cell c of the second turn.
+struct Spin {
+    float stopDraw;
+    int change;
+};
+const Spin kSpins[] = {{12.0f / 24, 30000}, {10.0f / 24, -10000}, {0.0f, 10000},
+                       {19.0f / 24, 8000},  {7.0f / 24, 5000},    {4.0f / 24, 0}};
+
+const Spin &spinAfter(int problem)
+{
+    return kSpins[(problem - 1) / 5];
+}
+
+} // namespace
+
+// Plays the course through the real screens: the start menu, the thirty
+// problems with some lectures, the six roulettes and the history board.
 class WholeCourseTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void playsEveryProblemInEachLayout_data()
+    void playsTheWholeCourseInEachLayout_data()
     {
         QTest::addColumn<int>("layout");
         QTest::newRow("layout 1") << 1;
@@ -19,45 +144,37 @@ private Q_SLOTS:
         QTest::newRow("layout 3") << 3;
     }
 
-    void playsEveryProblemInEachLayout()
+    void playsTheWholeCourseInEachLayout()
     {
         QFETCH(int, layout);
         TestApp app;
-        QuizDriver quiz(app);
-        for (int i = 0; i < 30; ++i)
-            quiz.drawLayouts({layout});
-        app.clock.now = 30000;
-
-        app.navigator.show(ScreenId::StartMenu);
-        app.dialogs.inputAnswers = {QStringLiteral("zq")};
-        app.navigator.currentScreen()->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-
+        CoursePlayer player(app, layout, progressFileAt(1, 0));
+        player.startFromTheMenu(1);
         for (int p = 1; p <= 30; ++p) {
-            QCOMPARE(int(app.course.problemNo), p);
-            QCOMPARE(int(app.course.layoutNo), layout);
-            QVERIFY2(quiz.picture(1)->printedText().contains(content::problemTitle(p)), qPrintable(QString::number(p)));
-            app.clock.now += 12.5f + static_cast<float>(p); // p + 12 whole seconds on problem p
-            quiz.answerRight();
-            QCOMPARE(app.course.score, 3000.0 * p);
-            QVERIFY(quiz.button(11)->isEnabled());
-            quiz.next();
-            if (p % 5 != 0) {
-                QCOMPARE(app.navigator.currentId(), p < 15 ? ScreenId::Stage1Quiz : ScreenId::Stage2Quiz);
-                continue;
-            }
-            QCOMPARE(app.navigator.currentId(), ScreenId::Roulette);
-            const QList<QByteArray> lines = quiz.savedFile().split('\n');
-            QCOMPARE(lines.size(), 32);
-            QCOMPARE(lines[0], QByteArray::number(std::min(p + 1, 30)) + ',' + QByteArray::number(3000 * p) + '\r');
-            for (int done = 1; done <= p; ++done)
-                QCOMPARE(lines[done], "0," + QByteArray::number(done + 12) + '\r');
-            for (int later = p + 1; later <= 30; ++later)
-                QCOMPARE(lines[later], QByteArray("0,0\r"));
-            if (p < 30) // what the roulette's "次へ" does
-                app.navigator.show(p < 15 ? ScreenId::Stage1Quiz : ScreenId::Stage2Quiz);
+            player.play(p, spinAfter(p).stopDraw, spinAfter(p).change);
+            if (QTest::currentTestFailed())
+                return;
         }
-        QCOMPARE(app.random.seeds.size(), 30); // one layout drawn per problem
+        player.checkBoard();
+        QCOMPARE(app.random.seeds.size(), 30 + 6); // a layout per problem, a draw per roulette
         QVERIFY(!app.exitCode);
+    }
+
+    void continuesAnInterruptedCourseInStage2()
+    {
+        TestApp app;
+        const QByteArray saved = progressFileAt(23, 54000, "2,41000.5");
+        writeBytes(app.filePath(QStringLiteral("zq.ucd")), saved);
+        CoursePlayer player(app, 2, saved);
+        player.startFromTheMenu(2);
+        QCOMPARE(app.navigator.currentId(), ScreenId::Stage2Quiz);
+        QCOMPARE(app.course.answerSeconds[23], 30000.0f); // timed from the continue
+        for (int p = 23; p <= 30; ++p) {
+            player.play(p, spinAfter(p).stopDraw, spinAfter(p).change);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        player.checkBoard();
     }
 };
 

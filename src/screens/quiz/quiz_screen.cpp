@@ -17,6 +17,7 @@
 #include "screens/common/controls.h"
 #include "screens/common/frame_animation.h"
 #include "screens/common/save_point.h"
+#include "screens/history/show_history_board.h"
 #include "sound/media_control.h"
 #include "sound/sound_cues.h"
 
@@ -214,7 +215,7 @@ void QuizScreen::command10Click()
     if (!app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::quizTitle))
         return;
     if (saveBeforeLeaving(app(), this))
-        app().navigator.show(ScreenId::History);
+        showHistoryBoard(app(), RunEnd::QuitDuringProblem);
 }
 
 void QuizScreen::timer1Tick()

@@ -63,7 +63,7 @@ void TitleScreen::command1Click()
 void TitleScreen::command2Click()
 {
     playEffectCue(*mmControl1_, SoundFile::quit);
-    if (app().dialogs.askYesNo(this, Caption::quitQuestion, QStringLiteral("ぴよたの研修旅行2006")))
+    if (app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::programEndTitle))
         app().navigator.endProgram(0);
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace piyota {
+
+struct AppContext;
+
+// How the run came to the board.
+enum class RunEnd {
+    QuitDuringProblem, // the quiz's quit: the current problem is unfinished
+    CourseFinished,    // the roulette after the last problem
+};
+
+// Shows the learning history board and fills in what its callers fill in:
+// the progress sentence, the wrong answers up to the current problem, and
+// the score. Both ways to the board save the progress file first.
+void showHistoryBoard(AppContext &app, RunEnd end);
+
+} // namespace piyota

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPointF>
+
+class QFont;
+
+namespace piyota {
+
+class Canvas;
+
+namespace roulette {
+
+// The font the sector labels are printed in. Their lines and columns are
+// fixed, so the font's size decides where they land: this one puts each
+// label inside its own sector.
+QFont labelFont();
+
+// The labels of the sectors, printed as thirteen lines from the canvas's
+// top-left corner at their text columns.
+void printSectorLabels(Canvas &canvas);
+
+// The wheel, all in black: the disc and ring circles as single points, the
+// 24 cell boundaries across the ring and the 8 sector boundaries in the disc.
+// The canvas must measure in wheel units.
+void drawWheel(Canvas &canvas);
+
+// A filled disc of the ball's size, as circles of growing radius. Painted in
+// the canvas's background colour, it erases the ball and nothing else.
+void paintBall(Canvas &canvas, QPointF centre, int paletteIndex);
+
+} // namespace roulette
+} // namespace piyota

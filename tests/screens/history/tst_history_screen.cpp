@@ -1,0 +1,156 @@
+#include "board_cells.h"
+
+#include "platform/geometry.h"
+#include "screens/history/history_screen.h"
+#include "screens/history/history_text.h"
+#include "screens/history/show_history_board.h"
+#include "screens/quiz/quiz_driver.h"
+
+#include <QTest>
+
+using namespace piyota;
+using namespace piyota::testing;
+
+class HistoryScreenTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { app_.emplace(); }
+
+    void numbersAndTexts()
+    {
+        QCOMPARE(boardNumber(0), QStringLiteral(" 0"));
+        QCOMPARE(boardNumber(12), QStringLiteral(" 12"));
+        QCOMPARE(boardNumber(-3), QStringLiteral("-3"));
+        QCOMPARE(boardNumber(41.0f), QStringLiteral(" 41"));
+        QCOMPARE(boardNumber(43200.25f), QStringLiteral(" 43200.25"));
+        QCOMPARE(boardNumber(-2.5f), QStringLiteral("-2.5"));
+        QCOMPARE(progressSentence(5), QStringLiteral("あなたは、問題 5 番まで進んでいます。"));
+        QCOMPARE(progressSentence(30), QStringLiteral("あなたは、問題 30 番まで進んでいます。"));
+        const QStringList headings{problemHeading(1), problemHeading(2), problemHeading(9), problemHeading(10),
+                                   problemHeading(30)};
+        QCOMPARE(headings, (QStringList{QStringLiteral("問題 1"), QStringLiteral("問題 2 "), QStringLiteral("問題 9"),
+                                        QStringLiteral("問題10"), QStringLiteral("問題30 終　了")}));
+    }
+
+    void theBoardAndItsGrid()
+    {
+        app_->navigator.show(ScreenId::History);
+        const QWidget *board = app_->navigator.currentScreen();
+        QCOMPARE(board->windowTitle(), QStringLiteral("  ぴよたの研修旅行2008(２次関数の巻) for Windows  制作：ぴよた開発チーム"));
+        QCOMPARE(app_->media.steps(), (QStringList{QStringLiteral("Command=close"), QStringLiteral("FileName=bahha.rmi"),
+                                                  QStringLiteral("Command=Open"), QStringLiteral("Command=Play")}));
+        QCOMPARE(labelText(*app_, QStringLiteral("Label1")), QStringLiteral("学習の履歴"));
+        QCOMPARE(labelText(*app_, QStringLiteral("Label5")),
+                 QStringLiteral("以下には、各問題ごとのあなたの間違った回数と解答時間(秒)が示してあります。"));
+        auto at = [board](const QString &name) { return board->findChild<QLabel *>(name)->geometry(); };
+        QCOMPARE(at(QStringLiteral("Label6")), twipsRect(600, 1560, 615, 255));
+        QCOMPARE(at(QStringLiteral("Lab(10)")), twipsRect(1200, 1560 + 9 * 360, 495, 255));
+        QCOMPARE(at(QStringLiteral("zik(11)")), twipsRect(3720, 1560, 615, 255));
+        QCOMPARE(at(QStringLiteral("Lab(24)")), twipsRect(5040, 1560 + 3 * 360, 495, 255));
+        QCOMPARE(at(QStringLiteral("Label35")), twipsRect(4440, 1560 + 9 * 360, 615, 375));
+        QCOMPARE(labelText(*app_, QStringLiteral("Label35")), QStringLiteral("問題30 終　了"));
+    }
+
+    void quittingShowsTheSecondsSpentOnTheUnfinishedProblem_data()
+    {
+        QTest::addColumn<float>("started");
+        QTest::addColumn<float>("now");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("at once") << 30000.5f << 30000.9f << QStringLiteral(" 0");
+        QTest::newRow("after 47 seconds") << 30000.5f << 30048.25f << QStringLiteral(" 47");
+        QTest::newRow("across midnight") << 86390.5f << 20.0f << QStringLiteral(" 29");
+    }
+
+    void quittingShowsTheSecondsSpentOnTheUnfinishedProblem()
+    {
+        QFETCH(float, started);
+        QFETCH(float, now);
+        QFETCH(QString, shown);
+        QuizDriver quiz(*app_);
+        app_->clock.now = started;
+        quiz.openAt(1);
+        app_->clock.now = now;
+        app_->dialogs.yesNoAnswers = {true};
+        quiz.quit();
+        QCOMPARE(app_->navigator.currentId(), ScreenId::History);
+        QCOMPARE(labelText(*app_, QStringLiteral("Label3")), QStringLiteral("あなたは、問題 1 番まで進んでいます。"));
+        QCOMPARE(boardCells(*app_, QStringLiteral("Lab")), cellsThenEmpty({QStringLiteral(" 0")}));
+        QCOMPARE(boardCells(*app_, QStringLiteral("zik")), cellsThenEmpty({shown}));
+        QCOMPARE(labelText(*app_, QStringLiteral("Label4")), QStringLiteral("0"));
+        // The file keeps the clock reading the problem was started at.
+        QCOMPARE(quiz.savedFile().split('\n')[1], "0," + QByteArray::number(started, 'g', 7) + '\r');
+    }
+
+    void quittingMidCourseShowsTheWrongAnswersSoFar()
+    {
+        QuizDriver quiz(*app_);
+        app_->clock.now = 40100.75f;
+        quiz.openAt(13, 9000, "0,40000.5");
+        quiz.answerWrong();
+        app_->dialogs.yesNoAnswers = {true};
+        quiz.quit();
+        QStringList misses(12, QStringLiteral(" 1")); // progressFileAt: one wrong answer and 30 seconds each
+        QCOMPARE(boardCells(*app_, QStringLiteral("Lab")), cellsThenEmpty(misses << QStringLiteral(" 1")));
+        QStringList seconds(12, QStringLiteral(" 30"));
+        QCOMPARE(boardCells(*app_, QStringLiteral("zik")), cellsThenEmpty(seconds << QStringLiteral(" 100")));
+        QCOMPARE(app_->course.missText[13], QStringLiteral(" 1"));
+        QCOMPARE(app_->course.missText[14], QString());
+        QCOMPARE(labelText(*app_, QStringLiteral("Label4")), QStringLiteral("6000"));
+    }
+
+    void aFinishedCourseShowsWholeSecondsAndNoneForZero()
+    {
+        app_->course.problemNo = 30;
+        app_->course.score = -12000;
+        for (int i = 1; i <= 30; ++i) {
+            app_->course.missCount[i] = i % 3;
+            app_->course.answerSeconds[i] = static_cast<float>(i == 7 ? 0 : i + 3);
+        }
+        app_->clock.now = 50000;
+        showHistoryBoard(app_->context, RunEnd::CourseFinished);
+        QStringList misses;
+        QStringList seconds;
+        for (int i = 1; i <= 30; ++i) {
+            misses << QStringLiteral(" %1").arg(i % 3);
+            seconds << (i == 7 ? QString() : QStringLiteral(" %1").arg(i + 3));
+        }
+        QCOMPARE(boardCells(*app_, QStringLiteral("Lab")), misses);
+        QCOMPARE(boardCells(*app_, QStringLiteral("zik")), seconds);
+        QCOMPARE(labelText(*app_, QStringLiteral("Label3")), QStringLiteral("あなたは、問題 30 番まで進んでいます。"));
+        QCOMPARE(labelText(*app_, QStringLiteral("Label4")), QStringLiteral("-12000"));
+    }
+
+    void quitAsksFirstAndNoLeavesTheBoardSilent()
+    {
+        app_->navigator.show(ScreenId::History);
+        app_->media.clear();
+        app_->dialogs.yesNoAnswers = {false, true};
+        auto *board = qobject_cast<HistoryScreen *>(app_->navigator.currentScreen());
+        board->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QCOMPARE(app_->media.steps(), (QStringList{QStringLiteral("Command=Stop"), QStringLiteral("Command=Close"),
+                                                  QStringLiteral("FileName=endpinpon.wav"),
+                                                  QStringLiteral("Command=Open"), QStringLiteral("Command=Sound")}));
+        QCOMPARE(app_->dialogs.asked.last().text, QStringLiteral("終了していいですか？"));
+        QCOMPARE(app_->dialogs.asked.last().title, QStringLiteral("ぴよたの研修旅行2006"));
+        QCOMPARE(app_->navigator.currentId(), ScreenId::History);
+        QVERIFY(!app_->exitCode);
+
+        auto shown = [board](int image) {
+            return board->findChild<QLabel *>(QStringLiteral("Image%1").arg(image))->isVisibleTo(board);
+        };
+        board->timer1Tick();
+        QCOMPARE((QList<bool>{shown(1), shown(2)}), (QList<bool>{false, true}));
+        board->timer1Tick();
+        QCOMPARE((QList<bool>{shown(1), shown(2)}), (QList<bool>{true, false}));
+
+        board->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QCOMPARE(app_->exitCode, std::optional<int>(0));
+    }
+
+private:
+    std::optional<TestApp> app_;
+};
+
+QTEST_MAIN(HistoryScreenTest)
+#include "tst_history_screen.moc"

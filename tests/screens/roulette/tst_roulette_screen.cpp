@@ -1,0 +1,250 @@
+#include "roulette_driver.h"
+
+#include "fakes/file_saves.h"
+#include "screens/history/board_cells.h"
+#include "fakes/progress_files.h"
+#include "screens/roulette/roulette_outcome.h"
+#include "screens/roulette/wheel_drawing.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace piyota;
+using namespace piyota::testing;
+
+Q_DECLARE_METATYPE(piyota::ScreenId)
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kWhite(255, 255, 255);
+
+QStringList effectCue(const QString &file)
+{
+    return {QStringLiteral("Command=Stop"), QStringLiteral("Command=Close"), QStringLiteral("FileName=") + file,
+            QStringLiteral("Command=Open"), QStringLiteral("Command=Sound")};
+}
+
+} // namespace
+
+class RouletteScreenTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        app_.emplace();
+        app_->course.userCode = QStringLiteral("zq");
+        app_->course.problemNo = 6;
+        app_->course.score = 15000;
+        app_->navigator.show(ScreenId::Roulette);
+        roulette_.emplace(*app_);
+    }
+
+    void activationDrawsTheWheelWithTheBallAtEast()
+    {
+        QCOMPARE(roulette_->screen()->windowTitle(), QStringLiteral("  ぴよたの研修旅行2008 （ボーナスルーレット）"));
+        QCOMPARE(app_->media.steps(), (QStringList{QStringLiteral("Command=close"), QStringLiteral("FileName=Canyon.mid"),
+                                                  QStringLiteral("Command=Open"), QStringLiteral("Command=Play")}));
+        QVERIFY(roulette_->button(1)->isEnabled());
+        QVERIFY(!roulette_->button(2)->isEnabled());
+        QVERIFY(!roulette_->button(3)->isEnabled());
+        QCOMPARE(roulette_->label(1)->text(), QStringLiteral("ぴよた得点"));
+        QCOMPARE(roulette_->label(2)->text(), QStringLiteral("15000"));
+        QCOMPARE(roulette_->wheel()->printedText(),
+                 QStringLiteral("\n\n\n5000\n\n\n-10000\n10000\n30000\n\n\n\n 8000"));
+        QCOMPARE(roulette_->ballSpot(0), kRed);
+        QCOMPARE(roulette_->colourAt(roulette::wheelPoint(0, roulette::kTrackRadius + 12)), kWhite);
+    }
+
+    void labelsLieInsideTheirSectors()
+    {
+        Canvas labels(nullptr, QStringLiteral("labels"), roulette_->wheel()->geometry(), roulette::labelFont());
+        labels.setScale(0, 0, roulette::kCanvasWidth, roulette::kCanvasHeight);
+        roulette::printSectorLabels(labels);
+        const double lineHeight = labels.coordinates().toPixels(0, labels.textHeight()).y();
+        const QMap<int, int> sectorOfLine{{4, 2}, {7, 3}, {8, 0}, {9, 4}, {13, 6}};
+        QMap<int, int> inkOfLine;
+        const QImage &image = labels.image();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == kWhite)
+                    continue;
+                const int line = int(y / lineHeight) + 1;
+                ++inkOfLine[line];
+                // The whole pixel, all four corners, lies in the line's sector.
+                for (const QPointF corner : {QPointF(x, y), QPointF(x + 1, y), QPointF(x, y + 1), QPointF(x + 1, y + 1)}) {
+                    const QPointF p = labels.coordinates().fromPixels(corner) - roulette::kCentre;
+                    const double angle = std::atan2(-p.y(), p.x());
+                    QVERIFY2(std::hypot(p.x(), p.y()) < roulette::kInnerRadius - 2, qPrintable(QString::number(line)));
+                    QCOMPARE(roulette::outcomeAt(angle < 0 ? angle + 2 * roulette::kPi : angle).sector,
+                             sectorOfLine.value(line, -1));
+                }
+            }
+        }
+        QCOMPARE(inkOfLine.keys(), sectorOfLine.keys());
+    }
+
+    void freeSpinShowsTheBallForMostOfEachTickAndSparesTheWheel()
+    {
+        app_->media.clear();
+        roulette_->button(1)->click();
+        QCOMPARE(app_->media.steps(), effectCue(QStringLiteral("pinpon.wav"))); // the music ends for good
+        QVERIFY(!roulette_->button(1)->isEnabled());
+        QVERIFY(roulette_->button(2)->isEnabled());
+        QCOMPARE(roulette_->ballSpot(0), kWhite);
+        const QImage wheel = roulette_->wheel()->image();
+        auto blackNear = [&](QPointF point) {
+            const QPoint pixel = roulette_->wheel()->coordinates().toPixels(point.x(), point.y()).toPoint();
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (wheel.pixelColor(pixel + QPoint(dx, dy)) == Qt::black)
+                        return true;
+            return false;
+        };
+        for (double radius : {roulette::kInnerRadius, roulette::kOuterRadius})
+            QVERIFY(blackNear(roulette::wheelPoint(roulette::kPi / 3, radius)));          // the ring circles
+        QVERIFY(blackNear(roulette::wheelPoint(-roulette::kHalfCell, roulette::kTrackRadius))); // a cell boundary
+        QVERIFY(blackNear(roulette::wheelPoint(-roulette::kHalfCell, 70)));               // a sector boundary
+
+        QCOMPARE(roulette_->timer(QStringLiteral("Timer2"))->interval(), 100);
+        QVERIFY(roulette_->timer(QStringLiteral("Timer2"))->isActive());
+        QTimer *hold = roulette_->timer(QStringLiteral("HoldTimer"));
+        for (int tick = 1; tick <= 25; ++tick) {
+            roulette_->screen()->timer2Tick();
+            QCOMPARE(roulette_->ballSpot(tick % 24), kRed);
+            QVERIFY(hold->isActive() && hold->isSingleShot());
+            QVERIFY(hold->interval() >= 60 && hold->interval() <= 70);
+            roulette_->screen()->holdTimeout();
+            QCOMPARE(roulette_->ballSpot(tick % 24), kWhite);
+        }
+        QCOMPARE(roulette_->wheel()->image(), wheel); // every cell had the ball once
+
+        // A tick that comes before the hold ends takes the old ball away first.
+        roulette_->screen()->timer2Tick();
+        roulette_->screen()->timer2Tick();
+        QCOMPARE(roulette_->ballSpot(2), kWhite);
+        QCOMPARE(roulette_->ballSpot(3), kRed);
+    }
+
+    void stopLetsTheBallRunOutAndScores_data()
+    {
+        QTest::addColumn<double>("score");
+        QTest::addColumn<float>("stopDraw");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("0: +10000 after one turn") << 15000.0 << 0.0f << 0 << QStringLiteral("25000");
+        QTest::newRow("0.5: +30000") << 15000.0 << 0.5f << 12 << QStringLiteral("45000");
+        QTest::newRow("10/24: below zero") << 5000.0 << 10.0f / 24 << 10 << QStringLiteral("-5000");
+        QTest::newRow("4/24: nothing") << 5000.0 << 4.0f / 24 << 4 << QStringLiteral("5000");
+    }
+
+    void stopLetsTheBallRunOutAndScores()
+    {
+        QFETCH(double, score);
+        QFETCH(float, stopDraw);
+        QFETCH(int, cell);
+        QFETCH(QString, shown);
+        app_->course.score = score;
+        app_->clock.now = 777.5f;
+        roulette_->button(1)->click();
+        roulette_->screen()->timer2Tick(); // the ball is on show at cell 1
+        app_->random.values = {stopDraw};
+        app_->media.clear();
+        roulette_->button(2)->click();
+        QCOMPARE(app_->media.steps(), effectCue(QStringLiteral("pinpon.wav")));
+        QCOMPARE(app_->random.seeds, QList<float>{777.5f});
+        QCOMPARE(roulette_->ballSpot(1), kWhite);
+        QVERIFY(!roulette_->timer(QStringLiteral("Timer2"))->isActive());
+        QTimer *runOut = roulette_->timer(QStringLiteral("Timer3"));
+        QVERIFY(runOut->isActive());
+        QCOMPARE(runOut->interval(), 150);
+
+        int ticks = 0;
+        while (!roulette_->button(3)->isEnabled() && ticks < 100) {
+            for (const QPushButton *button : {roulette_->button(1), roulette_->button(2)})
+                QVERIFY(!button->isEnabled());
+            roulette_->screen()->timer3Tick();
+            ++ticks;
+            QTimer *hold = roulette_->timer(QStringLiteral("HoldTimer"));
+            QVERIFY(!hold->isActive() || (hold->interval() >= 90 && hold->interval() <= 105));
+        }
+        QCOMPARE(ticks, 24 + cell); // from cell 1 round to cell 24 + `cell`, then one to settle
+        QCOMPARE(app_->course.score, shown.toDouble());
+        QCOMPARE(roulette_->label(2)->text(), shown);
+        QCOMPARE(roulette_->ballSpot(cell), kRed); // at rest, and it stays
+        QVERIFY(!runOut->isActive());
+        QVERIFY(!roulette_->timer(QStringLiteral("HoldTimer"))->isActive());
+        QVERIFY(!roulette_->button(1)->isEnabled()); // one spin per visit
+    }
+
+    void nextSavesAndGoesOn_data()
+    {
+        QTest::addColumn<int>("problemNo");
+        QTest::addColumn<ScreenId>("screen");
+        QTest::addColumn<int>("saves");
+        QTest::newRow("after problem 5") << 6 << ScreenId::Stage1Quiz << 1;
+        QTest::newRow("after problem 15") << 16 << ScreenId::Stage2Quiz << 1;
+        QTest::newRow("after problem 20") << 21 << ScreenId::Stage2Quiz << 1;
+        QTest::newRow("after problem 30") << 30 << ScreenId::History << 2;
+    }
+
+    void nextSavesAndGoesOn()
+    {
+        QFETCH(int, problemNo);
+        QFETCH(ScreenId, screen);
+        QFETCH(int, saves);
+        app_->course.problemNo = static_cast<std::int16_t>(problemNo);
+        for (int i = 1; i < problemNo; ++i)
+            app_->course.answerSeconds[i] = 20;
+        app_->course.missCount[3] = 2;
+        roulette_->spin(0.5f);
+        FileSaves fileSaves(app_->workDir.path(), QStringLiteral("zq.ucd"));
+        app_->media.clear();
+        roulette_->next();
+        QCOMPARE(app_->media.steps().mid(0, 5), effectCue(QStringLiteral("pinpon.wav")));
+        QCOMPARE(app_->navigator.currentId(), screen);
+        QCOMPARE(fileSaves.take(), saves);
+        const QList<QByteArray> lines = readBytes(app_->filePath(QStringLiteral("zq.ucd"))).split('\n');
+        QCOMPARE(lines[0], QByteArray::number(problemNo) + ",45000\r");
+        QCOMPARE(lines[3], QByteArray("2,20\r"));
+        if (screen != ScreenId::History)
+            return;
+        QCOMPARE(labelText(*app_, QStringLiteral("Label3")), QStringLiteral("あなたは、問題 30 番まで進んでいます。"));
+        QCOMPARE(labelText(*app_, QStringLiteral("Label4")), QStringLiteral("45000"));
+        QCOMPARE(boardCells(*app_, QStringLiteral("Lab"))[2], QStringLiteral(" 2"));
+        QCOMPARE(boardCells(*app_, QStringLiteral("zik"))[28], QStringLiteral(" 20"));
+    }
+
+    void failedSaveKeepsTheRouletteOpen()
+    {
+        roulette_->spin(0);
+        app_->course.userCode = QStringLiteral("no/such/folder");
+        roulette_->next();
+        QCOMPARE(app_->navigator.currentId(), ScreenId::Roulette);
+        QCOMPARE(app_->dialogs.asked.last().kind, QStringLiteral("inform"));
+        QVERIFY(roulette_->button(3)->isEnabled());
+        QCOMPARE(app_->course.score, 25000.0);
+    }
+
+    void figuresAlternateAndKeepTheirFlagForTheNextVisit()
+    {
+        auto shown = [this](int image) {
+            return roulette_->screen()->findChild<QLabel *>(QStringLiteral("Image%1").arg(image))->isVisibleTo(roulette_->screen());
+        };
+        roulette_->screen()->timer1Tick();
+        QCOMPARE((QList<bool>{shown(1), shown(2), shown(3), shown(4)}), (QList<bool>{false, true, false, true}));
+        app_->navigator.show(ScreenId::Roulette);
+        roulette_->screen()->timer1Tick();
+        QCOMPARE((QList<bool>{shown(1), shown(2), shown(3), shown(4)}), (QList<bool>{true, false, true, false}));
+        QCOMPARE(app_->forms.rouletteBlink, BlinkState(0));
+    }
+
+private:
+    std::optional<TestApp> app_;
+    std::optional<RouletteDriver> roulette_;
+};
+
+QTEST_MAIN(RouletteScreenTest)
+#include "tst_roulette_screen.moc"
