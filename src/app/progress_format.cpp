@@ -88,6 +88,17 @@ std::optional<int> parseWhole(const QByteArray &field, int lowest, int highest)
     return static_cast<int>(*value);
 }
 
+// A score that its saved form reads back as: at 15 significant digits the
+// largest doubles would round up beyond the double range.
+std::optional<double> parseScore(const QByteArray &field)
+{
+    constexpr double kLargestSavable = 1.79769313486231e308;
+    const auto value = parseNumber(field);
+    if (!value || std::abs(*value) > kLargestSavable)
+        return std::nullopt;
+    return value;
+}
+
 std::optional<float> parseSingle(const QByteArray &field)
 {
     const auto value = parseNumber(field);
@@ -144,7 +155,7 @@ std::optional<ProgressRecord> parseProgress(QByteArrayView bytes)
 
     ProgressRecord record;
     const auto problemNo = parseWhole(fields->at(0), 0, kProblemCount);
-    const auto score = parseNumber(fields->at(1));
+    const auto score = parseScore(fields->at(1));
     if (!problemNo || !score)
         return std::nullopt;
     record.problemNo = static_cast<std::int16_t>(*problemNo);
