@@ -1,0 +1,32 @@
+// One tick of the spinning roulette on a shown roulette screen: the ball
+// painted at its next place, then erased when its hold ends, and painted.
+#include "screen_painting.h"
+
+#include "fakes/test_app.h"
+#include "screens/roulette/roulette_screen.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace piyota::bench {
+namespace {
+
+void rouletteTick(benchmark::State &state)
+{
+    testing::TestApp app;
+    app.course.problemNo = 5;
+    RouletteScreen screen(app.context);
+    screen.show();
+    screen.activate();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        screen.timer2Tick();
+        screen.holdTimeout();
+        repaintCanvases(screen);
+    }
+}
+BENCHMARK(rouletteTick)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly();
+
+} // namespace
+} // namespace piyota::bench
