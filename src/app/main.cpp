@@ -4,6 +4,7 @@
 #include "app/app_context.h"
 #include "app/navigator.h"
 #include "app/screen.h"
+#include "identity/desktop_identity.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
@@ -21,6 +22,8 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("piyota"));
+    QApplication::setDesktopFileName(desktopFileName());
+    QApplication::setWindowIcon(applicationIcon());
     // Screens are switched by closing one window and opening the next; the
     // navigator decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,21 @@
+#include "desktop_identity.h"
+
+#include <QDirIterator>
+
+namespace piyota {
+
+QString desktopFileName()
+{
+    return QStringLiteral(PIYOTA_APP_ID);
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/app_icon"), QDir::Files);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
+
+} // namespace piyota

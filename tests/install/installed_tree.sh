@@ -1,0 +1,45 @@
+# shellcheck shell=bash
+# Sourced by the installation tests. install_into_temporary_prefix installs
+# the build into a prefix of its own, removed again on exit after the test's
+# background processes still running are ended, and names the parts of the
+# installed tree.
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+clean_up() {
+  local pid
+  for pid in $(jobs -pr); do
+    kill -- "$pid" 2>/dev/null || true
+  done
+  wait || true
+  rm -rf -- "$scratch"
+}
+
+# install_into_temporary_prefix <cmake> <build dir> <bindir> <libexecdir> <datadir>
+# with the install folders as GNUInstallDirs names them, relative to the prefix.
+# Sets scratch (a folder for the test's own files), prefix, bindir, libexecdir,
+# datadir and app_id (the name of the one menu entry installed).
+# shellcheck disable=SC2034 # the variables are read by the test that sources this
+install_into_temporary_prefix() {
+  local cmake=$1 build=$2
+  scratch=$(readlink -f -- "$(mktemp -d)")
+  trap clean_up EXIT
+  prefix=$scratch/prefix
+  bindir=$prefix/$3
+  libexecdir=$prefix/$4
+  datadir=$prefix/$5
+
+  if ! "$cmake" --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1; then
+    cat -- "$scratch/install.log" >&2
+    fail "cmake --install into $prefix failed"
+  fi
+
+  local entries=("$datadir"/applications/*.desktop)
+  if [ ${#entries[@]} -ne 1 ] || [ ! -f "${entries[0]}" ]; then
+    fail "expected exactly one menu entry in $datadir/applications, found: ${entries[*]}"
+  fi
+  app_id=$(basename -- "${entries[0]}" .desktop)
+}
