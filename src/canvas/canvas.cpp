@@ -1,5 +1,6 @@
 #include "canvas.h"
 
+#include "accessible_role.h"
 #include "exponent_placement.h"
 #include "palette.h"
 
@@ -7,6 +8,8 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <cmath>
 
@@ -41,6 +44,9 @@ Canvas::Canvas(QWidget *parent, const QString &name, const QRect &geometry, cons
                     QImage::Format_ARGB32_Premultiplied);
     image_.setDevicePixelRatio(ratio);
     image_.fill(background_);
+    // A picture box to screen readers, not a bare frame; its description
+    // is the text printed on it.
+    setAccessibleRole(staticMetaObject, QAccessible::Graphic);
 }
 
 void Canvas::print(const QString &text)
@@ -102,6 +108,8 @@ void Canvas::printExponentLine(const QString &exponentLine, const QString &formu
     }
     recordText(exponentLine);
     endRecordedLine();
+    pendingExponent_ = PendingExponent{lines_.size() - 1, formulaLine,
+                                       formulaWithExponents(exponentLine, formulaLine)};
     currentX_ = 0;
     currentY_ += textHeight();
 }
@@ -117,6 +125,8 @@ void Canvas::clear()
     currentX_ = 0;
     currentY_ = 0;
     lines_.clear();
+    readableLines_.clear();
+    pendingExponent_.reset();
     lineOpen_ = false;
     setAccessibleDescription(QString());
     drawingChanged();
@@ -158,7 +168,7 @@ void Canvas::drawCircle(double x, double y, double radius, int paletteIndex)
     const QPointF centre = coordinates_.toPixels(x, y);
     const double pixels = std::abs(coordinates_.horizontalPixels(radius));
     QPainter painter(&image_);
-    painter.setPen(QPen(paletteColor(paletteIndex), 0));
+    painter.setPen(linePen(paletteColor(paletteIndex)));
     painter.drawEllipse(pixelCentre(centre), pixels, pixels);
     currentX_ = x;
     currentY_ = y;
@@ -168,11 +178,19 @@ void Canvas::drawCircle(double x, double y, double radius, int paletteIndex)
 void Canvas::drawLineIn(double x1, double y1, double x2, double y2, const QColor &color)
 {
     QPainter painter(&image_);
-    painter.setPen(QPen(color, 0));
+    painter.setPen(linePen(color));
     painter.drawLine(pixelCentre(coordinates_.toPixels(x1, y1)), pixelCentre(coordinates_.toPixels(x2, y2)));
     currentX_ = x2;
     currentY_ = y2;
     drawingChanged();
+}
+
+// One logical pixel wide at any device pixel ratio, as a plotted point is.
+QPen Canvas::linePen(const QColor &color) const
+{
+    QPen pen(color, image_.devicePixelRatio());
+    pen.setCosmetic(true);
+    return pen;
 }
 
 // Points are set in single precision, as the drawing model takes them.
@@ -201,6 +219,12 @@ void Canvas::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image_);
+    if (hasFocus()) { // a canvas given the focus, for its text to be read out, shows it
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = contentsRect();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 }
 
 void Canvas::drawText(const QString &text)
@@ -217,20 +241,31 @@ void Canvas::drawText(const QString &text)
 
 void Canvas::recordText(const QString &text)
 {
+    QString readable = text;
+    if (pendingExponent_ && !text.isEmpty()) {
+        if (text == pendingExponent_->formula) {
+            readable = pendingExponent_->readable;
+            readableLines_[pendingExponent_->line].clear();
+        }
+        pendingExponent_.reset();
+    }
     if (!lineOpen_) {
         lines_.append(QString());
+        readableLines_.append(QString());
         lineOpen_ = true;
     }
     lines_.last() += text;
+    readableLines_.last() += readable;
 }
 
 void Canvas::endRecordedLine()
 {
     lineOpen_ = false;
-    QString &line = lines_.last();
-    while (!line.isEmpty() && line.back().isSpace())
-        line.chop(1);
-    QStringList readable = lines_;
+    for (QString *line : {&lines_.last(), &readableLines_.last()}) {
+        while (!line->isEmpty() && line->back().isSpace())
+            line->chop(1);
+    }
+    QStringList readable = readableLines_;
     readable.removeAll(QString());
     setAccessibleDescription(readable.join(QLatin1Char('\n')));
 }

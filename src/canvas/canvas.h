@@ -6,16 +6,22 @@
 #include <QImage>
 #include <QStringList>
 
+#include <optional>
+
 class QPainter;
+class QPen;
 
 namespace piyota {
 
 // A picture box used as a retained drawing surface: text is printed line by
 // line at a current point (CurrentX, CurrentY) in a current colour, in the
 // canvas's coordinate system (twips until a user scale is set). What is
-// drawn stays in an image; the widget only shows it. The printed text is
-// also kept as plain lines, and its non-blank lines are the widget's
-// accessible description.
+// drawn stays in an image at the screen's device pixel ratio; the widget
+// only shows it. The printed text is also kept as plain lines, and its
+// non-blank lines are the widget's accessible description, with each square
+// read into its formula line as "^2" (see formulaWithExponents()). A screen
+// that gives a canvas the keyboard focus has it read out, and the canvas
+// shows the focus.
 class Canvas : public QFrame {
     Q_OBJECT
 public:
@@ -89,8 +95,17 @@ private:
     double columnWidth() const;
     void drawLineIn(double x1, double y1, double x2, double y2, const QColor &color);
     void setPixel(QPainter &painter, float x, float y, const QColor &color);
+    QPen linePen(const QColor &color) const;
     void recordText(const QString &text);
     void endRecordedLine();
+
+    // An exponent line waits for the formula line it belongs to, so that the
+    // two read as one.
+    struct PendingExponent {
+        qsizetype line; // the exponent line's index
+        QString formula;
+        QString readable;
+    };
 
     QImage image_;
     QColor background_;
@@ -98,7 +113,9 @@ private:
     CoordinateSystem coordinates_;
     double currentX_ = 0;
     double currentY_ = 0;
-    QStringList lines_;
+    QStringList lines_;         // as printed
+    QStringList readableLines_; // as read out
+    std::optional<PendingExponent> pendingExponent_;
     bool lineOpen_ = false;
 };
 

@@ -69,4 +69,26 @@ std::vector<double> exponentDigitOffsets(const QFontMetricsF &metrics, const QSt
     return offsets;
 }
 
+QString formulaWithExponents(const QString &exponentLine, const QString &formulaLine)
+{
+    const QString digits = exponentDigits(exponentLine);
+    const std::vector<Gap> gaps = exponentGaps(formulaLine);
+    QString readable;
+    qsizetype copied = 0;
+    qsizetype k = 0;
+    for (; k < digits.size() && k < static_cast<qsizetype>(gaps.size()); ++k) {
+        const Gap &gap = gaps[static_cast<std::size_t>(k)];
+        readable += formulaLine.mid(copied, gap.start - copied) + QLatin1Char('^') + digits[k];
+        copied = gap.start + gap.length;
+    }
+    readable += formulaLine.mid(copied);
+    if (k < digits.size()) {
+        while (!readable.isEmpty() && readable.back().isSpace())
+            readable.chop(1);
+    }
+    for (; k < digits.size(); ++k)
+        readable += QLatin1Char('^') + digits[k];
+    return readable;
+}
+
 } // namespace piyota

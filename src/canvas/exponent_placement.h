@@ -23,4 +23,10 @@ std::vector<double> exponentDigitOffsets(const QFontMetricsF &metrics, const QSt
 // The digits of an exponent line, in order.
 QString exponentDigits(const QString &exponentLine);
 
+// The formula line as a screen reader should read it, in the notation of the
+// answer captions: each digit written as "^digit" in place of the gap it
+// stands over, or after the formula's end where no gap is left
+// ("ｙ＝ａｘ   のグラフ" with "2" reads "ｙ＝ａｘ^2のグラフ").
+QString formulaWithExponents(const QString &exponentLine, const QString &formulaLine);
+
 } // namespace piyota

@@ -1,5 +1,6 @@
 #include "screen_factory.h"
 
+#include "canvas/accessible_role.h"
 #include "screens/history/history_screen.h"
 #include "screens/lecture/lecture_screen.h"
 #include "screens/quiz/quiz_screen.h"
@@ -11,6 +12,8 @@ namespace piyota {
 
 std::unique_ptr<Screen> createScreen(ScreenId id, AppContext &app)
 {
+    // Screen readers see each screen as a window named by its caption.
+    setAccessibleRole(Screen::staticMetaObject, QAccessible::Window);
     switch (id) {
     case ScreenId::Title:
         return std::make_unique<TitleScreen>(app);

@@ -1,7 +1,7 @@
+#include "exponent_pairs.h"
+
 #include "canvas/canvas.h"
 #include "canvas/exponent_placement.h"
-#include "content/course.h"
-#include "content/lectures/lecture.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
 
@@ -13,11 +13,9 @@
 
 using namespace Qt::StringLiterals;
 using namespace piyota;
+using namespace piyota::testing;
 
 namespace {
-
-using content::Presentation;
-using content::QuestionItem;
 
 // A column range of ink, both ends included.
 struct Span {
@@ -168,29 +166,13 @@ void ExponentPlacementTest::everyExponentOfTheCourseStandsOverItsGap()
 {
     QuestionBox box;
     QStringList faults;
-    int checked = 0;
-    for (int problem = content::kFirstProblem; problem <= content::kLastProblem; ++problem) {
-        for (int layout = 1; layout <= content::kLayoutCount; ++layout) {
-            for (const Presentation how : {Presentation::OnActivation, Presentation::AfterNext}) {
-                const auto shown = content::presentedLayout(problem, layout, how);
-                QVERIFY(shown);
-                const auto &items = shown->question;
-                for (std::size_t i = 0; i < items.size(); ++i) {
-                    if (items[i].kind != QuestionItem::Kind::Exponent)
-                        continue;
-                    // Validated by the content tests: a print position, then the formula.
-                    QVERIFY(i + 2 < items.size());
-                    const QString at = u"problem %1 layout %2 %3: "_s.arg(problem).arg(layout).arg(
-                        how == Presentation::AfterNext ? u"after 次へ"_s : u"on activation"_s);
-                    for (const QString &fault : placementFaults(
-                             box, content::exponentLineText(items[i]), items[i + 2].text))
-                        faults << at + fault;
-                    ++checked;
-                }
-            }
-        }
+    const std::vector<ExponentPair> pairs = questionExponentPairs();
+    QVERIFY(!pairs.empty());
+    for (const ExponentPair &pair : pairs) {
+        QVERIFY2(!pair.formula.isEmpty(), qPrintable(pair.where));
+        for (const QString &fault : placementFaults(box, pair.exponentLine, pair.formula))
+            faults << pair.where + u": "_s + fault;
     }
-    QVERIFY(checked > 0);
     // QFAIL, unlike QVERIFY2, does not cut a long message short.
     if (!faults.isEmpty())
         QFAIL(qPrintable(faults.join(u'\n')));
@@ -198,34 +180,15 @@ void ExponentPlacementTest::everyExponentOfTheCourseStandsOverItsGap()
 
 void ExponentPlacementTest::everyExponentOfTheLecturesStandsOverItsGap()
 {
-    using content::CanvasOp;
     QuestionBox box;
     QStringList faults;
-    int checked = 0;
-    for (const content::Lecture &lecture : content::lectures()) {
-        std::vector<const content::Page *> pages{&lecture.introduction};
-        for (const content::Page &page : lecture.pages)
-            pages.push_back(&page);
-        for (std::size_t p = 0; p < pages.size(); ++p) {
-            const content::Page &ops = *pages[p];
-            for (std::size_t i = 0; i < ops.size(); ++i) {
-                if (ops[i].kind != CanvasOp::Kind::Exponent)
-                    continue;
-                // The formula is the next literal, after changes of Y, X or colour.
-                std::size_t f = i + 1;
-                while (f < ops.size() && (ops[f].kind == CanvasOp::Kind::SetY || ops[f].kind == CanvasOp::Kind::SetX
-                                          || ops[f].kind == CanvasOp::Kind::Colour))
-                    ++f;
-                QVERIFY(f < ops.size());
-                const QString at = u"lecture %1 %2: "_s.arg(lecture.number).arg(
-                    p == 0 ? u"introduction"_s : u"page %1"_s.arg(p));
-                for (const QString &fault : placementFaults(box, ops[i].text, ops[f].text))
-                    faults << at + fault;
-                ++checked;
-            }
-        }
+    const std::vector<ExponentPair> pairs = lectureExponentPairs();
+    QVERIFY(pairs.size() > 100);
+    for (const ExponentPair &pair : pairs) {
+        QVERIFY2(!pair.formula.isEmpty(), qPrintable(pair.where));
+        for (const QString &fault : placementFaults(box, pair.exponentLine, pair.formula))
+            faults << pair.where + u": "_s + fault;
     }
-    QVERIFY(checked > 100);
     if (!faults.isEmpty())
         QFAIL(qPrintable(faults.join(u'\n')));
 }

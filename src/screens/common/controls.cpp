@@ -1,10 +1,11 @@
 #include "controls.h"
 
+#include "keyboard.h"
+#include "pixel_art_image.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
@@ -18,6 +19,7 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
     button->setGeometry(twipsRect(x, y, width, height));
     button->setFont(gothicFont(9)); // its own font, not its container's
     button->setAccessibleName(caption);
+    pressOnEnter(button);
     return button;
 }
 
@@ -29,6 +31,8 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, i
     label->setGeometry(twipsRect(x, y, width, height));
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // No accessible name of its own: its name is its text, and every
+    // setText() tells screen readers of the new one.
     return label;
 }
 
@@ -41,14 +45,13 @@ QTimer *addTimer(QObject *parent, const QString &name, int intervalMs)
     return timer;
 }
 
-QLabel *addImage(QWidget *parent, const QString &name, const QString &picture, int x, int y,
-                 int width, int height)
+QLabel *addImage(QWidget *parent, const QString &name, const QString &picture,
+                 const QString &description, int x, int y, int width, int height)
 {
-    auto *image = new QLabel(parent);
+    auto *image = new PixelArtImage(picture, parent);
     image->setObjectName(name);
     image->setGeometry(twipsRect(x, y, width, height));
-    image->setPixmap(QPixmap(picture));
-    image->setScaledContents(true);
+    image->setAccessibleName(description);
     return image;
 }
 

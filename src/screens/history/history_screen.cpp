@@ -13,6 +13,7 @@
 #include "screens/common/captions.h"
 #include "screens/common/controls.h"
 #include "screens/common/frame_animation.h"
+#include "screens/common/picture_names.h"
 #include "show_history_board.h"
 #include "sound/media_control.h"
 #include "sound/sound_cues.h"
@@ -48,12 +49,13 @@ HistoryScreen::HistoryScreen(AppContext &app)
     setFixedSize(twipsSize(6855, 5991));
 
     const FramePair boy = Picture::boy();
-    image1_ = addImage(this, QStringLiteral("Image1"), boy.first, 720, 120, 615, 615);
-    image2_ = addImage(this, QStringLiteral("Image2"), boy.second, 720, 120, 615, 615);
+    image1_ = addImage(this, QStringLiteral("Image1"), boy.first, PictureName::wavingBoy, 720, 120, 615, 615);
+    image2_ = addImage(this, QStringLiteral("Image2"), boy.second, PictureName::wavingBoy, 720, 120, 615, 615);
     addLabel(this, QStringLiteral("Label1"), QStringLiteral("学習の履歴"), 2520, 240, 1575, 375,
              gothicFont(14.25, true));
     auto *command1 = addButton(this, QStringLiteral("Command1"), QStringLiteral("終了"), 5280, 240, 855, 375);
     connect(command1, &QPushButton::clicked, this, &HistoryScreen::command1Click);
+    command1->setFocus();
     label3_ = addLabel(this, QStringLiteral("Label3"), QString(), 360, 960, 4335, 255, gothicFont(9));
     addLabel(this, QStringLiteral("Label5"),
              QStringLiteral("以下には、各問題ごとのあなたの間違った回数と解答時間(秒)が示してあります。"),

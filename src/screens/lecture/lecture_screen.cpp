@@ -12,6 +12,8 @@
 #include "screens/common/captions.h"
 #include "screens/common/controls.h"
 #include "screens/common/frame_animation.h"
+#include "screens/common/keyboard.h"
+#include "screens/common/picture_names.h"
 #include "sound/media_control.h"
 #include "sound/sound_cues.h"
 
@@ -43,16 +45,23 @@ LectureScreen::LectureScreen(AppContext &app)
     picture1_ = new Canvas(this, QStringLiteral("Picture1"), twipsRect(120, 480, 3375, 3375), gothicFont(11.25));
     picture2_ = new Canvas(this, QStringLiteral("Picture2"), twipsRect(3600, 480, 3375, 3375), gothicFont(11.25));
     picture3_ = new Canvas(this, QStringLiteral("Picture3"), twipsRect(1320, 4080, 4455, 615), minchoFont(9));
+    picture1_->setAccessibleName(QStringLiteral("説明"));
+    picture1_->setFocusPolicy(Qt::TabFocus); // to have the page read out
+    picture2_->setAccessibleName(QStringLiteral("グラフ"));
+    picture3_->setAccessibleName(QStringLiteral("数学博士の言葉"));
 
     const FramePair boy = Picture::boy();
     const FramePair doctor = Picture::doctor();
-    images_[0] = addImage(this, QStringLiteral("Image1"), boy.first, 6120, 4080, 615, 615);
-    images_[1] = addImage(this, QStringLiteral("Image2"), boy.second, 6120, 4080, 615, 615);
-    images_[2] = addImage(this, QStringLiteral("Image3"), doctor.first, 360, 4080, 615, 645);
-    images_[3] = addImage(this, QStringLiteral("Image4"), doctor.second, 360, 4080, 615, 645);
+    images_[0] = addImage(this, QStringLiteral("Image1"), boy.first, PictureName::wavingBoy, 6120, 4080, 615, 615);
+    images_[1] = addImage(this, QStringLiteral("Image2"), boy.second, PictureName::wavingBoy, 6120, 4080, 615, 615);
+    images_[2] = addImage(this, QStringLiteral("Image3"), doctor.first, PictureName::doctor, 360, 4080, 615, 645);
+    images_[3] = addImage(this, QStringLiteral("Image4"), doctor.second, PictureName::doctor, 360, 4080, 615, 645);
 
     auto *timer1 = addTimer(this, QStringLiteral("Timer1"), 300);
     connect(timer1, &QTimer::timeout, this, &LectureScreen::timer1Tick);
+
+    chainTabOrder({command2, command1, picture1_});
+    command1->setFocus(); // Enter pages on
 }
 
 LectureScreen::~LectureScreen() = default;

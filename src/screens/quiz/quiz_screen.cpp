@@ -16,6 +16,8 @@
 #include "screens/common/captions.h"
 #include "screens/common/controls.h"
 #include "screens/common/frame_animation.h"
+#include "screens/common/keyboard.h"
+#include "screens/common/picture_names.h"
 #include "screens/common/save_point.h"
 #include "screens/history/show_history_board.h"
 #include "sound/media_control.h"
@@ -64,6 +66,10 @@ void QuizScreen::buildControls()
                            minchoFont(9));
     picture3_ = new Canvas(this, QStringLiteral("Picture3"), twipsRect(1200 + dx, 4920, 4215, 615),
                            minchoFont(9));
+    picture1_->setAccessibleName(QStringLiteral("問題"));
+    picture1_->setFocusPolicy(Qt::TabFocus);
+    picture2_->setAccessibleName(QStringLiteral("解答群"));
+    picture3_->setAccessibleName(QStringLiteral("ヒント"));
 
     // The answer buttons stand inside the answer box, in two columns of four.
     const QPoint inside = picture2_->contentsRect().topLeft();
@@ -74,6 +80,7 @@ void QuizScreen::buildControls()
                                         column == 0 ? 240 : 3240, 240 + 240 * row, 2895, 255);
         button->move(button->pos() + inside);
         connect(button, &QPushButton::clicked, this, [this, b] { answerClick(b); });
+        addPressKey(this, QKeySequence(Qt::Key_0 + b), button);
         answerButtons_[static_cast<std::size_t>(b - 1)] = button;
     }
 
@@ -98,10 +105,19 @@ void QuizScreen::buildControls()
     const std::array<QString, 4> frames{boy.first, boy.second, boy.second, boy.first};
     const std::array<int, 4> xs{5760, 5760, 240, 240};
     for (std::size_t i = 0; i < images_.size(); ++i)
-        images_[i] = addImage(this, QStringLiteral("Image%1").arg(i + 1), frames[i], xs[i] + dx, 4860, 615, 615);
+        images_[i] = addImage(this, QStringLiteral("Image%1").arg(i + 1), frames[i], PictureName::wavingBoy,
+                              xs[i] + dx, 4860, 615, 615);
 
     timer1_ = addTimer(this, QStringLiteral("Timer1"), 500);
     connect(timer1_, &QTimer::timeout, this, &QuizScreen::timer1Tick);
+
+    // Reading order. The focus starts on the question, where a screen reader
+    // reads it out and a key pressed twice in a hurry answers nothing; 次へ
+    // hands it back there, as it turns disabled.
+    const auto &answers = answerButtons_;
+    chainTabOrder({command10_, command9_, command11_, picture1_, answers[0], answers[1], answers[2],
+                   answers[3], answers[4], answers[5], answers[6], answers[7]});
+    picture1_->setFocus();
 }
 
 void QuizScreen::activate()
@@ -149,6 +165,7 @@ void QuizScreen::answerClick(int button)
         course.solvedFlag = 1;
         course.score += kScorePerAnswer;
         showScore();
+        command11_->setFocus(); // the way on
         return;
     }
     int &misses = course.missCount[course.problemNo];
@@ -163,6 +180,7 @@ void QuizScreen::answerClick(int button)
     // is the lecture.
     command11_->setEnabled(false);
     command9_->setEnabled(true);
+    command9_->setFocus(); // the only way on
 }
 
 void QuizScreen::command11Click()
@@ -258,7 +276,7 @@ void QuizScreen::present(int problem, content::Presentation how)
 
 void QuizScreen::clearProblem()
 {
-    label4_->clear();
+    label4_->setText(QString()); // unlike clear(), tells screen readers the verdict has gone
     picture1_->clear();
     picture2_->clear();
 }

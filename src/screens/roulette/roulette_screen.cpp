@@ -14,6 +14,8 @@
 #include "roulette_outcome.h"
 #include "screens/common/controls.h"
 #include "screens/common/frame_animation.h"
+#include "screens/common/keyboard.h"
+#include "screens/common/picture_names.h"
 #include "screens/common/save_point.h"
 #include "screens/history/show_history_board.h"
 #include "screens/quiz/quiz_stage.h"
@@ -62,15 +64,16 @@ void RouletteScreen::buildControls()
     picture1_ = new Canvas(this, QStringLiteral("Picture1"), twipsRect(120, 480, 4455, 2895),
                            roulette::labelFont(), paletteColor(kWhite));
     picture1_->setScale(0, 0, roulette::kCanvasWidth, roulette::kCanvasHeight);
+    picture1_->setAccessibleName(QStringLiteral("ボーナスルーレット"));
 
     // The companion dances in the canvas's bottom-left corner, the boy waves
     // in its bottom-right one.
     const FramePair companion = Picture::companion();
     const FramePair boy = Picture::boy();
-    images_[2] = addCanvasImage(QStringLiteral("Image3"), companion.first, 120, 2160, 615);
-    images_[3] = addCanvasImage(QStringLiteral("Image4"), companion.second, 120, 2160, 615);
-    images_[0] = addCanvasImage(QStringLiteral("Image1"), boy.first, 3720, 2160, 615);
-    images_[1] = addCanvasImage(QStringLiteral("Image2"), boy.second, 3720, 2160, 612);
+    images_[2] = addCanvasImage(QStringLiteral("Image3"), companion.first, PictureName::dancingChick, 120, 2160, 615);
+    images_[3] = addCanvasImage(QStringLiteral("Image4"), companion.second, PictureName::dancingChick, 120, 2160, 615);
+    images_[0] = addCanvasImage(QStringLiteral("Image1"), boy.first, PictureName::wavingBoy, 3720, 2160, 615);
+    images_[1] = addCanvasImage(QStringLiteral("Image2"), boy.second, PictureName::wavingBoy, 3720, 2160, 612);
 
     addLabel(this, QStringLiteral("Label1"), QStringLiteral("ぴよた得点"), 960, 3600, 1335, 255,
              gothicFont(11.25, true));
@@ -89,12 +92,16 @@ void RouletteScreen::buildControls()
     holdTimer_->setObjectName(QStringLiteral("HoldTimer"));
     holdTimer_->setSingleShot(true);
     connect(holdTimer_, &QTimer::timeout, this, &RouletteScreen::holdTimeout);
+
+    chainTabOrder({command1_, command2_, command3_});
+    command1_->setFocus();
 }
 
 // An image box placed in twips from the canvas's inner top-left corner.
-QLabel *RouletteScreen::addCanvasImage(const QString &name, const QString &picture, int x, int y, int size)
+QLabel *RouletteScreen::addCanvasImage(const QString &name, const QString &picture, const QString &description,
+                                       int x, int y, int size)
 {
-    QLabel *image = addImage(picture1_, name, picture, x, y, size, size);
+    QLabel *image = addImage(picture1_, name, picture, description, x, y, size, size);
     image->move(image->pos() + picture1_->contentsRect().topLeft());
     return image;
 }
@@ -118,6 +125,7 @@ void RouletteScreen::command1Click()
     eraseBall();
     placeBall(0);
     timer2_->start();
+    command2_->setFocus(); // Start went out of reach
 }
 
 void RouletteScreen::command2Click()
@@ -180,6 +188,7 @@ void RouletteScreen::settle()
     paintBall(); // it stays where it came to rest
     timer3_->stop();
     command3_->setEnabled(true);
+    command3_->setFocus(); // the only way on
 }
 
 void RouletteScreen::placeBall(double angle)

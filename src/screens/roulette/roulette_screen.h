@@ -38,7 +38,8 @@ public Q_SLOTS:
 
 private:
     void buildControls();
-    QLabel *addCanvasImage(const QString &name, const QString &picture, int x, int y, int size);
+    QLabel *addCanvasImage(const QString &name, const QString &picture, const QString &description, int x, int y,
+                           int size);
     void placeBall(double angle);
     void paintBall();
     void eraseBall();

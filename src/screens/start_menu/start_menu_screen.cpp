@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/geometry.h"
 #include "screens/common/controls.h"
+#include "screens/common/keyboard.h"
 #include "sound/media_control.h"
 #include "sound/sound_cues.h"
 
@@ -32,6 +33,9 @@ StartMenuScreen::StartMenuScreen(AppContext &app)
                                2760, 240, 1575, 375);
     connect(command1, &QPushButton::clicked, this, &StartMenuScreen::command1Click);
     connect(command2, &QPushButton::clicked, this, &StartMenuScreen::command2Click);
+
+    chainTabOrder({command1, command2});
+    command1->setFocus();
 }
 
 StartMenuScreen::~StartMenuScreen() = default;

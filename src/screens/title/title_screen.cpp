@@ -9,6 +9,8 @@
 #include "screens/common/captions.h"
 #include "screens/common/controls.h"
 #include "screens/common/frame_animation.h"
+#include "screens/common/keyboard.h"
+#include "screens/common/picture_names.h"
 #include "sound/media_control.h"
 #include "sound/sound_cues.h"
 
@@ -32,11 +34,14 @@ TitleScreen::TitleScreen(AppContext &app)
              375, minchoFont(15.75, true));
     addLabel(this, QStringLiteral("Label3"), QStringLiteral("for Windows"), 2880, 1320, 1575, 255,
              minchoFont(12, true));
-    image1_ = addImage(this, QStringLiteral("Image1"), Picture::boy().first, 2280, 1680, 615, 615);
-    image3_ = addImage(this, QStringLiteral("Image3"), Picture::boy().second, 2280, 1680, 615, 615);
+    image1_ = addImage(this, QStringLiteral("Image1"), Picture::boy().first, PictureName::wavingBoy,
+                       2280, 1680, 615, 615);
+    image3_ = addImage(this, QStringLiteral("Image3"), Picture::boy().second, PictureName::wavingBoy,
+                       2280, 1680, 615, 615);
     addLabel(this, QStringLiteral("Label2"), QStringLiteral("（２次関数の巻）"), 1560, 2400, 2055, 255,
              minchoFont(12, true));
-    addImage(this, QStringLiteral("Image2"), Picture::titleDecoration(), 3840, 2760, 600, 600);
+    addImage(this, QStringLiteral("Image2"), Picture::titleDecoration(), PictureName::parabolaAndStar,
+             3840, 2760, 600, 600);
     addLabel(this, QStringLiteral("Label4"), Caption::authorCredit, 600, 3000, 3015, 255,
              minchoFont(9.75));
 
@@ -45,6 +50,9 @@ TitleScreen::TitleScreen(AppContext &app)
 
     connect(command1_, &QPushButton::clicked, this, &TitleScreen::command1Click);
     connect(command2_, &QPushButton::clicked, this, &TitleScreen::command2Click);
+
+    chainTabOrder({command2_, command1_});
+    command1_->setFocus(); // Enter goes on
 }
 
 TitleScreen::~TitleScreen() = default;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// What the pictures of the screens show, as screen readers name them.
+namespace piyota::PictureName {
+
+inline const QString wavingBoy = QStringLiteral("手を振るぴよた");
+inline const QString dancingChick = QStringLiteral("踊るひよこ");
+inline const QString doctor = QStringLiteral("数学博士");
+inline const QString parabolaAndStar = QStringLiteral("放物線と星の絵");
+
+} // namespace piyota::PictureName

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "content/course.h"
+#include "content/lectures/lecture.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace piyota::testing {
+
+// An exponent line of the content and the formula line it stands over; the
+// formula is empty where the content leaves none to find.
+struct ExponentPair {
+    QString where; // "problem 1 layout 2 on activation", "lecture 3 page 2", ...
+    QString exponentLine;
+    QString formula;
+};
+
+// Every exponent pair of the thirty problems, in each layout and either way
+// a problem is presented: a print position, then the formula, follow each
+// exponent line. A presentation that cannot be had counts as a pair
+// without a formula.
+inline std::vector<ExponentPair> questionExponentPairs()
+{
+    using content::Presentation;
+    using content::QuestionItem;
+    std::vector<ExponentPair> pairs;
+    for (int problem = content::kFirstProblem; problem <= content::kLastProblem; ++problem) {
+        for (int layout = 1; layout <= content::kLayoutCount; ++layout) {
+            for (const Presentation how : {Presentation::OnActivation, Presentation::AfterNext}) {
+                const QString where = QStringLiteral("problem %1 layout %2 %3").arg(problem).arg(layout).arg(
+                    how == Presentation::AfterNext ? QStringLiteral("after 次へ") : QStringLiteral("on activation"));
+                const auto shown = content::presentedLayout(problem, layout, how);
+                if (!shown) {
+                    pairs.push_back({where, {}, {}});
+                    continue;
+                }
+                const auto &items = shown->question;
+                for (std::size_t i = 0; i < items.size(); ++i) {
+                    if (items[i].kind == QuestionItem::Kind::Exponent)
+                        pairs.push_back({where, content::exponentLineText(items[i]),
+                                         i + 2 < items.size() ? items[i + 2].text : QString()});
+                }
+            }
+        }
+    }
+    return pairs;
+}
+
+// Every exponent pair of the ten lectures: the formula is the next literal,
+// after any change of Y, X or colour.
+inline std::vector<ExponentPair> lectureExponentPairs()
+{
+    using content::CanvasOp;
+    std::vector<ExponentPair> pairs;
+    for (const content::Lecture &lecture : content::lectures()) {
+        std::vector<const content::Page *> pages{&lecture.introduction};
+        for (const content::Page &page : lecture.pages)
+            pages.push_back(&page);
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            const content::Page &ops = *pages[p];
+            for (std::size_t i = 0; i < ops.size(); ++i) {
+                if (ops[i].kind != CanvasOp::Kind::Exponent)
+                    continue;
+                std::size_t f = i + 1;
+                while (f < ops.size() && (ops[f].kind == CanvasOp::Kind::SetY || ops[f].kind == CanvasOp::Kind::SetX
+                                          || ops[f].kind == CanvasOp::Kind::Colour))
+                    ++f;
+                const QString where = QStringLiteral("lecture %1 %2").arg(lecture.number).arg(
+                    p == 0 ? QStringLiteral("introduction") : QStringLiteral("page %1").arg(p));
+                pairs.push_back({where, ops[i].text, f < ops.size() ? ops[f].text : QString()});
+            }
+        }
+    }
+    return pairs;
+}
+
+} // namespace piyota::testing

@@ -1,0 +1,229 @@
+#include "keyboard_student.h"
+#include "screens/quiz/quiz_driver.h"
+
+#include "app/progress_format.h"
+#include "content/course.h"
+#include "content/lectures/lecture.h"
+#include "screens/roulette/roulette_screen.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace piyota;
+using namespace piyota::testing;
+
+Q_DECLARE_METATYPE(piyota::ScreenId)
+
+namespace {
+
+QPushButton *button(TestApp &app, int number)
+{
+    return app.navigator.currentScreen()->findChild<QPushButton *>(QStringLiteral("Command%1").arg(number));
+}
+
+QString labelText(TestApp &app, int number)
+{
+    return app.navigator.currentScreen()->findChild<QLabel *>(QStringLiteral("Label%1").arg(number))->text();
+}
+
+int rightAnswer(const TestApp &app)
+{
+    return content::correctButton(app.course.problemNo, app.course.layoutNo).value_or(0);
+}
+
+QString scoreText(const TestApp &app)
+{
+    return QString::fromLatin1(formatScore(app.course.score));
+}
+
+// Opens a screen as the course comes to it.
+void openScreen(TestApp &app, ScreenId id)
+{
+    // The quiz and the lecture read the course's progress file.
+    if (id == ScreenId::Stage1Quiz || id == ScreenId::Lecture)
+        QuizDriver(app).openAt(3);
+    if (id != ScreenId::Stage1Quiz)
+        app.navigator.show(id);
+}
+
+} // namespace
+
+// The course played with the keyboard alone, and the keyboard's way round
+// every screen.
+class KeyboardCourseTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void playsAGroupWithKeysOnly()
+    {
+        TestApp app;
+        KeyboardStudent student(app);
+        app.navigator.show(ScreenId::StartMenu);
+        QCOMPARE(student.focused(), QStringLiteral("Command1")); // 初めからやる
+        app.dialogs.inputAnswers = {QStringLiteral("kb")};
+        student.press(Qt::Key_Return);
+        QCOMPARE(app.navigator.currentId(), ScreenId::Stage1Quiz);
+        QCOMPARE(app.course.userCode, QStringLiteral("kb"));
+        QCOMPARE(student.focused(), QStringLiteral("Picture1")); // the question
+
+        // A wrong digit locks the answers; the digit of the right one then does nothing.
+        const int right = rightAnswer(app);
+        student.pressDigit(right == 1 ? 2 : 1);
+        QCOMPARE(labelText(app, 4), QStringLiteral("違う"));
+        QCOMPARE(app.course.score, -3000);
+        for (int b = 1; b <= 8; ++b)
+            QVERIFY(!button(app, b)->isEnabled());
+        QCOMPARE(student.focused(), QStringLiteral("Command9")); // HELP, the only way on
+        student.pressDigit(right);
+        QCOMPARE(app.course.score, -3000);
+        QCOMPARE(app.course.solvedFlag, std::int16_t(0));
+
+        // HELP with Return, the lecture paged with Return, back with keypad Enter.
+        student.press(Qt::Key_Return);
+        QCOMPARE(app.navigator.currentId(), ScreenId::Lecture);
+        QCOMPARE(student.focused(), QStringLiteral("Command1")); // 次へ
+        const auto *text = app.navigator.currentScreen()->findChild<Canvas *>(QStringLiteral("Picture1"));
+        QString page = text->printedText();
+        const auto pages = content::lectureFor(1)->pages.size();
+        for (std::size_t i = 0; i < pages; ++i) {
+            student.press(Qt::Key_Return);
+            QCOMPARE(app.navigator.currentId(), ScreenId::Lecture);
+            QCOMPARE(app.forms.lecturePageNo, std::int16_t(i + 1));
+        }
+        QVERIFY(text->printedText() != page);
+        student.press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(app.navigator.currentId(), ScreenId::Stage1Quiz);
+        QCOMPARE(app.course.problemNo, std::int16_t(1));
+        // One Enter too many lands on the question and answers nothing.
+        QCOMPARE(student.focused(), QStringLiteral("Picture1"));
+        student.press(Qt::Key_Return);
+        QCOMPARE(labelText(app, 4), QString());
+
+        // Tab to the right answer and press it with Space; Return goes on.
+        for (int b = 1; b <= rightAnswer(app); ++b)
+            student.press(Qt::Key_Tab);
+        QCOMPARE(student.focused(), QStringLiteral("Command%1").arg(rightAnswer(app)));
+        student.press(Qt::Key_Space);
+        QCOMPARE(labelText(app, 4), QStringLiteral("正解"));
+        QCOMPARE(app.course.score, 0);
+        QCOMPARE(student.focused(), QStringLiteral("Command11")); // 次へ
+        student.press(Qt::Key_Return);
+
+        // Problems 2 to 5 by their digits, on the main keys and the keypad.
+        for (int p = 2; p <= 5; ++p) {
+            QCOMPARE(app.course.problemNo, std::int16_t(p));
+            QCOMPARE(student.focused(), QStringLiteral("Picture1"));
+            student.pressDigit(rightAnswer(app), p % 2 == 0 ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(app.course.score, (p - 1) * 3000);
+            QCOMPARE(labelText(app, 2), scoreText(app));
+            student.press(Qt::Key_Return);
+        }
+
+        // The roulette: Start, Stop, and on once the ball has come to rest.
+        QCOMPARE(app.navigator.currentId(), ScreenId::Roulette);
+        QCOMPARE(student.focused(), QStringLiteral("Command1")); // Start
+        student.press(Qt::Key_Space);
+        QCOMPARE(student.focused(), QStringLiteral("Command2")); // Stop
+        student.press(Qt::Key_Return);
+        auto *roulette = qobject_cast<RouletteScreen *>(app.navigator.currentScreen());
+        for (int tick = 0; tick < 100 && !button(app, 3)->isEnabled(); ++tick)
+            roulette->timer3Tick();
+        QCOMPARE(student.focused(), QStringLiteral("Command3")); // 次へ
+        QCOMPARE(labelText(app, 2), scoreText(app));
+        student.press(Qt::Key_Return);
+        QCOMPARE(app.navigator.currentId(), ScreenId::Stage1Quiz);
+        QCOMPARE(app.course.problemNo, std::int16_t(6));
+        QCOMPARE(app.course.missCount[1], std::int16_t(1));
+        QVERIFY(!app.exitCode);
+    }
+
+    void tabFollowsTheReadingOrder_data()
+    {
+        QTest::addColumn<ScreenId>("screen");
+        QTest::addColumn<QStringList>("cycle"); // from the first focus, Tab after Tab
+        QTest::newRow("title") << ScreenId::Title << QStringList{u"Command1"_s, u"Command2"_s, u"Command1"_s};
+        QTest::newRow("start menu") << ScreenId::StartMenu
+                                    << QStringList{u"Command1"_s, u"Command2"_s, u"Command1"_s};
+        // 次へ stays disabled until the answer is right.
+        QTest::newRow("quiz") << ScreenId::Stage1Quiz
+                              << QStringList{u"Picture1"_s, u"Command1"_s, u"Command2"_s, u"Command3"_s,
+                                             u"Command4"_s, u"Command5"_s, u"Command6"_s, u"Command7"_s,
+                                             u"Command8"_s, u"Command10"_s, u"Command9"_s, u"Picture1"_s};
+        QTest::newRow("lecture") << ScreenId::Lecture
+                                 << QStringList{u"Command1"_s, u"Picture1"_s, u"Command2"_s, u"Command1"_s};
+        // Stop and 次へ wait for Start.
+        QTest::newRow("roulette") << ScreenId::Roulette << QStringList{u"Command1"_s, u"Command1"_s};
+        QTest::newRow("history board") << ScreenId::History << QStringList{u"Command1"_s, u"Command1"_s};
+    }
+
+    void tabFollowsTheReadingOrder()
+    {
+        QFETCH(ScreenId, screen);
+        QFETCH(QStringList, cycle);
+        TestApp app;
+        KeyboardStudent student(app);
+        openScreen(app, screen);
+        QCOMPARE(app.navigator.currentId(), screen);
+        QStringList forwards{student.focused()};
+        for (qsizetype i = 1; i < cycle.size(); ++i) {
+            student.press(Qt::Key_Tab);
+            forwards << student.focused();
+        }
+        QCOMPARE(forwards, cycle);
+        QStringList backwards{student.focused()};
+        for (qsizetype i = 1; i < cycle.size(); ++i) {
+            student.press(Qt::Key_Backtab, Qt::ShiftModifier);
+            backwards.prepend(student.focused());
+        }
+        QCOMPARE(backwards, cycle);
+    }
+
+    void enterOnAFocusedButtonPressesThatButtonOnly()
+    {
+        TestApp app;
+        KeyboardStudent student(app);
+        app.navigator.show(ScreenId::Title);
+        app.dialogs.yesNoAnswers = {false};
+        student.press(Qt::Key_Tab); // to 終了
+        student.press(Qt::Key_Return);
+        QCOMPARE(app.dialogs.asked.size(), 1);
+        QCOMPARE(app.dialogs.asked[0].text, QStringLiteral("終了していいですか？"));
+        QCOMPARE(app.navigator.currentId(), ScreenId::Title);
+        student.press(Qt::Key_Tab); // back to 次へ
+        student.press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(app.navigator.currentId(), ScreenId::StartMenu);
+        QCOMPARE(app.dialogs.asked.size(), 1);
+    }
+
+    void aHeldEnterPressesOnce()
+    {
+        TestApp app;
+        KeyboardStudent student(app);
+        app.navigator.show(ScreenId::Title);
+        student.press(Qt::Key_Return);
+        QCOMPARE(app.navigator.currentId(), ScreenId::StartMenu);
+        student.repeat(Qt::Key_Return, 5); // they reach 初めからやる
+        QCOMPARE(student.focused(), QStringLiteral("Command1"));
+        QCOMPARE(app.navigator.currentId(), ScreenId::StartMenu);
+        QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
+    void digitsOutsideTheAnswersDoNothing()
+    {
+        TestApp app;
+        KeyboardStudent student(app);
+        QuizDriver quiz(app);
+        quiz.openAt(2, 3000);
+        for (int digit : {0, 9}) {
+            student.pressDigit(digit);
+            QCOMPARE(app.course.score, 3000);
+            QCOMPARE(quiz.label(4)->text(), QString());
+        }
+        QCOMPARE(app.course.missCount[2], std::int16_t(0));
+    }
+};
+
+QTEST_MAIN(KeyboardCourseTest)
+#include "tst_keyboard_course.moc"
