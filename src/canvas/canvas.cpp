@@ -165,10 +165,21 @@ void Canvas::plot(double (*curve)(double), double from, double to, double step, 
 
 void Canvas::drawCircle(double x, double y, double radius, int paletteIndex)
 {
+    drawEllipseIn(x, y, radius, paletteColor(paletteIndex), Qt::NoBrush);
+}
+
+void Canvas::fillCircle(double x, double y, double radius, int paletteIndex)
+{
+    drawEllipseIn(x, y, radius, paletteColor(paletteIndex), Qt::SolidPattern);
+}
+
+void Canvas::drawEllipseIn(double x, double y, double radius, const QColor &color, Qt::BrushStyle fill)
+{
     const QPointF centre = coordinates_.toPixels(x, y);
     const double pixels = std::abs(coordinates_.horizontalPixels(radius));
     QPainter painter(&image_);
-    painter.setPen(linePen(paletteColor(paletteIndex)));
+    painter.setPen(linePen(color));
+    painter.setBrush(QBrush(color, fill));
     painter.drawEllipse(pixelCentre(centre), pixels, pixels);
     currentX_ = x;
     currentY_ = y;

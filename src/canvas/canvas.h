@@ -70,6 +70,8 @@ public:
     // The outline of a circle of the radius in x units; the current point
     // goes to its centre.
     void drawCircle(double x, double y, double radius, int paletteIndex);
+    // The same circle filled, outline included, in one colour.
+    void fillCircle(double x, double y, double radius, int paletteIndex);
 
     // Text measures in the current units.
     double textWidth(const QString &text) const;
@@ -94,6 +96,7 @@ private:
     void moveToColumn(int column);
     double columnWidth() const;
     void drawLineIn(double x1, double y1, double x2, double y2, const QColor &color);
+    void drawEllipseIn(double x, double y, double radius, const QColor &color, Qt::BrushStyle fill);
     void setPixel(QPainter &painter, float x, float y, const QColor &color);
     QPen linePen(const QColor &color) const;
     void recordText(const QString &text);

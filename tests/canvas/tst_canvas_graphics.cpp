@@ -195,6 +195,27 @@ private Q_SLOTS:
         QVERIFY(ringPixels >= 4);
     }
 
+    void filledCircleCoversItsDiscOnly()
+    {
+        graph_->setScale(-3, 40, 7, -40);
+        graph_->drawLine(-3, 0, 7, 0, kLightGreen);
+        graph_->fillCircle(2, 20, 0.5, kRed);
+        QCOMPARE(graph_->currentX(), 2.0);
+        QCOMPARE(graph_->currentY(), 20.0);
+        const QPoint centre = pixelOf(*graph_, 2, 20);
+        const int r = int(graph_->coordinates().horizontalPixels(0.5));
+        QVERIFY(r > 4);
+        for (int dy = -r + 1; dy < r; ++dy)
+            for (int dx = -r + 1; dx < r; ++dx)
+                if (dx * dx + dy * dy < (r - 1) * (r - 1))
+                    QCOMPARE(at(*graph_, centre + QPoint(dx, dy)), paletteColor(kRed));
+        QCOMPARE(at(*graph_, centre + QPoint(r + 2, 0)), QColor(Qt::white));
+        // Painted again in the background colour it leaves the axis below it whole.
+        graph_->fillCircle(2, 20, 0.5, 15);
+        QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 0);
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 0)), paletteColor(kLightGreen));
+    }
+
 private:
     std::optional<Canvas> graph_;
 };

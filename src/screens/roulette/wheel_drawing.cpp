@@ -6,7 +6,6 @@
 
 #include <QFont>
 
-#include <cmath>
 #include <iterator>
 
 namespace piyota::roulette {
@@ -15,8 +14,6 @@ namespace {
 
 constexpr int kBlack = 0;
 constexpr double kDotStep = 0.01;    // radians between the points of a circle
-constexpr double kInnermostCircle = 1; // wheel units, as the ball's radius
-constexpr double kBallStep = 0.01;
 constexpr int kSectorLabelLines = 13;
 
 struct SectorLabel {
@@ -79,14 +76,9 @@ void drawWheel(Canvas &canvas)
     }
 }
 
-// Circles of radius 1, 1.01, 1.02, ... up to the ball's radius fill the disc.
 void paintBall(Canvas &canvas, QPointF centre, int paletteIndex)
 {
-    const int steps = static_cast<int>(std::lround((kBallRadius - kInnermostCircle) / kBallStep));
-    for (int i = 0; i <= steps; ++i) {
-        const double ballRadius = kInnermostCircle + i * kBallStep;
-        canvas.drawCircle(centre.x(), centre.y(), ballRadius, paletteIndex);
-    }
+    canvas.fillCircle(centre.x(), centre.y(), kBallRadius, paletteIndex);
 }
 
 } // namespace piyota::roulette

@@ -24,8 +24,8 @@ void printSectorLabels(Canvas &canvas);
 // The canvas must measure in wheel units.
 void drawWheel(Canvas &canvas);
 
-// A filled disc of the ball's size, as circles of growing radius. Painted in
-// the canvas's background colour, it erases the ball and nothing else.
+// A filled disc of the ball's size. Painted in the canvas's background
+// colour, it erases the ball and nothing else.
 void paintBall(Canvas &canvas, QPointF centre, int paletteIndex);
 
 } // namespace roulette
