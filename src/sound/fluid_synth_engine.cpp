@@ -33,12 +33,24 @@ FluidSynthEngine::FluidSynthEngine()
     // use a few of the soundfont's instruments, and holding all of its
     // samples would take more memory than the rest of the program's data.
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
-    // Music needs no short latency. FluidSynth's default 64-frame periods wake
-    // the audio thread 690 times a second and made the music cost a fifth of
-    // a core; 2048-frame periods cost a tenth of that, for 93 ms of buffer.
-    fluid_settings_setint(settings_, "audio.period-size", 2048);
+    // Music needs no short latency, and every period the audio thread wakes
+    // for costs as much as a stretch of synthesis: periods of 370 ms keep the
+    // driver's share of a core near a quarter of a percent (64-frame periods,
+    // FluidSynth's default, took a fifth of a core).
+    fluid_settings_setint(settings_, "audio.period-size", 8192);
     fluid_settings_setint(settings_, "audio.periods", 2);
+    // The songs are plain General MIDI tunes on a classroom speaker: half the
+    // usual sample rate, no reverb or chorus, linear interpolation and at
+    // most 32 voices (the quietest fading notes are the ones dropped) sound
+    // the same at less than half the synthesis cost. The sound server
+    // converts the rate.
+    fluid_settings_setnum(settings_, "synth.sample-rate", 22050);
+    fluid_settings_setint(settings_, "synth.reverb.active", 0);
+    fluid_settings_setint(settings_, "synth.chorus.active", 0);
+    fluid_settings_setint(settings_, "synth.polyphony", 32);
     synth_ = new_fluid_synth(settings_);
+    if (synth_)
+        fluid_synth_set_interp_method(synth_, -1, FLUID_INTERP_LINEAR);
 }
 
 FluidSynthEngine::~FluidSynthEngine()
