@@ -24,7 +24,11 @@ namespace piyota::bench {
 // answer from a script, so that a benchmark can drive it by its buttons.
 // Make it after the application object, prepared with prepareApplication().
 struct RealProgram {
-    RealProgram() { navigator.setContext(context); }
+    RealProgram()
+    {
+        media.loadModule(SoundSystem::modulePathBesideProgram());
+        navigator.setContext(context);
+    }
 
     static void prepareApplication(QApplication &application)
     {

@@ -7,6 +7,7 @@
 #include "identity/desktop_identity.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/first_frame.h"
 #include "platform/fonts.h"
 #include "platform/random.h"
 #include "platform/translations.h"
@@ -23,7 +24,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("piyota"));
     QApplication::setDesktopFileName(desktopFileName());
-    QApplication::setWindowIcon(applicationIcon());
     // Screens are switched by closing one window and opening the next; the
     // navigator decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -44,5 +44,12 @@ int main(int argc, char *argv[])
     QObject::connect(&navigator, &Navigator::programEnded, &application, &QApplication::exit,
                      Qt::QueuedConnection);
     navigator.show(ScreenId::Title);
+    // What the title's first frame does not need waits until it is on the
+    // screen: the sound module, with the fifty libraries behind it, and the
+    // window icon's pictures.
+    runAfterFirstFrame([&media] {
+        media.loadModule(SoundSystem::modulePathBesideProgram());
+        QApplication::setWindowIcon(applicationIcon());
+    });
     return QApplication::exec();
 }

@@ -1,13 +1,18 @@
 #include "sound_system.h"
 
-#include "fluid_midi_player.h"
+#include "deferred_players.h"
 #include "mci_media_control.h"
-#include "qt_wave_player.h"
+#include "sound_module_loader.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 namespace piyota {
 
 SoundSystem::SoundSystem()
-    : SoundSystem(std::make_shared<QtWavePlayer>(), std::make_shared<FluidMidiPlayer>())
+    : deferredPlayers_(std::make_shared<DeferredPlayers>())
+    , wavePlayer_(deferredPlayers_)
+    , midiPlayer_(deferredPlayers_)
 {
 }
 
@@ -19,6 +24,19 @@ SoundSystem::SoundSystem(std::shared_ptr<WavePlayer> wavePlayer,
 }
 
 SoundSystem::~SoundSystem() = default;
+
+void SoundSystem::loadModule(const QString &modulePath)
+{
+    if (!deferredPlayers_ || loader_)
+        return;
+    loader_ = std::make_unique<SoundModuleLoader>(
+        modulePath, [players = deferredPlayers_](SoundBackends backends) { players->arrive(std::move(backends)); });
+}
+
+QString SoundSystem::modulePathBesideProgram()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(PIYOTA_SOUND_MODULE_NAME));
+}
 
 std::unique_ptr<MediaControl> SoundSystem::createControl()
 {

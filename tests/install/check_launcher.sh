@@ -44,6 +44,8 @@ wait_for() {
 
 # The launcher replaces itself with the program, so the process started keeps its id.
 runs_program() { [ "$(readlink -- "/proc/$pid/exe")" = "$program" ]; }
+# Once its window is up, the program loads the sound module installed beside it.
+loads_sound_module() { grep -qF "$libexecdir/piyota/piyota_sound.so" "/proc/$pid/maps"; }
 
 stop_program() {
   kill -- "$pid"
@@ -78,6 +80,7 @@ home=$scratch/first-home
 mkdir -p -- "$home"
 start_launcher "$scratch/first.log" HOME="$home"
 wait_for "$pid" "$scratch/first.log" "starting the program" runs_program
+wait_for "$pid" "$scratch/first.log" "loading the sound module" loads_sound_module
 data=$home/.local/share/$app_id
 check_program_at_home "$data"
 stop_program

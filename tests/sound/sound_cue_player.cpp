@@ -72,6 +72,7 @@ int main(int argc, char *argv[])
 
     QCoreApplication application(argc, argv);
     SoundSystem sound;
+    sound.loadModule(SoundSystem::modulePathBesideProgram());
     CuePlayer player(sound);
 
     // Standard input is read on a thread of its own, so that the event loop

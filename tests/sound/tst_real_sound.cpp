@@ -19,6 +19,13 @@ namespace {
 constexpr qint64 kPromptMs = 1000;
 constexpr qint64 kShutdownMs = 10000;
 
+std::unique_ptr<SoundSystem> realSoundSystem()
+{
+    auto system = std::make_unique<SoundSystem>();
+    system->loadModule(SoundSystem::modulePathBesideProgram());
+    return system;
+}
+
 } // namespace
 
 class TestRealSound : public QObject {
@@ -43,7 +50,7 @@ private Q_SLOTS:
     {
         QElapsedTimer timer;
         timer.start();
-        auto system = std::make_unique<SoundSystem>();
+        auto system = realSoundSystem();
         QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
         timer.restart();
         system.reset(); // while the soundfont may still be loading
@@ -53,8 +60,8 @@ private Q_SLOTS:
     void cuesReturnPromptly()
     {
         QElapsedTimer timer;
-        SoundSystem system;
-        auto control = system.createControl();
+        const auto system = realSoundSystem();
+        auto control = system->createControl();
 
         // Music asked for while the soundfont loads.
         timer.start();
@@ -86,23 +93,23 @@ private Q_SLOTS:
 
     void shortSoundOutlivesItsControl()
     {
-        SoundSystem system;
+        const auto system = realSoundSystem();
         {
-            auto control = system.createControl();
+            auto control = system->createControl();
             playEffectCue(*control, QStringLiteral("pinpon.wav"));
         }
         QTest::qWait(200); // the sound plays on, or silently, without its control
-        auto next = system.createControl();
+        auto next = system->createControl();
         playAnswerCue(*next, QStringLiteral("pinpon.wav"));
     }
 
     void manyScreensComeAndGo()
     {
-        SoundSystem system;
+        const auto system = realSoundSystem();
         QElapsedTimer timer;
         timer.start();
         for (int i = 0; i < 20; ++i) {
-            auto control = system.createControl();
+            auto control = system->createControl();
             playMusicCue(*control, i % 2 ? SoundFile::titleMusic : SoundFile::historyMusic,
                          MusicClose::LowerCase);
             playEffectCue(*control, QStringLiteral("pinpon.wav"));
@@ -112,7 +119,7 @@ private Q_SLOTS:
 
     void controlOutlivingTheSystemIsSilent()
     {
-        auto system = std::make_unique<SoundSystem>();
+        auto system = realSoundSystem();
         auto control = system->createControl();
         playMusicCue(*control, SoundFile::titleMusic, MusicClose::Capitalised);
         system.reset();

@@ -1,0 +1,16 @@
+// The entry point of the sound module: the real wave and MIDI players.
+#include "sound/fluid_midi_player.h"
+#include "sound/qt_wave_player.h"
+#include "sound/sound_module.h"
+
+#include <QtGlobal>
+
+#include <type_traits>
+
+extern "C" Q_DECL_EXPORT void piyota_create_sound_backends(piyota::SoundBackends *backends)
+{
+    backends->wavePlayer = std::make_shared<piyota::QtWavePlayer>();
+    backends->midiPlayer = std::make_shared<piyota::FluidMidiPlayer>();
+}
+
+static_assert(std::is_same_v<decltype(&piyota_create_sound_backends), piyota::CreateSoundBackends>);
