@@ -7,7 +7,7 @@
 namespace piyota {
 
 // The players that make sound. They live in a module of their own, loaded at
-// run time, so that the libraries behind them (Qt Multimedia, FluidSynth and
+// run time, so that the libraries behind them (FluidSynth, libpulse, libsndfile and
 // some fifty more) do not delay the program's first window.
 struct SoundBackends {
     std::shared_ptr<WavePlayer> wavePlayer;

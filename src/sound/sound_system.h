@@ -18,7 +18,7 @@ class SoundModuleLoader;
 // thread. Controls that outlive it fall silent.
 class SoundSystem final : public MediaControlFactory {
 public:
-    // The real players (Qt Multimedia for waves, FluidSynth for MIDI), which
+    // The real players (libpulse for waves, FluidSynth for MIDI), which
     // come from the sound module once loadModule() has loaded it: what the
     // screens play before then is played once they are there.
     SoundSystem();

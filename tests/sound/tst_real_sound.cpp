@@ -1,4 +1,4 @@
-// The real backends (Qt Multimedia and FluidSynth) driven through the sound
+// The real backends (libpulse and FluidSynth) driven through the sound
 // system, with or without a sound server: every call returns promptly, nothing
 // crashes, and a missing file is silent.
 #include "sound/sound_cues.h"

@@ -1,6 +1,6 @@
 // The entry point of the sound module: the real wave and MIDI players.
 #include "sound/fluid_midi_player.h"
-#include "sound/qt_wave_player.h"
+#include "sound/pulse_wave_player.h"
 #include "sound/sound_module.h"
 
 #include <QtGlobal>
@@ -9,7 +9,7 @@
 
 extern "C" Q_DECL_EXPORT void piyota_create_sound_backends(piyota::SoundBackends *backends)
 {
-    backends->wavePlayer = std::make_shared<piyota::QtWavePlayer>();
+    backends->wavePlayer = std::make_shared<piyota::PulseWavePlayer>();
     backends->midiPlayer = std::make_shared<piyota::FluidMidiPlayer>();
 }
 

@@ -1,0 +1,241 @@
+#include "pulse_output.h"
+
+#include <pulse/context.h>
+#include <pulse/proplist.h>
+#include <pulse/stream.h>
+#include <pulse/thread-mainloop.h>
+
+#include <algorithm>
+#include <mutex>
+
+namespace piyota {
+
+namespace {
+
+// The latency asked of the server: a new stream starts within it.
+constexpr pa_usec_t kTargetLatencyUs = 40'000;
+// How far ahead of the server's playing a sound is written: a button's sound
+// goes to the server whole at its start, so that a busy machine, which may
+// keep this thread waiting for a tenth of a second, cannot make it run dry.
+constexpr pa_usec_t kWriteAheadUs = 2'000'000;
+
+class MainLoopLock {
+public:
+    explicit MainLoopLock(pa_threaded_mainloop *loop)
+        : loop_(loop)
+    {
+        pa_threaded_mainloop_lock(loop_);
+    }
+    ~MainLoopLock() { pa_threaded_mainloop_unlock(loop_); }
+
+private:
+    pa_threaded_mainloop *loop_;
+};
+
+pa_proplist *propertiesOf(const char *key, const char *value)
+{
+    pa_proplist *properties = pa_proplist_new();
+    pa_proplist_sets(properties, key, value);
+    return properties;
+}
+
+bool isOver(pa_context_state_t state)
+{
+    return state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED;
+}
+
+} // namespace
+
+// One sound on its way to the server.
+struct PulseOutput::Stream {
+    PulseOutput *output = nullptr;
+    SoundId id = 0;
+    pa_stream *stream = nullptr;
+    std::shared_ptr<const WaveSound> sound;
+    qsizetype written = 0;
+    bool draining = false;
+    bool cancelled = false; // stopped before the server had made it
+};
+
+PulseOutput::PulseOutput()
+{
+    mainLoop_ = pa_threaded_mainloop_new();
+    if (!mainLoop_)
+        return;
+    pa_threaded_mainloop_set_name(mainLoop_, "piyota-sound");
+    if (pa_threaded_mainloop_start(mainLoop_) < 0) {
+        pa_threaded_mainloop_free(mainLoop_);
+        mainLoop_ = nullptr;
+        return;
+    }
+    const MainLoopLock lock(mainLoop_);
+    connect();
+}
+
+PulseOutput::~PulseOutput()
+{
+    if (!mainLoop_)
+        return;
+    {
+        const MainLoopLock lock(mainLoop_);
+        while (!streams_.empty())
+            close(streams_.begin()->second.get());
+        if (context_) {
+            pa_context_set_state_callback(context_, nullptr, nullptr);
+            pa_context_disconnect(context_);
+            pa_context_unref(context_);
+            context_ = nullptr;
+        }
+    }
+    pa_threaded_mainloop_stop(mainLoop_);
+    pa_threaded_mainloop_free(mainLoop_);
+}
+
+PulseOutput::SoundId PulseOutput::play(std::shared_ptr<const WaveSound> sound, Role role)
+{
+    if (!mainLoop_ || !sound || sound->samples.isEmpty())
+        return 0;
+    const MainLoopLock lock(mainLoop_);
+    const SoundId id = ++lastId_;
+    if (!context_ || isOver(pa_context_get_state(context_)))
+        connect(); // the server went away (or was never there): try again
+    if (!context_)
+        return id;
+    if (pa_context_get_state(context_) == PA_CONTEXT_READY)
+        start(id, std::move(sound), role);
+    else
+        waiting_.push_back({id, std::move(sound), role});
+    return id;
+}
+
+void PulseOutput::stop(SoundId id)
+{
+    if (!mainLoop_ || id == 0)
+        return;
+    const MainLoopLock lock(mainLoop_);
+    std::erase_if(waiting_, [id](const Waiting &waiting) { return waiting.id == id; });
+    const auto found = streams_.find(id);
+    if (found == streams_.end())
+        return;
+    Stream *entry = found->second.get();
+    if (pa_stream_get_state(entry->stream) == PA_STREAM_CREATING)
+        entry->cancelled = true; // closed as soon as the server has made it
+    else
+        close(entry);
+}
+
+// Main loop locked.
+void PulseOutput::connect()
+{
+    if (context_) {
+        pa_context_set_state_callback(context_, nullptr, nullptr);
+        pa_context_unref(context_);
+        context_ = nullptr;
+    }
+    waiting_.clear();
+    pa_proplist *properties = propertiesOf(PA_PROP_APPLICATION_ID, "io.github.piyota.Quadratic");
+    context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(mainLoop_), "piyota", properties);
+    pa_proplist_free(properties);
+    if (!context_)
+        return;
+    pa_context_set_state_callback(context_, &PulseOutput::onContextState, this);
+    // Never start a server of our own: without one the program is silent.
+    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        pa_context_set_state_callback(context_, nullptr, nullptr);
+        pa_context_unref(context_);
+        context_ = nullptr;
+    }
+}
+
+// Main loop locked.
+void PulseOutput::start(SoundId id, std::shared_ptr<const WaveSound> sound, Role role)
+{
+    const pa_sample_spec spec{PA_SAMPLE_S16NE, std::uint32_t(sound->sampleRate), std::uint8_t(sound->channels)};
+    if (!pa_sample_spec_valid(&spec))
+        return;
+    pa_proplist *properties = propertiesOf(PA_PROP_MEDIA_ROLE, role == Role::Event ? "event" : "music");
+    pa_stream *stream = pa_stream_new_with_proplist(context_, "sound", &spec, nullptr, properties);
+    pa_proplist_free(properties);
+    if (!stream)
+        return;
+
+    auto entry = std::make_unique<Stream>(Stream{this, id, stream, std::move(sound), 0, false, false});
+    pa_stream_set_write_callback(stream, &PulseOutput::onWritable, entry.get());
+    pa_stream_set_state_callback(stream, &PulseOutput::onStreamState, entry.get());
+    pa_buffer_attr buffer;
+    buffer.maxlength = std::uint32_t(-1);
+    buffer.tlength = std::uint32_t(pa_usec_to_bytes(kTargetLatencyUs, &spec));
+    buffer.prebuf = std::uint32_t(-1);
+    buffer.minreq = std::uint32_t(-1);
+    buffer.fragsize = std::uint32_t(-1);
+    if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+        pa_stream_set_write_callback(stream, nullptr, nullptr);
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pa_stream_unref(stream);
+        return;
+    }
+    streams_.emplace(id, std::move(entry));
+}
+
+// Main loop locked. Closes the stream and lets go of the sound.
+void PulseOutput::close(Stream *entry)
+{
+    pa_stream *stream = entry->stream;
+    pa_stream_set_write_callback(stream, nullptr, nullptr);
+    pa_stream_set_state_callback(stream, nullptr, nullptr);
+    if (pa_stream_get_state(stream) == PA_STREAM_READY)
+        pa_stream_disconnect(stream);
+    pa_stream_unref(stream);
+    streams_.erase(entry->id);
+}
+
+void PulseOutput::onContextState(pa_context *context, void *self)
+{
+    auto *output = static_cast<PulseOutput *>(self);
+    const pa_context_state_t state = pa_context_get_state(context);
+    if (state == PA_CONTEXT_READY) {
+        for (Waiting &waiting : std::exchange(output->waiting_, {}))
+            output->start(waiting.id, std::move(waiting.sound), waiting.role);
+    } else if (isOver(state)) {
+        output->waiting_.clear();
+        while (!output->streams_.empty())
+            output->close(output->streams_.begin()->second.get());
+    }
+}
+
+void PulseOutput::onWritable(pa_stream *stream, size_t bytes, void *data)
+{
+    auto *entry = static_cast<Stream *>(data);
+    if (entry->cancelled)
+        return;
+    const QByteArray &samples = entry->sound->samples;
+    const auto ahead = qsizetype(pa_usec_to_bytes(kWriteAheadUs, pa_stream_get_sample_spec(stream)));
+    const qsizetype count = std::min(std::max(qsizetype(bytes), ahead), samples.size() - entry->written);
+    if (count > 0) {
+        pa_stream_write(stream, samples.constData() + entry->written, size_t(count), nullptr, 0, PA_SEEK_RELATIVE);
+        entry->written += count;
+    }
+    if (entry->written == samples.size() && !entry->draining) {
+        // All written: the stream is closed once the server has played it.
+        entry->draining = true;
+        pa_stream_set_write_callback(stream, nullptr, nullptr);
+        if (pa_operation *drain = pa_stream_drain(stream, &PulseOutput::onDrained, entry))
+            pa_operation_unref(drain);
+    }
+}
+
+void PulseOutput::onStreamState(pa_stream *stream, void *data)
+{
+    auto *entry = static_cast<Stream *>(data);
+    const pa_stream_state_t state = pa_stream_get_state(stream);
+    if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED || (state == PA_STREAM_READY && entry->cancelled))
+        entry->output->close(entry);
+}
+
+void PulseOutput::onDrained(pa_stream *, int, void *data)
+{
+    auto *entry = static_cast<Stream *>(data);
+    entry->output->close(entry);
+}
+
+} // namespace piyota
