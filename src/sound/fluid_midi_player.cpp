@@ -8,6 +8,7 @@
 #include <fluidsynth.h>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 
 namespace piyota {
@@ -63,6 +64,7 @@ public:
                 return;
             engine_->play(midiFile);
             playing_ = song;
+            closeWhenOver(song);
         });
         return song;
     }
@@ -81,6 +83,27 @@ public:
     }
 
 private:
+    // Worker. Once the song has ended and its reverb has died away, the
+    // driver is closed: it would render silence for as long as it is open.
+    void closeWhenOver(quint64 song)
+    {
+        worker_.watchWhileIdle(kSongOverCheckInterval, [this, song, endedBefore = false]() mutable {
+            if (playing_ != song || !engine_)
+                return false;
+            if (!engine_->songHasEnded())
+                return true;
+            if (!endedBefore) {
+                endedBefore = true; // one interval more for the reverb
+                return true;
+            }
+            engine_->stop();
+            playing_ = 0;
+            return false;
+        });
+    }
+
+    static constexpr std::chrono::milliseconds kSongOverCheckInterval{1000};
+
     quint64 lastSong_ = 0;          // caller's thread
     std::atomic<quint64> wanted_{0}; // written by the caller, read by the worker
     quint64 playing_ = 0;           // worker

@@ -14,9 +14,13 @@ namespace piyota {
 // destruction included, must come from one thread at a time (the MIDI
 // player's worker), and some calls take tens to hundreds of milliseconds.
 //
-// The audio driver is opened for each song and closed when it is stopped: a
-// driver whose sound server went away stays silent for good, and with no
-// server at all no driver opens, so the song is silently not heard.
+// The audio driver is opened for each song and closed when it is stopped or
+// over: a driver whose sound server went away stays silent for good, with no
+// server at all no driver opens, so the song is silently not heard, and a
+// driver left open would go on rendering silence.
+//
+// Music plays at FluidSynth's own rate (44.1 kHz, the sound server's usual
+// rate) with its reverb, chorus, interpolation and polyphony.
 class FluidSynthEngine {
 public:
     FluidSynthEngine();
@@ -29,8 +33,11 @@ public:
     bool loadSoundFont(const QStringList &candidates);
     // Stops the song playing, then plays this one once from its beginning.
     void play(const QByteArray &midiFile);
-    // Ends the song cleanly; nothing when none plays.
+    // Ends the song cleanly, within one audio period; nothing when none plays.
     void stop();
+    // True once the song playing has come to its end (its last notes may
+    // still ring in the reverb).
+    bool songHasEnded() const;
 
 private:
     bool openAudioDriver();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -23,13 +24,21 @@ public:
 
     void post(Task task);
 
+    // While no task waits, runs `check` on the worker every `interval`, until
+    // it returns false or another watch replaces it.
+    void watchWhileIdle(std::chrono::milliseconds interval, std::function<bool()> check);
+
 private:
     void run();
+    void runWatch(std::unique_lock<std::mutex> &lock);
 
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<Task> tasks_;
     bool closing_ = false;
+    std::chrono::milliseconds watchInterval_{0};
+    std::function<bool()> watch_;
+    unsigned watchGeneration_ = 0;
     std::thread thread_;
 };
 
