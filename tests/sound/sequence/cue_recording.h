@@ -64,7 +64,10 @@ struct WaveCue {
 struct CueLimits {
     double maxDelayMs = 30;    // heard from its start within this time of its command
     double minLengthMs = 30;   // a burst shorter than this lost its start
-    double earlyToleranceMs = 3; // clock estimation: onsets this early still count
+    // The dating follows the server's clock as a straight line; on a busy
+    // machine the server may shift its clock by some milliseconds, so a
+    // burst dated up to this much before its command is still its own.
+    double earlyToleranceMs = 12;
 };
 
 // What became of each wave cue.
