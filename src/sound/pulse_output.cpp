@@ -1,12 +1,16 @@
 #include "pulse_output.h"
 
 #include <pulse/context.h>
+#include <pulse/introspect.h>
 #include <pulse/proplist.h>
+#include <pulse/rtclock.h>
+#include <pulse/sample.h>
 #include <pulse/stream.h>
+#include <pulse/timeval.h>
 #include <pulse/thread-mainloop.h>
 
 #include <algorithm>
-#include <mutex>
+#include <utility>
 
 namespace piyota {
 
@@ -18,6 +22,12 @@ constexpr pa_usec_t kTargetLatencyUs = 40'000;
 // goes to the server whole at its start, so that a busy machine, which may
 // keep this thread waiting for a tenth of a second, cannot make it run dry.
 constexpr pa_usec_t kWriteAheadUs = 2'000'000;
+// A generated sound: how much of it the server holds, and the pieces it asks
+// for. Each piece wakes this thread once, which costs more than making it;
+// half a second also rides out a busy machine. A stop drops what the server
+// holds, so the buffer does not delay it.
+constexpr pa_usec_t kGeneratedBufferUs = 500'000;
+constexpr pa_usec_t kGeneratedPieceUs = 100'000;
 
 class MainLoopLock {
 public:
@@ -44,6 +54,31 @@ bool isOver(pa_context_state_t state)
     return state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED;
 }
 
+// A question for the server waited for on a thread other than the main loop's.
+struct RateQuery {
+    pa_threaded_mainloop *loop = nullptr;
+    pa_operation *operation = nullptr;
+    int rate = 0;
+    bool done = false;
+};
+
+void onSinkInfo(pa_context *, const pa_sink_info *info, int endOfList, void *data)
+{
+    auto *query = static_cast<RateQuery *>(data);
+    if (info)
+        query->rate = int(info->sample_spec.rate);
+    if (endOfList != 0)
+        query->done = true;
+    pa_threaded_mainloop_signal(query->loop, 0);
+}
+
+void onRateDeadline(pa_mainloop_api *, pa_time_event *, const timeval *, void *data)
+{
+    auto *query = static_cast<RateQuery *>(data);
+    query->done = true;
+    pa_threaded_mainloop_signal(query->loop, 0);
+}
+
 } // namespace
 
 // One sound on its way to the server.
@@ -51,8 +86,8 @@ struct PulseOutput::Stream {
     PulseOutput *output = nullptr;
     SoundId id = 0;
     pa_stream *stream = nullptr;
-    std::shared_ptr<const WaveSound> sound;
-    qsizetype written = 0;
+    Content content;
+    qsizetype written = 0; // of a wave
     bool draining = false;
     bool cancelled = false; // stopped before the server had made it
 };
@@ -93,7 +128,21 @@ PulseOutput::~PulseOutput()
 
 PulseOutput::SoundId PulseOutput::play(std::shared_ptr<const WaveSound> sound, Role role)
 {
-    if (!mainLoop_ || !sound || sound->samples.isEmpty())
+    if (!sound || sound->samples.isEmpty())
+        return 0;
+    return playContent({std::move(sound), nullptr}, role);
+}
+
+PulseOutput::SoundId PulseOutput::play(std::shared_ptr<GeneratedSound> sound, Role role)
+{
+    if (!sound)
+        return 0;
+    return playContent({nullptr, std::move(sound)}, role);
+}
+
+PulseOutput::SoundId PulseOutput::playContent(Content content, Role role)
+{
+    if (!mainLoop_)
         return 0;
     const MainLoopLock lock(mainLoop_);
     const SoundId id = ++lastId_;
@@ -102,9 +151,9 @@ PulseOutput::SoundId PulseOutput::play(std::shared_ptr<const WaveSound> sound, R
     if (!context_)
         return id;
     if (pa_context_get_state(context_) == PA_CONTEXT_READY)
-        start(id, std::move(sound), role);
+        start(id, std::move(content), role);
     else
-        waiting_.push_back({id, std::move(sound), role});
+        waiting_.push_back({id, std::move(content), role});
     return id;
 }
 
@@ -122,6 +171,42 @@ void PulseOutput::stop(SoundId id)
         entry->cancelled = true; // closed as soon as the server has made it
     else
         close(entry);
+}
+
+int PulseOutput::defaultSinkRate(std::chrono::milliseconds timeout)
+{
+    if (!mainLoop_)
+        return 0;
+    const MainLoopLock lock(mainLoop_);
+    if (!context_ || isOver(pa_context_get_state(context_)))
+        connect();
+    if (!context_)
+        return 0;
+    // This connection is the one asked, even if another thread makes a new
+    // one while the answer is awaited.
+    pa_context *context = pa_context_ref(context_);
+    RateQuery query{mainLoop_};
+    pa_time_event *deadline = pa_context_rttime_new(
+        context, pa_rtclock_now() + pa_usec_t(timeout.count()) * PA_USEC_PER_MSEC, &onRateDeadline, &query);
+    while (!query.done && deadline) {
+        const pa_context_state_t state = pa_context_get_state(context);
+        if (isOver(state))
+            break;
+        if (state == PA_CONTEXT_READY && !query.operation) {
+            query.operation = pa_context_get_sink_info_by_name(context, "@DEFAULT_SINK@", &onSinkInfo, &query);
+            if (!query.operation)
+                break;
+        }
+        pa_threaded_mainloop_wait(mainLoop_); // the callbacks signal
+    }
+    if (query.operation) {
+        pa_operation_cancel(query.operation);
+        pa_operation_unref(query.operation);
+    }
+    if (deadline)
+        pa_threaded_mainloop_get_api(mainLoop_)->time_free(deadline);
+    pa_context_unref(context);
+    return query.rate;
 }
 
 // Main loop locked.
@@ -148,9 +233,12 @@ void PulseOutput::connect()
 }
 
 // Main loop locked.
-void PulseOutput::start(SoundId id, std::shared_ptr<const WaveSound> sound, Role role)
+void PulseOutput::start(SoundId id, Content content, Role role)
 {
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, std::uint32_t(sound->sampleRate), std::uint8_t(sound->channels)};
+    const bool generated = content.generated != nullptr;
+    const pa_sample_spec spec = generated
+        ? pa_sample_spec{PA_SAMPLE_FLOAT32NE, std::uint32_t(content.generated->sampleRate()), 2}
+        : pa_sample_spec{PA_SAMPLE_S16NE, std::uint32_t(content.wave->sampleRate), std::uint8_t(content.wave->channels)};
     if (!pa_sample_spec_valid(&spec))
         return;
     pa_proplist *properties = propertiesOf(PA_PROP_MEDIA_ROLE, role == Role::Event ? "event" : "music");
@@ -159,16 +247,23 @@ void PulseOutput::start(SoundId id, std::shared_ptr<const WaveSound> sound, Role
     if (!stream)
         return;
 
-    auto entry = std::make_unique<Stream>(Stream{this, id, stream, std::move(sound), 0, false, false});
+    auto entry = std::make_unique<Stream>(Stream{this, id, stream, std::move(content), 0, false, false});
     pa_stream_set_write_callback(stream, &PulseOutput::onWritable, entry.get());
     pa_stream_set_state_callback(stream, &PulseOutput::onStreamState, entry.get());
     pa_buffer_attr buffer;
     buffer.maxlength = std::uint32_t(-1);
-    buffer.tlength = std::uint32_t(pa_usec_to_bytes(kTargetLatencyUs, &spec));
     buffer.prebuf = std::uint32_t(-1);
-    buffer.minreq = std::uint32_t(-1);
     buffer.fragsize = std::uint32_t(-1);
-    if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+    pa_stream_flags_t flags = PA_STREAM_NOFLAGS;
+    if (generated) {
+        buffer.tlength = std::uint32_t(pa_usec_to_bytes(kGeneratedBufferUs, &spec));
+        buffer.minreq = std::uint32_t(pa_usec_to_bytes(kGeneratedPieceUs, &spec));
+    } else {
+        buffer.tlength = std::uint32_t(pa_usec_to_bytes(kTargetLatencyUs, &spec));
+        buffer.minreq = std::uint32_t(-1);
+        flags = PA_STREAM_ADJUST_LATENCY;
+    }
+    if (pa_stream_connect_playback(stream, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
         pa_stream_set_write_callback(stream, nullptr, nullptr);
         pa_stream_set_state_callback(stream, nullptr, nullptr);
         pa_stream_unref(stream);
@@ -195,33 +290,77 @@ void PulseOutput::onContextState(pa_context *context, void *self)
     const pa_context_state_t state = pa_context_get_state(context);
     if (state == PA_CONTEXT_READY) {
         for (Waiting &waiting : std::exchange(output->waiting_, {}))
-            output->start(waiting.id, std::move(waiting.sound), waiting.role);
+            output->start(waiting.id, std::move(waiting.content), waiting.role);
     } else if (isOver(state)) {
         output->waiting_.clear();
         while (!output->streams_.empty())
             output->close(output->streams_.begin()->second.get());
     }
+    pa_threaded_mainloop_signal(output->mainLoop_, 0); // for defaultSinkRate()
 }
 
-void PulseOutput::onWritable(pa_stream *stream, size_t bytes, void *data)
+void PulseOutput::onWritable(pa_stream *, size_t bytes, void *data)
 {
     auto *entry = static_cast<Stream *>(data);
     if (entry->cancelled)
         return;
-    const QByteArray &samples = entry->sound->samples;
+    if (entry->content.generated)
+        writeGenerated(entry, bytes);
+    else
+        writeWave(entry, bytes);
+}
+
+void PulseOutput::writeWave(Stream *entry, size_t bytes)
+{
+    pa_stream *stream = entry->stream;
+    const QByteArray &samples = entry->content.wave->samples;
     const auto ahead = qsizetype(pa_usec_to_bytes(kWriteAheadUs, pa_stream_get_sample_spec(stream)));
     const qsizetype count = std::min(std::max(qsizetype(bytes), ahead), samples.size() - entry->written);
     if (count > 0) {
         pa_stream_write(stream, samples.constData() + entry->written, size_t(count), nullptr, 0, PA_SEEK_RELATIVE);
         entry->written += count;
     }
-    if (entry->written == samples.size() && !entry->draining) {
-        // All written: the stream is closed once the server has played it.
-        entry->draining = true;
-        pa_stream_set_write_callback(stream, nullptr, nullptr);
-        if (pa_operation *drain = pa_stream_drain(stream, &PulseOutput::onDrained, entry))
-            pa_operation_unref(drain);
+    if (entry->written == samples.size())
+        drainThenClose(entry);
+}
+
+// The sound is made straight into the server's buffer.
+void PulseOutput::writeGenerated(Stream *entry, size_t bytes)
+{
+    constexpr size_t frameBytes = 2 * sizeof(float);
+    pa_stream *stream = entry->stream;
+    while (bytes >= frameBytes) {
+        void *buffer = nullptr;
+        size_t room = bytes;
+        if (pa_stream_begin_write(stream, &buffer, &room) < 0 || !buffer)
+            return;
+        const auto asked = qsizetype(std::min(room, bytes) / frameBytes);
+        if (asked == 0) {
+            pa_stream_cancel_write(stream);
+            return;
+        }
+        const qsizetype made = entry->content.generated->generate(static_cast<float *>(buffer), asked);
+        if (made > 0)
+            pa_stream_write(stream, buffer, size_t(made) * frameBytes, nullptr, 0, PA_SEEK_RELATIVE);
+        else
+            pa_stream_cancel_write(stream);
+        if (made < asked) {
+            drainThenClose(entry);
+            return;
+        }
+        bytes -= size_t(made) * frameBytes;
     }
+}
+
+// All written: the stream is closed once the server has played it.
+void PulseOutput::drainThenClose(Stream *entry)
+{
+    if (entry->draining)
+        return;
+    entry->draining = true;
+    pa_stream_set_write_callback(entry->stream, nullptr, nullptr);
+    if (pa_operation *drain = pa_stream_drain(entry->stream, &PulseOutput::onDrained, entry))
+        pa_operation_unref(drain);
 }
 
 void PulseOutput::onStreamState(pa_stream *stream, void *data)

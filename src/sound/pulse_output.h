@@ -1,9 +1,11 @@
 #pragma once
 
+#include "generated_sound.h"
 #include "wave_file.h"
 
 #include <QtGlobal>
 
+#include <chrono>
 #include <map>
 #include <memory>
 #include <vector>
@@ -17,7 +19,12 @@ namespace piyota {
 // Plays sounds on the PulseAudio server (or PipeWire's), one stream for each
 // sound, from a thread of its own: no call waits for the server. A stream
 // lasts as long as its sound and is closed as soon as its last sample has
-// played, or when it is stopped.
+// played, or when it is stopped: then what the server still holds of it is
+// dropped, and it falls silent at once.
+//
+// A wave is written to the server whole at its start. A generated sound is
+// asked for its samples on that thread, in pieces of a tenth of a second
+// while the server holds half a second of it.
 //
 // The connection is made on construction and made again on the next sound
 // after the server went away. Without a server, sounds are dropped silently.
@@ -33,24 +40,40 @@ public:
     enum class Role { Event, Music };
     // Starts playing `sound` once, from its beginning.
     SoundId play(std::shared_ptr<const WaveSound> sound, Role role);
+    // Starts playing `sound` until it ends.
+    SoundId play(std::shared_ptr<GeneratedSound> sound, Role role);
     // Ends the sound if it still plays.
     void stop(SoundId id);
+
+    // The sample rate of the server's default sink, asked of the server;
+    // 0 when there is no server or it gives no answer within `timeout`.
+    // Waits for the answer: not for the user interface's thread.
+    int defaultSinkRate(std::chrono::milliseconds timeout);
 
     struct Stream;
 
 private:
+    struct Content {
+        std::shared_ptr<const WaveSound> wave;
+        std::shared_ptr<GeneratedSound> generated;
+    };
+
+    SoundId playContent(Content content, Role role);
     void connect();
-    void start(SoundId id, std::shared_ptr<const WaveSound> sound, Role role);
+    void start(SoundId id, Content content, Role role);
     void close(Stream *stream);
 
     static void onContextState(pa_context *context, void *self);
     static void onWritable(pa_stream *stream, size_t bytes, void *data);
+    static void writeWave(Stream *entry, size_t bytes);
+    static void writeGenerated(Stream *entry, size_t bytes);
+    static void drainThenClose(Stream *entry);
     static void onStreamState(pa_stream *stream, void *data);
     static void onDrained(pa_stream *stream, int success, void *data);
 
     struct Waiting {
         SoundId id;
-        std::shared_ptr<const WaveSound> sound;
+        Content content;
         Role role;
     };
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -24,21 +23,13 @@ public:
 
     void post(Task task);
 
-    // While no task waits, runs `check` on the worker every `interval`, until
-    // it returns false or another watch replaces it.
-    void watchWhileIdle(std::chrono::milliseconds interval, std::function<bool()> check);
-
 private:
     void run();
-    void runWatch(std::unique_lock<std::mutex> &lock);
 
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<Task> tasks_;
     bool closing_ = false;
-    std::chrono::milliseconds watchInterval_{0};
-    std::function<bool()> watch_;
-    unsigned watchGeneration_ = 0;
     std::thread thread_;
 };
 

@@ -54,39 +54,6 @@ private Q_SLOTS:
         QVERIFY(returnedWhileBusy);
     }
 
-    void aWatchRunsWhileIdleUntilItIsDone()
-    {
-        std::atomic<int> checks{0};
-        std::atomic<int> tasksRun{0};
-        SerialWorker worker;
-        worker.watchWhileIdle(std::chrono::milliseconds(1), [&] { return ++checks < 5; });
-        QTRY_COMPARE_WITH_TIMEOUT(checks.load(), 5, 5000);
-        // Tasks still run at once, and the finished watch does not come back.
-        worker.post([&] { ++tasksRun; });
-        QTRY_COMPARE_WITH_TIMEOUT(tasksRun.load(), 1, 5000);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        QCOMPARE(checks.load(), 5);
-    }
-
-    void aNewWatchReplacesTheOldOne()
-    {
-        std::atomic<int> oldChecks{0};
-        std::atomic<int> newChecks{0};
-        SerialWorker worker;
-        worker.watchWhileIdle(std::chrono::hours(1), [&] { return ++oldChecks, true; });
-        worker.watchWhileIdle(std::chrono::milliseconds(1), [&] { return ++newChecks < 3; });
-        QTRY_COMPARE_WITH_TIMEOUT(newChecks.load(), 3, 5000);
-        QCOMPARE(oldChecks.load(), 0);
-    }
-
-    void aWatchSetFromATaskStartsAfterIt()
-    {
-        std::atomic<bool> watched{false};
-        SerialWorker worker;
-        worker.post([&] { worker.watchWhileIdle(std::chrono::milliseconds(1), [&] { return !(watched = true); }); });
-        QTRY_VERIFY_WITH_TIMEOUT(watched.load(), 5000);
-    }
-
     void aThrowingTaskDoesNotStopTheWorker()
     {
         std::atomic<bool> ran{false};
