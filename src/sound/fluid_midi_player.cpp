@@ -1,6 +1,7 @@
 #include "fluid_midi_player.h"
 
 #include "fluid_synth_engine.h"
+#include "pulse_output.h"
 #include "serial_worker.h"
 
 #include <QLoggingCategory>
@@ -37,13 +38,16 @@ void routeFluidSynthLog()
 
 // The state shared between the player, its handles and the worker. Songs are
 // numbered; the worker plays a song only if it is still the one wanted when
-// its turn comes, and stops one only if it is still the one playing.
+// its turn comes, and stops one only if it is still the one playing. A song
+// that plays to its end closes its stream by itself.
 class FluidMidiCore {
 public:
     explicit FluidMidiCore(const QStringList &soundFonts)
     {
         worker_.post([this, soundFonts] {
-            engine_ = std::make_unique<FluidSynthEngine>();
+            output_ = std::make_unique<PulseOutput>();
+            const int sinkRate = output_->defaultSinkRate(kServerAnswerTimeout);
+            engine_ = std::make_shared<FluidSynthEngine>(FluidSynthEngine::sampleRateFor(sinkRate));
             engine_->loadSoundFont(soundFonts);
         });
     }
@@ -51,7 +55,11 @@ public:
     ~FluidMidiCore()
     {
         wanted_ = 0;
-        worker_.post([this] { engine_.reset(); });
+        worker_.post([this] {
+            endSong();
+            engine_.reset();
+            output_.reset();
+        });
     }
 
     // Caller's thread.
@@ -62,9 +70,10 @@ public:
         worker_.post([this, song, midiFile] {
             if (wanted_ != song || !engine_)
                 return;
-            engine_->play(midiFile);
+            endSong();
+            if (engine_->play(midiFile))
+                stream_ = output_->play(engine_, PulseOutput::Role::Music);
             playing_ = song;
-            closeWhenOver(song);
         });
         return song;
     }
@@ -75,39 +84,32 @@ public:
         quint64 expected = song;
         wanted_.compare_exchange_strong(expected, 0);
         worker_.post([this, song] {
-            if (playing_ != song || !engine_)
-                return;
-            engine_->stop();
-            playing_ = 0;
+            if (playing_ == song)
+                endSong();
         });
     }
 
 private:
-    // Worker. Once the song has ended and its reverb has died away, the
-    // driver is closed: it would render silence for as long as it is open.
-    void closeWhenOver(quint64 song)
+    // Worker. The stream goes first, so that the engine is not asked for
+    // more of the song while it stops.
+    void endSong()
     {
-        worker_.watchWhileIdle(kSongOverCheckInterval, [this, song, endedBefore = false]() mutable {
-            if (playing_ != song || !engine_)
-                return false;
-            if (!engine_->songHasEnded())
-                return true;
-            if (!endedBefore) {
-                endedBefore = true; // one interval more for the reverb
-                return true;
-            }
-            engine_->stop();
-            playing_ = 0;
-            return false;
-        });
+        if (!engine_)
+            return;
+        output_->stop(stream_);
+        engine_->stop();
+        stream_ = 0;
+        playing_ = 0;
     }
 
-    static constexpr std::chrono::milliseconds kSongOverCheckInterval{1000};
+    static constexpr std::chrono::milliseconds kServerAnswerTimeout{1000};
 
-    quint64 lastSong_ = 0;          // caller's thread
+    quint64 lastSong_ = 0;           // caller's thread
     std::atomic<quint64> wanted_{0}; // written by the caller, read by the worker
-    quint64 playing_ = 0;           // worker
-    std::unique_ptr<FluidSynthEngine> engine_; // worker
+    quint64 playing_ = 0;            // worker, from here on
+    PulseOutput::SoundId stream_ = 0;
+    std::unique_ptr<PulseOutput> output_;
+    std::shared_ptr<FluidSynthEngine> engine_; // shared with its stream
     SerialWorker worker_; // last: joined before the members above go
 };
 

@@ -6,43 +6,39 @@ namespace piyota {
 
 namespace {
 
-constexpr const char *kPreferredDriver = "pulseaudio";
-constexpr int kPeriodFrames = 3072;
+// A note the song never releases is cut this long after the song's last event.
+constexpr qint64 kLongestRingSeconds = 5;
+
+constexpr int kRate44k = 44100;
+constexpr int kRate48k = 48000;
 
 } // namespace
 
-FluidSynthEngine::FluidSynthEngine()
+int FluidSynthEngine::sampleRateFor(int sinkRate)
+{
+    return sinkRate > 0 && sinkRate % kRate48k == 0 ? kRate48k : kRate44k;
+}
+
+FluidSynthEngine::FluidSynthEngine(int sampleRate)
+    : sampleRate_(sampleRate)
 {
     settings_ = new_fluid_settings();
     if (!settings_)
         return;
-    // FluidSynth's own choice of driver, kept for when ours fails.
-    char *defaultDriver = nullptr;
-    if (fluid_settings_dupstr(settings_, "audio.driver", &defaultDriver) == FLUID_OK && defaultDriver) {
-        defaultDriver_ = defaultDriver;
-        fluid_free(defaultDriver);
-    }
     // Pinning a large soundfont in memory needs privileges and buys little here.
     fluid_settings_setint(settings_, "synth.lock-memory", 0);
     // The samples of an instrument are read when a song selects it: the songs
     // use a few of the soundfont's instruments, and holding all of its
     // samples would take more memory than the rest of the program's data.
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
-    // Every period the audio thread wakes for costs about half a millisecond
-    // beside the synthesis: 64-frame periods (FluidSynth's default) took a
-    // fifth of a core. A song takes 4-5 % of a core with 1024-frame periods,
-    // about 3 % with 3072 (70 ms at 44.1 kHz) and 2-3 % with 4096. Closing
-    // the driver, which is how a song stops, waits for the period being
-    // written: 3072-frame periods fall silent within 100 ms, 4096 do not
-    // always.
-    fluid_settings_setint(settings_, "audio.period-size", kPeriodFrames);
-    fluid_settings_setint(settings_, "audio.periods", 2);
+    fluid_settings_setnum(settings_, "synth.sample-rate", double(sampleRate));
     synth_ = new_fluid_synth(settings_);
 }
 
 FluidSynthEngine::~FluidSynthEngine()
 {
-    stop();
+    const std::lock_guard lock(mutex_);
+    stopLocked();
     if (synth_)
         delete_fluid_synth(synth_);
     if (settings_)
@@ -51,6 +47,7 @@ FluidSynthEngine::~FluidSynthEngine()
 
 bool FluidSynthEngine::loadSoundFont(const QStringList &candidates)
 {
+    const std::lock_guard lock(mutex_);
     if (!synth_ || soundFontLoaded_)
         return soundFontLoaded_;
     for (const QString &path : candidates) {
@@ -62,64 +59,70 @@ bool FluidSynthEngine::loadSoundFont(const QStringList &candidates)
     return soundFontLoaded_;
 }
 
-void FluidSynthEngine::play(const QByteArray &midiFile)
+bool FluidSynthEngine::play(const QByteArray &midiFile)
 {
-    stop();
+    const std::lock_guard lock(mutex_);
+    stopLocked();
     if (!soundFontLoaded_ || midiFile.isEmpty())
-        return;
-
-    // The player is made ready before the driver starts rendering: a player
-    // must not be created or deleted while the synthesiser renders.
+        return false;
     player_ = new_fluid_player(synth_);
     if (!player_)
-        return;
+        return false;
     if (fluid_player_add_mem(player_, midiFile.constData(), std::size_t(midiFile.size())) != FLUID_OK
-        || fluid_player_play(player_) != FLUID_OK || !openAudioDriver()) {
-        delete_fluid_player(player_);
-        player_ = nullptr;
-        fluid_synth_system_reset(synth_);
+        || fluid_player_play(player_) != FLUID_OK) {
+        stopLocked();
+        return false;
     }
+    framesAfterLastEvent_ = 0;
+    return true;
 }
 
 void FluidSynthEngine::stop()
 {
-    if (!player_ && !driver_)
+    const std::lock_guard lock(mutex_);
+    stopLocked();
+}
+
+void FluidSynthEngine::stopLocked()
+{
+    if (!player_)
         return;
-    // Closing the driver ends the sound at once: the server drops what it
-    // holds of the stream. Nothing renders afterwards, so the player can go
-    // and the synthesiser be reset without a fade.
-    closeAudioDriver();
-    if (player_) {
-        fluid_player_stop(player_);
-        delete_fluid_player(player_);
-        player_ = nullptr;
-    }
+    delete_fluid_player(player_);
+    player_ = nullptr;
+    // Every voice off, the controllers, reverb and chorus as new: the next
+    // song starts from silence.
     fluid_synth_system_reset(synth_);
 }
 
-bool FluidSynthEngine::songHasEnded() const
+int FluidSynthEngine::sampleRate() const
 {
-    return player_ && fluid_player_get_status(player_) == FLUID_PLAYER_DONE;
+    return sampleRate_;
 }
 
-bool FluidSynthEngine::openAudioDriver()
+qsizetype FluidSynthEngine::generate(float *samples, qsizetype frames)
 {
-    closeAudioDriver();
-    fluid_settings_setstr(settings_, "audio.driver", kPreferredDriver);
-    driver_ = new_fluid_audio_driver(settings_, synth_);
-    if (!driver_ && !defaultDriver_.empty() && defaultDriver_ != kPreferredDriver) {
-        fluid_settings_setstr(settings_, "audio.driver", defaultDriver_.c_str());
-        driver_ = new_fluid_audio_driver(settings_, synth_);
-    }
-    return driver_ != nullptr;
+    const std::lock_guard lock(mutex_);
+    if (!player_ || frames <= 0)
+        return 0;
+    fluid_synth_write_float(synth_, int(frames), samples, 0, 2, samples, 1, 2);
+    if (songIsOver(frames))
+        stopLocked();
+    return frames;
 }
 
-void FluidSynthEngine::closeAudioDriver()
+// Called after each piece generated.
+bool FluidSynthEngine::songIsOver(qsizetype frames)
 {
-    if (driver_) {
-        delete_fluid_audio_driver(driver_);
-        driver_ = nullptr;
-    }
+    // FluidSynth's player is done once the file's last event has passed, its
+    // notes have been released and their reverb has had time to die away.
+    if (fluid_player_get_status(player_) == FLUID_PLAYER_DONE)
+        return true;
+    // It waits for ever for a note that is never released.
+    const int length = fluid_player_get_total_ticks(player_);
+    if (length <= 0 || fluid_player_get_current_tick(player_) < length)
+        return false;
+    framesAfterLastEvent_ += frames;
+    return framesAfterLastEvent_ >= kLongestRingSeconds * sampleRate_;
 }
 
 } // namespace piyota

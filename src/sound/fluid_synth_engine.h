@@ -1,54 +1,66 @@
 #pragma once
 
+#include "generated_sound.h"
+
 #include <QByteArray>
 #include <QStringList>
 
 #include <fluidsynth/types.h>
 
-#include <string>
+#include <mutex>
 
 namespace piyota {
 
 // FluidSynth's synthesiser with a General MIDI soundfont, playing one standard
-// MIDI file at a time. Not thread-safe: every call, construction and
-// destruction included, must come from one thread at a time (the MIDI
-// player's worker), and some calls take tens to hundreds of milliseconds.
+// MIDI file at a time and generating its sound for a stream of the sound
+// server (no FluidSynth audio driver: the stream asks for samples in large
+// pieces, which costs a fraction of the driver's wake-ups, and a stop drops
+// what the server holds at once).
 //
-// The audio driver is opened for each song and closed when it is stopped or
-// over: a driver whose sound server went away stays silent for good, with no
-// server at all no driver opens, so the song is silently not heard, and a
-// driver left open would go on rendering silence.
-//
-// Music plays at FluidSynth's own rate (44.1 kHz, the sound server's usual
-// rate) with its reverb, chorus, interpolation and polyphony.
-class FluidSynthEngine {
+// Music is made at the given rate with FluidSynth's reverb, chorus,
+// interpolation and polyphony. Safe to use from two threads: the stream
+// generates on its thread while songs are started and stopped on another.
+// Loading the soundfont and starting a song take milliseconds to hundreds of
+// milliseconds.
+class FluidSynthEngine final : public GeneratedSound {
 public:
-    FluidSynthEngine();
-    ~FluidSynthEngine(); // stops the song
+    // The rate to make music at for a sink running at `sinkRate` (0 when
+    // not known): 48 kHz for a sink at a multiple of it, else 44.1 kHz, so
+    // that the server need not convert the rate, or converts it simply.
+    static int sampleRateFor(int sinkRate);
+
+    explicit FluidSynthEngine(int sampleRate);
+    ~FluidSynthEngine() override;
 
     FluidSynthEngine(const FluidSynthEngine &) = delete;
     FluidSynthEngine &operator=(const FluidSynthEngine &) = delete;
 
     // Loads the first soundfont of the list that loads; true if one did.
     bool loadSoundFont(const QStringList &candidates);
-    // Stops the song playing, then plays this one once from its beginning.
-    void play(const QByteArray &midiFile);
-    // Ends the song cleanly, within one audio period; nothing when none plays.
+    // Plays this song once from its beginning, in place of the one playing.
+    // False when it cannot be played (no soundfont, not a MIDI file): then
+    // nothing plays.
+    bool play(const QByteArray &midiFile);
+    // Ends the song at once: nothing more is generated until the next play.
     void stop();
-    // True once the song playing has come to its end (its last notes may
-    // still ring in the reverb).
-    bool songHasEnded() const;
+
+    int sampleRate() const override;
+    // The song's sound. It ends once the song has played to its end and its
+    // last notes and their reverb have died away, or, for a note the song
+    // never releases, a few seconds after its last event.
+    qsizetype generate(float *samples, qsizetype frames) override;
 
 private:
-    bool openAudioDriver();
-    void closeAudioDriver();
+    void stopLocked();
+    bool songIsOver(qsizetype frames);
 
+    mutable std::mutex mutex_;
     fluid_settings_t *settings_ = nullptr;
     fluid_synth_t *synth_ = nullptr;
-    fluid_audio_driver_t *driver_ = nullptr;
     fluid_player_t *player_ = nullptr;
-    std::string defaultDriver_;
+    int sampleRate_ = 0;
     bool soundFontLoaded_ = false;
+    qint64 framesAfterLastEvent_ = 0;
 };
 
 } // namespace piyota

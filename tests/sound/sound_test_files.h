@@ -48,20 +48,36 @@ inline QByteArray riffFile(const QByteArray &formType, const QByteArray &chunks)
     return QByteArray("RIFF") + u32le(quint32(4 + chunks.size())) + formType + chunks;
 }
 
-// A standard MIDI file of one track: a piano note of a quarter second, with
-// a four-letter text event to tell files apart. Its size is odd (45 bytes),
-// which exercises the padding of RMID chunks.
+// A standard MIDI file of one track holding `events` (each with its delta
+// time), at 96 ticks to the quarter note and the default 120 beats a
+// minute: 96 ticks last half a second.
+inline QByteArray standardMidiFile(const QByteArray &events)
+{
+    return QByteArray("MThd") + u32be(6) + QByteArray::fromHex("000000010060") + QByteArray("MTrk")
+        + u32be(quint32(events.size())) + events;
+}
+
+// A delta time as a MIDI file writes it: seven bits a byte, most significant
+// first, the high bit set on every byte but the last.
+inline QByteArray midiDelta(quint32 ticks)
+{
+    QByteArray bytes(1, char(ticks & 0x7f));
+    while (ticks >>= 7)
+        bytes.prepend(char(0x80 | (ticks & 0x7f)));
+    return bytes;
+}
+
+// A standard MIDI file of one track: a piano note of a quarter note (half a
+// second), with a four-letter text event to tell files apart. Its size is odd
+// (45 bytes), which exercises the padding of RMID chunks.
 inline QByteArray tinyMidiFile(const QByteArray &text = "abcd")
 {
-    const QByteArray track = QByteArray::fromHex("00c000") // program change: piano
+    return standardMidiFile(QByteArray::fromHex("00c000") // program change: piano
         + QByteArray::fromHex("00ff01") + char(text.size()) + text // text event
         + QByteArray::fromHex(
         "00903c64"           // note on, middle C
         "60803c40"           // a quarter note later, note off
-        "00ff2f00");         // end of track
-    const QByteArray smf = QByteArray("MThd") + u32be(6) + QByteArray::fromHex("000000010060")
-        + QByteArray("MTrk") + u32be(quint32(track.size())) + track;
-    return smf;
+        "00ff2f00"));        // end of track
 }
 
 // A mono 16-bit PCM wave of a short tone ending in silence.
