@@ -9,6 +9,9 @@ constexpr int kLastProblem = 30;
 constexpr int kGroupSize = 5;
 constexpr int kMusicHeardMs = 1500; // music plays this long before a button stops it
 constexpr int kSettleMs = 1500;     // longer than the longest wave: all has ended
+// A song's stream closes once its last note and the reverb have died away:
+// some 3.5 s after the short song starts.
+constexpr int kSongEndsWithinMs = 6000;
 
 class SequenceBuilder {
 public:
@@ -28,7 +31,14 @@ public:
     {
         add({Step::Kind::Music, 0, file, label, closeWord});
     }
-    void expectNoStream(const QString &label) { add({Step::Kind::ExpectNoStream, kSettleMs, {}, label}); }
+    void songToItsEnd(const QString &file, const QString &label)
+    {
+        add({Step::Kind::SongToItsEnd, 0, file, label, MusicClose::Capitalised});
+    }
+    void expectNoStream(const QString &label, int afterMs = kSettleMs)
+    {
+        add({Step::Kind::ExpectNoStream, afterMs, {}, label});
+    }
 
     // The quick gaps between a student's clicks: 100 ms at the quickest.
     int nextGap()
@@ -97,6 +107,17 @@ void board(SequenceBuilder &b, int run)
     b.expectNoStream(where + QStringLiteral(" closed"));
 }
 
+void songPlayedToItsEnd(SequenceBuilder &b)
+{
+    const QString where = QStringLiteral("a song played to its end");
+    b.open(where);
+    b.songToItsEnd(shortSongFile, where);
+    b.expectNoStream(where + QStringLiteral(", over"), kSongEndsWithinMs);
+    b.music(SoundFile::titleMusic, MusicClose::Capitalised, where + QStringLiteral(", then the title's song"));
+    b.close(kMusicHeardMs, where);
+    b.expectNoStream(where + QStringLiteral(", closed"));
+}
+
 } // namespace
 
 std::vector<Step> courseSequence()
@@ -108,6 +129,7 @@ std::vector<Step> courseSequence()
     title(b, 2);
     problems(b, 2, kFirstStage2Problem);
     board(b, 2);
+    songPlayedToItsEnd(b);
     return b.steps;
 }
 

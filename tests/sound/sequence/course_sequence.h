@@ -16,20 +16,25 @@ struct Step {
         Effect,
         Answer,
         Music,
+        SongToItsEnd,   // music left to end by itself: not judged as music stopped
         ExpectNoStream, // nothing should play now: no stream left on the server
     };
     Kind kind;
     int afterMs = 0;
-    QString file;   // Effect, Answer, Music
+    QString file;   // Effect, Answer, Music, SongToItsEnd
     QString label;  // where in the course, for the report
     MusicClose closeWord = MusicClose::LowerCase;
 };
+
+// A song of half a second, which the check writes beside the course's music.
+inline const QString shortSongFile = QStringLiteral("short_song.mid");
 
 // The cues of the course as its screens play them, from the title to the
 // history board: every problem answered wrong, its lecture opened and left,
 // answered right and left with 次へ, the roulette after every fifth problem;
 // then a second run resumed at problem 16. Answers and button sounds follow
-// each other down to 100 ms apart.
+// each other down to 100 ms apart. Last, a screen whose song plays to its end
+// (its stream must close by itself) and then plays the title's song.
 std::vector<Step> courseSequence();
 
 } // namespace piyota::sequence

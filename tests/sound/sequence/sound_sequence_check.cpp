@@ -3,7 +3,8 @@
 // every wave cue is heard from its start within 30 ms of its command, none is
 // heard late or twice, music stops within 100 ms of the button or the closing
 // screen that ends it, and no stream is left on the server once its sounds
-// have ended. For scripts/check-sound, which starts the server.
+// have ended, a song that played to its end included. For
+// scripts/check-sound, which starts the server.
 //
 // Usage: sound_sequence_check DIR [RECORDING.raw]
 // DIR holds the course's music files; the check writes its marker waves
@@ -171,6 +172,11 @@ private:
             music.push_back({step.label, at, std::nullopt});
             ++musicCues;
             break;
+        case Step::Kind::SongToItsEnd:
+            playMusicCue(*screen_, step.file, step.closeWord);
+            endMusic(at);
+            ++musicCues;
+            break;
         case Step::Kind::ExpectNoStream: {
             ++quietPoints;
             const int streams = soundServerStreams();
@@ -210,6 +216,10 @@ int check(const QString &directory, const QString &recordingPath)
             print(QStringLiteral("sequence check failed: cannot write %1").arg(wave.file));
             return 1;
         }
+    }
+    if (!testing::writeFile(shortSongFile, testing::tinyMidiFile())) {
+        print(QStringLiteral("sequence check failed: cannot write %1").arg(shortSongFile));
+        return 1;
     }
 
     SinkRecorder recorder;
