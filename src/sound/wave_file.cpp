@@ -23,11 +23,10 @@ std::optional<WaveSound> readWaveFile(const QString &path)
         return std::nullopt;
     std::optional<WaveSound> sound;
     const qint64 bytes = qint64(info.frames) * info.channels * qint64(sizeof(short));
-    if (info.frames > 0 && info.channels > 0 && info.channels <= kMaxChannels && info.samplerate > 0
-        && bytes <= kMaxSampleBytes) {
+    if (info.channels > 0 && info.channels <= kMaxChannels && info.samplerate > 0 && bytes <= kMaxSampleBytes) {
         WaveSound decoded{info.samplerate, info.channels, QByteArray(bytes, Qt::Uninitialized)};
         const sf_count_t read = sf_readf_short(file, reinterpret_cast<short *>(decoded.samples.data()), info.frames);
-        if (read > 0) {
+        if (read > 0) { // a sound without samples is none
             decoded.samples.truncate(read * info.channels * qsizetype(sizeof(short)));
             sound = std::move(decoded);
         }
