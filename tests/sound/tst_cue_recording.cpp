@@ -1,6 +1,7 @@
 // The reading of the sequence check's recordings, on recordings made here:
 // marker bursts put at known times over music-like sound, and cues that are
-// heard in time, late, twice, without their start, or not at all.
+// heard in time, late, twice, without their start, or not at all, and late
+// cues judged again where the machine's load held up the recording.
 #include "sequence/cue_recording.h"
 
 #include <QTest>
@@ -46,6 +47,20 @@ void addMusic(Recording &recording, double fromMs, double lengthMs)
 {
     for (double hz : {220.0, 277.2, 329.6, 440.0, 554.4, 659.3, 880.0, 1318.5, 2637.0})
         addTone(recording, hz, 0.06, fromMs, lengthMs);
+}
+
+// Five seconds whose 5 ms fragments each reach the recorder 2 ms after they
+// were mixed, except that those mixed from 3000 to 3080 ms all arrive at
+// 3100 ms, as when the machine keeps the server or the recorder waiting.
+Recording heldUpRecording()
+{
+    Recording recording = silence(5);
+    for (std::size_t samples = 220; samples <= recording.samples.size(); samples += 220) {
+        const double mixedMs = recording.timeOf(samples);
+        const bool held = mixedMs >= 3000 && mixedMs < 3080;
+        recording.arrivals.push_back({samples, held ? 3100 : mixedMs + 2});
+    }
+    return recording;
 }
 
 } // namespace
@@ -112,7 +127,9 @@ private Q_SLOTS:
         QCOMPARE(verdicts.delaysMs, (std::vector<double>{12, 25, 6, 5, 0, 30}));
         QCOMPARE(verdicts.silent, (std::vector<QString>{QStringLiteral("never heard")}));
         QCOMPARE(verdicts.late.size(), std::size_t(1));
-        QVERIFY(verdicts.late[0].startsWith(QStringLiteral("late ")));
+        QCOMPARE(verdicts.late[0].label, QStringLiteral("late"));
+        QCOMPARE(verdicts.late[0].commandMs, 1300.0);
+        QCOMPARE(verdicts.late[0].delayMs, 45.0);
         QCOMPARE(verdicts.doubled.size(), std::size_t(1));
         QVERIFY(verdicts.doubled[0].startsWith(QStringLiteral("twice ")));
         QCOMPARE(verdicts.cut.size(), std::size_t(1));
@@ -138,6 +155,36 @@ private Q_SLOTS:
         const CueVerdicts verdicts = judgeCues(cues, bursts, CueLimits{});
         QVERIFY(verdicts.allHeardInTime());
         QCOMPARE(verdicts.delaysMs, (std::vector<double>{10, 19}));
+    }
+
+    void aHoldUpOfTheRecordingShowsTheMachinesLoad()
+    {
+        const Recording recording = heldUpRecording();
+        const double held = heldUpMs(recording, 2990, 3085);
+        QVERIFY2(std::abs(held - 98) < 1, qPrintable(QString::number(held)));
+        QVERIFY2(heldUpMs(recording, 2900, 2990) < 1, "fragments on time count as held up");
+        QVERIFY2(heldUpMs(recording, 3300, 3400) < 1, "fragments on time count as held up");
+        QCOMPARE(heldUpMs(recording, 9000, 9100), 0.0); // after the recording
+    }
+
+    void aLateCueIsExcusedOnlyByAHoldUpAsLong()
+    {
+        const Recording recording = heldUpRecording();
+        CueVerdicts verdicts;
+        verdicts.late = {
+            {QStringLiteral("late with the recording"), 2990, 95},
+            {QStringLiteral("later than the hold-up explains"), 2950, 200},
+            {QStringLiteral("late on a quiet machine"), 4000, 45},
+        };
+        excuseLoad(verdicts, recording, CueLimits{});
+        QCOMPARE(verdicts.lateUnderLoad.size(), std::size_t(1));
+        QCOMPARE(verdicts.lateUnderLoad[0].label, QStringLiteral("late with the recording"));
+        QVERIFY(std::abs(verdicts.lateUnderLoad[0].heldUpMs - 98) < 1);
+        QVERIFY(verdicts.lateUnderLoad[0].describe().contains(QStringLiteral("held up")));
+        QCOMPARE(verdicts.late.size(), std::size_t(2));
+        QCOMPARE(verdicts.late[0].label, QStringLiteral("later than the hold-up explains"));
+        QCOMPARE(verdicts.late[1].label, QStringLiteral("late on a quiet machine"));
+        QVERIFY(!verdicts.allHeardInTime());
     }
 
     void theRecordingIsDatedByItsEarliestFragments()

