@@ -13,7 +13,7 @@ source "$(dirname -- "$0")/launcher_session.sh"
 cpack=$1 build=$2 version=$3 source_sounds=$4
 app_id=io.github.piyota.Quadratic
 
-for tool in dpkg-deb dpkg-shlibdeps lintian; do
+for tool in dpkg-deb dpkg-shlibdeps file lintian; do
   if ! command -v "$tool" >/dev/null; then
     echo "skipped: $tool is not installed (scripts/install-packages installs it)"
     exit 77
