@@ -2,8 +2,7 @@
 #include "screens/quiz/quiz_driver.h"
 
 #include "app/progress_format.h"
-#include "content/course.h"
-#include "content/lectures/lecture.h"
+#include "content/reader/transcription.h"
 #include "screens/roulette/roulette_screen.h"
 
 #include <QLabel>
@@ -30,7 +29,7 @@ QString labelText(TestApp &app, int number)
 
 int rightAnswer(const TestApp &app)
 {
-    return content::correctButton(app.course.problemNo, app.course.layoutNo).value_or(0);
+    return transcription::correctButton(app.course.problemNo, app.course.layoutNo);
 }
 
 QString scoreText(const TestApp &app)
@@ -86,8 +85,8 @@ private Q_SLOTS:
         QCOMPARE(student.focused(), QStringLiteral("Command1")); // 次へ
         const auto *text = app.navigator.currentScreen()->findChild<Canvas *>(QStringLiteral("Picture1"));
         QString page = text->printedText();
-        const auto pages = content::lectureFor(1)->pages.size();
-        for (std::size_t i = 0; i < pages; ++i) {
+        const int pages = transcription::course().lecture(1)->pageCount;
+        for (int i = 0; i < pages; ++i) {
             student.press(Qt::Key_Return);
             QCOMPARE(app.navigator.currentId(), ScreenId::Lecture);
             QCOMPARE(app.forms.lecturePageNo, std::int16_t(i + 1));
