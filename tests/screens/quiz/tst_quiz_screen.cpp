@@ -133,6 +133,21 @@ private Q_SLOTS:
         QCOMPARE(app_->course.missCount[30], 1);
     }
 
+    // The file keeps a miss count in 16 bits; one wrong answer more must
+    // not make a file that the way back from the lecture cannot read.
+    void missCountStopsAtTheLargestTheFileKeeps()
+    {
+        quiz_->drawLayouts({2});
+        quiz_->openAt(4, 0, "32767,100");
+        quiz_->answerWrong();
+        QCOMPARE(app_->course.missCount[4], 32767);
+        quiz_->help();
+        QVERIFY(quiz_->savedFile().contains("\r\n32767,100\r\n"));
+        app_->navigator.show(ScreenId::Stage1Quiz);
+        QVERIFY(!app_->exitCode);
+        QCOMPARE(app_->course.missCount[4], 32767);
+    }
+
     void wrongClickAfterSolvingLeavesOnlyTheLecture()
     {
         quiz_->drawLayouts({1});
