@@ -51,16 +51,26 @@ Canvas::Canvas(QWidget *parent, const QString &name, const QRect &geometry, cons
 
 void Canvas::print(const QString &text)
 {
-    drawText(text);
+    printAs(text, Drawing::Text);
+}
+
+void Canvas::printContinued(const QString &text)
+{
+    printContinuedAs(text, Drawing::Text);
+}
+
+void Canvas::printAs(const QString &text, Drawing what)
+{
+    drawText(text, what);
     recordText(text);
     endRecordedLine();
     currentX_ = 0;
     currentY_ += textHeight();
 }
 
-void Canvas::printContinued(const QString &text)
+void Canvas::printContinuedAs(const QString &text, Drawing what)
 {
-    drawText(text);
+    drawText(text, what);
     recordText(text);
     currentX_ += textWidth(text);
 }
@@ -74,13 +84,13 @@ void Canvas::newLine(int count)
 void Canvas::printAtColumn(int column, const QString &text)
 {
     moveToColumn(column);
-    print(text);
+    printAs(text, Drawing::Label);
 }
 
 void Canvas::printAtColumnContinued(int column, const QString &text)
 {
     moveToColumn(column);
-    printContinued(text);
+    printContinuedAs(text, Drawing::Label);
 }
 
 void Canvas::moveToColumn(int column)
@@ -104,7 +114,7 @@ void Canvas::printExponentLine(const QString &exponentLine, const QString &formu
         exponentDigitOffsets(QFontMetricsF(font()), exponentLine, formulaLine);
     for (qsizetype k = 0; k < digits.size(); ++k) {
         currentX_ = formulaX + coordinates_.horizontalUnits(offsets[static_cast<std::size_t>(k)]);
-        drawText(QString(digits[k]));
+        drawText(QString(digits[k]), Drawing::Exponent);
     }
     recordText(exponentLine);
     endRecordedLine();
@@ -130,6 +140,7 @@ void Canvas::clear()
     lineOpen_ = false;
     setAccessibleDescription(QString());
     drawingChanged();
+    Q_EMIT drawn(Drawing::Clear, QString());
 }
 
 void Canvas::setScale(double x1, double y1, double x2, double y2)
@@ -151,7 +162,9 @@ void Canvas::drawPoint(double x, double y, int paletteIndex)
 {
     QPainter painter(&image_);
     setPixel(painter, static_cast<float>(x), static_cast<float>(y), paletteColor(paletteIndex));
+    painter.end();
     drawingChanged();
+    Q_EMIT drawn(Drawing::Graphics, QString());
 }
 
 void Canvas::plot(double (*curve)(double), double from, double to, double step, int paletteIndex)
@@ -160,7 +173,9 @@ void Canvas::plot(double (*curve)(double), double from, double to, double step, 
     QPainter painter(&image_);
     for (double x = from; x <= to; x += step)
         setPixel(painter, static_cast<float>(x), static_cast<float>(curve(x)), color);
+    painter.end();
     drawingChanged();
+    Q_EMIT drawn(Drawing::Graphics, QString());
 }
 
 void Canvas::drawCircle(double x, double y, double radius, int paletteIndex)
@@ -181,9 +196,11 @@ void Canvas::drawEllipseIn(double x, double y, double radius, const QColor &colo
     painter.setPen(linePen(color));
     painter.setBrush(QBrush(color, fill));
     painter.drawEllipse(pixelCentre(centre), pixels, pixels);
+    painter.end();
     currentX_ = x;
     currentY_ = y;
     drawingChanged();
+    Q_EMIT drawn(Drawing::Graphics, QString());
 }
 
 void Canvas::drawLineIn(double x1, double y1, double x2, double y2, const QColor &color)
@@ -191,9 +208,11 @@ void Canvas::drawLineIn(double x1, double y1, double x2, double y2, const QColor
     QPainter painter(&image_);
     painter.setPen(linePen(color));
     painter.drawLine(pixelCentre(coordinates_.toPixels(x1, y1)), pixelCentre(coordinates_.toPixels(x2, y2)));
+    painter.end();
     currentX_ = x2;
     currentY_ = y2;
     drawingChanged();
+    Q_EMIT drawn(Drawing::Graphics, QString());
 }
 
 // One logical pixel wide at any device pixel ratio, as a plotted point is.
@@ -238,7 +257,7 @@ void Canvas::paintEvent(QPaintEvent *event)
     }
 }
 
-void Canvas::drawText(const QString &text)
+void Canvas::drawText(const QString &text, Drawing what)
 {
     if (text.isEmpty())
         return;
@@ -247,7 +266,9 @@ void Canvas::drawText(const QString &text)
     painter.setPen(foreColor_);
     const QPointF topLeft = coordinates_.toPixels(currentX_, currentY_);
     painter.drawText(topLeft + QPointF(0, QFontMetricsF(font()).ascent()), text);
+    painter.end();
     drawingChanged();
+    Q_EMIT drawn(what, text);
 }
 
 void Canvas::recordText(const QString &text)

@@ -25,6 +25,16 @@ namespace piyota {
 class Canvas : public QFrame {
     Q_OBJECT
 public:
+    // What a drawing operation drew.
+    enum class Drawing {
+        Text,     // a printed text
+        Label,    // a text printed at a column
+        Exponent, // the digits of an exponent line
+        Graphics, // a line, the points of a plot, a point or a circle
+        Clear,
+    };
+    Q_ENUM(Drawing)
+
     Canvas(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font,
            const QColor &background = Qt::white);
 
@@ -81,6 +91,11 @@ public:
     const QImage &image() const { return image_; }
     QString printedText() const { return lines_.join(QLatin1Char('\n')); }
 
+Q_SIGNALS:
+    // Each drawing operation, once it has changed the image; `text` is what
+    // was printed, empty for graphics and a clear.
+    void drawn(piyota::Canvas::Drawing what, const QString &text);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -92,7 +107,9 @@ protected:
     QImage &imageForDrawing() { return image_; }
 
 private:
-    void drawText(const QString &text);
+    void printAs(const QString &text, Drawing what);
+    void printContinuedAs(const QString &text, Drawing what);
+    void drawText(const QString &text, Drawing what);
     void moveToColumn(int column);
     double columnWidth() const;
     void drawLineIn(double x1, double y1, double x2, double y2, const QColor &color);
