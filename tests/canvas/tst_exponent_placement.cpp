@@ -40,11 +40,18 @@ std::vector<Span> gapsOf(const QString &formula)
 // columns hold visible ink; anti-aliasing fringes do not count.
 class QuestionBox {
 public:
-    std::vector<bool> formulaInk(const QString &formula)
+    std::vector<bool> formulaInk(const QString &formula) { return formulaInk(QString(), formula); }
+
+    // The formula as printed after its exponent line, which may widen its
+    // gaps: the columns its own drawing changed.
+    std::vector<bool> formulaInk(const QString &exponentLine, const QString &formula)
     {
         box_.clear();
+        if (!exponentLine.isEmpty())
+            box_.printExponentLine(exponentLine, formula);
+        const QImage before = box_.image().copy();
         box_.print(formula);
-        return inkColumns();
+        return changedColumns(before);
     }
 
     std::vector<bool> exponentInk(const QString &exponentLine, const QString &formula)
@@ -59,6 +66,18 @@ public:
     static int nearby() { return gothicFont(11.25).pixelSize() / 2; }
 
 private:
+    std::vector<bool> changedColumns(const QImage &before) const
+    {
+        const QImage &image = box_.image();
+        std::vector<bool> ink(std::size_t(image.width()), false);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                ink[std::size_t(x)] = ink[std::size_t(x)]
+                                      || (image.pixel(x, y) != before.pixel(x, y) && qGray(image.pixel(x, y)) < 128);
+        }
+        return ink;
+    }
+
     std::vector<bool> inkColumns() const
     {
         const QImage &image = box_.image();
@@ -107,7 +126,7 @@ std::optional<int> firstInkAfter(const std::vector<bool> &ink, int x)
 QStringList placementFaults(QuestionBox &box, const QString &exponentLine, const QString &formula)
 {
     const QString digits = exponentDigits(exponentLine);
-    const std::vector<bool> formulaInk = box.formulaInk(formula);
+    const std::vector<bool> formulaInk = box.formulaInk(exponentLine, formula);
     const std::vector<Span> shown = inkSpans(box.exponentInk(exponentLine, formula));
     if (shown.size() != std::size_t(digits.size()))
         return {u"%1 digits show apart instead of %2"_s.arg(shown.size()).arg(digits.size())};
@@ -130,8 +149,15 @@ QStringList placementFaults(QuestionBox &box, const QString &exponentLine, const
         std::optional<int> after;
         std::optional<int> before;
         if (k < gaps.size()) {
-            before = lastInk(box.formulaInk(formula.left(gaps[k].first)));
-            after = firstInkAfter(formulaInk, before.value_or(-1));
+            // The formula's ink on either side of the digit; a narrow gap is
+            // widened, which moves what follows it to the right, never by
+            // more than a digit's room per gap.
+            const int middle = (digit.first + digit.last) / 2;
+            before = lastInk(std::vector<bool>(formulaInk.begin(), formulaInk.begin() + middle));
+            after = firstInkAfter(formulaInk, middle);
+            const int ownText = lastInk(box.formulaInk(formula.left(gaps[k].first))).value_or(-1);
+            if (before.value_or(-1) < ownText || before.value_or(-1) > ownText + int(k + 1) * QuestionBox::nearby())
+                faults << which + u"not over its own gap, after the text that ends at %1"_s.arg(ownText);
         } else {
             before = k > 0 ? std::max(shown[k - 1].last, lastInk(formulaInk).value_or(-1))
                            : lastInk(formulaInk);
@@ -203,8 +229,9 @@ void ExponentPlacementTest::digitStandsInItsGap_data()
     QTest::newRow("three-space gap") << u"     2"_s << u"ｙ＝ａｘ   のグラフ"_s << 0 << u"ｙ＝ａｘ"_s;
     QTest::newRow("leading half-width indentation is no gap")
         << u"            2"_s << u"        ｙ＝ｘ  ＋１"_s << 0 << u"        ｙ＝ｘ"_s;
+    // A gap too narrow for its digit is widened; these gaps are wide enough.
     QTest::newRow("second digit in the second gap, at the end")
-        << u"    2    3"_s << u"ｙ＝ｘ  ＋ｘ   "_s << 1 << u"ｙ＝ｘ  ＋ｘ"_s;
+        << u"    2    3"_s << u"ｙ＝ｘ   ＋ｘ   "_s << 1 << u"ｙ＝ｘ   ＋ｘ"_s;
 }
 
 void ExponentPlacementTest::digitStandsInItsGap()

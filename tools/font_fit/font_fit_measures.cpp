@@ -241,7 +241,7 @@ QStringList boxLines()
     Canvas text(nullptr, QStringLiteral("text"), panel, QFont());
     Canvas graph(nullptr, QStringLiteral("graph"), panel, QFont());
     Canvas speech(nullptr, QStringLiteral("speech"), panel, QFont());
-    performPage(content::lectures().front().introduction, {text, graph, speech});
+    performIntroduction(content::lectures().front(), {text, graph, speech});
     lines += speech.printedText().split(QLatin1Char('\n'));
     lines.removeAll(QString());
     return lines;

@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -69,6 +70,12 @@ std::vector<std::pair<int, int>> columnRuns(const Ink &ink, int width)
     return runs;
 }
 
+bool isNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*-?\\d+(/\\d+)?\\s*$"));
+    return number.match(text).hasMatch();
+}
+
 QString quoted(const QString &text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
@@ -116,6 +123,8 @@ void InkWatch::onDrawn(Panel &panel, Canvas::Drawing what, const QString &text)
         break;
     case Canvas::Drawing::Text:
         checkText(panel, text, ink);
+        if (isNumber(text)) // a label of a point, printed where the current point is
+            panel.labelsDrawn.push_back({text, ink});
         if (!panel.pendingExponent.empty()) {
             panel.exponentText = text;
             checkExponent(panel, ink);
@@ -135,8 +144,13 @@ void InkWatch::checkText(const Panel &panel, const QString &text, const Ink &ink
     }
     const QImage &image = panel.canvas->image();
     const Box box = boxOf(ink, image.width());
-    if (box.left == 0 || box.top == 0 || box.right == image.width() - 1 || box.bottom == image.height() - 1) {
-        fault(panel, quoted(text) + QStringLiteral(" is cut by the panel's edge"));
+    const QString edge = box.left == 0                     ? QStringLiteral("left")
+                         : box.top == 0                    ? QStringLiteral("top")
+                         : box.right == image.width() - 1  ? QStringLiteral("right")
+                         : box.bottom == image.height() - 1 ? QStringLiteral("bottom")
+                                                            : QString();
+    if (!edge.isEmpty()) {
+        fault(panel, quoted(text) + QStringLiteral(" is cut by the panel's %1 edge").arg(edge));
         return;
     }
     const double natural = naturalInkWidth(*panel.canvas, text);
@@ -156,11 +170,14 @@ void InkWatch::checkExponent(const Panel &panel, const Ink &formula)
             if (index % width >= left && index % width <= right)
                 digit.push_back(index);
         }
+        // A superscript stands beside the top of its formula: its foot
+        // reaches below the formula's top by a tenth of a line or more.
         const Box digitBox = boxOf(digit, width);
-        if (digitBox.bottom < formulaBox.top) {
-            fault(panel, QStringLiteral("the exponent of %1 floats %2 px above it")
+        const double overlap = (digitBox.bottom - formulaBox.top) / ratio;
+        if (overlap < 0.1 * QFontInfo(panel.canvas->font()).pixelSize()) {
+            fault(panel, QStringLiteral("the exponent of %1 floats above it (its foot %2 px below the formula's top)")
                              .arg(quoted(panel.exponentText))
-                             .arg((formulaBox.top - digitBox.bottom) / ratio, 0, 'f', 1));
+                             .arg(overlap, 0, 'f', 1));
         }
         // The formula's first ink right of the digit's middle.
         int next = INT_MAX;

@@ -19,9 +19,10 @@ using Ink = std::vector<int>;
 // with the place set by setPlace():
 //  - a text that shows no ink, or whose ink reaches a panel's edge (cut),
 //    or is drawn squeezed below a readable width;
-//  - a label printed at a column whose ink touches an axis, a curve or a
-//    circle where moving it by one column either way would clear it (on the
-//    roulette, any label that touches a line of the wheel);
+//  - a label (a text printed at a column, or a number printed alone) whose
+//    ink touches an axis, a curve or a circle where moving it by one column
+//    either way would clear it (on the roulette, any label that touches a
+//    line of the wheel);
 //  - an exponent digit that touches the next sign of its formula, or that
 //    floats above its formula instead of standing raised beside it.
 class InkWatch : public QObject {
