@@ -186,6 +186,7 @@ private Q_SLOTS:
     void digitStandsInItsGap_data();
     void digitStandsInItsGap();
     void digitWithoutAGapFollowsTheFormula();
+    void narrowGapIsWidenedToKeepTheDigitClear();
 };
 
 void ExponentPlacementTest::everyExponentOfTheCourseStandsOverItsGap()
@@ -264,6 +265,40 @@ void ExponentPlacementTest::digitWithoutAGapFollowsTheFormula()
     const double end = metrics.horizontalAdvance(formula);
     QVERIFY2(offsets[0] >= end && offsets[0] < end + metrics.horizontalAdvance(u' '),
              qPrintable(u"pen at %1, formula ends at %2"_s.arg(offsets[0]).arg(end)));
+}
+
+// In IPA P Gothic, the font behind ours, two half-width spaces are narrower
+// than a "2" with room on either side: the formula is drawn with that gap
+// widened, and the digit keeps its room from the sign after it.
+void ExponentPlacementTest::narrowGapIsWidenedToKeepTheDigitClear()
+{
+    QFont font = gothicFont(11.25);
+    font.setFamilies({u"IPAPGothic"_s});
+    const QFontMetricsF metrics(font);
+    const QString formula = u"ｙ＝２ｘ  －８ｘ"_s;
+    QVERIFY(metrics.horizontalAdvance(u"  "_s) < metrics.tightBoundingRect(u"2"_s).width() + 2);
+
+    Canvas box(nullptr, u"Picture1"_s, twipsRect(0, 0, 6375, 1935), font);
+    box.printExponentLine(u"          2"_s, formula, 0, 7 * kTwipsPerPixel);
+    const QImage digitOnly = box.image().copy();
+    box.setCurrentY(7 * kTwipsPerPixel);
+    box.print(formula);
+    const QImage &both = box.image();
+
+    // The digit's columns, and the first column of the formula's ink after it.
+    int digitRight = -1;
+    for (int x = 0; x < digitOnly.width(); ++x)
+        for (int y = 0; y < digitOnly.height(); ++y)
+            if (qGray(digitOnly.pixel(x, y)) < 192)
+                digitRight = x;
+    QVERIFY(digitRight > 0);
+    int next = -1;
+    for (int x = digitRight + 1; x < both.width() && next < 0; ++x)
+        for (int y = 0; y < both.height(); ++y)
+            if (both.pixel(x, y) != digitOnly.pixel(x, y) && qGray(both.pixel(x, y)) < 192)
+                next = x;
+    // 1.5 px of room: two clear columns between the inks.
+    QVERIFY2(next - digitRight >= 3, qPrintable(u"digit ends at %1, the next sign starts at %2"_s.arg(digitRight).arg(next)));
 }
 
 QTEST_MAIN(ExponentPlacementTest)
