@@ -17,8 +17,10 @@ namespace piyota {
 namespace {
 
 constexpr int kBorderPixels = 2;
-// Room kept between a text's ink and the panel's edges, in pixels.
+// Room kept between a text's ink and the panel's right edge, in pixels.
 constexpr double kInkMargin = 1.5;
+// The smoothing around a glyph's outline, in pixels.
+constexpr double kSmoothing = 1;
 // How far a line may be condensed to fit: below this share of its width it
 // no longer reads well.
 constexpr double kReadableStretch = 0.8;
@@ -321,7 +323,8 @@ Canvas::TextPlacement Canvas::placeText(const QString &text, QPointF topLeft, do
 {
     const QFontMetricsF metrics(font());
     // The glyphs' outlines, and the pixel of smoothing around them.
-    const QRectF ink = metrics.tightBoundingRect(text).adjusted(-1, -1, extraWidth + 1, 1);
+    const QRectF ink = metrics.tightBoundingRect(text).adjusted(-kSmoothing, -kSmoothing, extraWidth + kSmoothing,
+                                                                kSmoothing);
     const QSizeF size = drawingSize();
     TextPlacement placement{topLeft + QPointF(0, metrics.ascent())};
     if (text.trimmed().isEmpty())
@@ -331,13 +334,15 @@ Canvas::TextPlacement Canvas::placeText(const QString &text, QPointF topLeft, do
     if (placement.origin.x() + ink.right() > right && ink.right() > 0)
         placement.stretch = std::max(kReadableStretch, (right - placement.origin.x()) / ink.right());
 
-    const double top = placement.origin.y() + ink.top();
-    const double bottom = placement.origin.y() + ink.bottom();
+    // Vertically a text moves only where the edge would cut its ink: lines
+    // a full em high may touch the edges of a box just as high as they are.
+    const double top = placement.origin.y() + ink.top() + kSmoothing;
+    const double bottom = placement.origin.y() + ink.bottom() - kSmoothing;
     const double mostLift = kMostLift * QFontInfo(font()).pixelSize();
-    if (top < kInkMargin)
-        placement.origin.ry() += kInkMargin - top;
-    else if (bottom > size.height() - kInkMargin)
-        placement.origin.ry() -= std::min(mostLift, bottom - (size.height() - kInkMargin));
+    if (top < 0)
+        placement.origin.ry() -= top;
+    else if (bottom > size.height())
+        placement.origin.ry() -= std::min(mostLift, bottom - size.height());
     return placement;
 }
 

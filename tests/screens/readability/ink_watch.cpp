@@ -144,19 +144,24 @@ void InkWatch::checkText(const Panel &panel, const QString &text, const Ink &ink
     }
     const QImage &image = panel.canvas->image();
     const Box box = boxOf(ink, image.width());
-    const QString edge = box.left == 0                     ? QStringLiteral("left")
-                         : box.top == 0                    ? QStringLiteral("top")
-                         : box.right == image.width() - 1  ? QStringLiteral("right")
-                         : box.bottom == image.height() - 1 ? QStringLiteral("bottom")
-                                                            : QString();
+    // Across, a text whose ink reaches the panel's edge is cut there; up and
+    // down, lines a full em high may touch the edges of a box as high as
+    // they are, and one is cut where it shows less than its whole height.
+    const Size natural = naturalInk(*panel.canvas, text);
+    const int shownHeight = box.bottom - box.top + 1;
+    const bool cutVertically = shownHeight < natural.height - 0.5;
+    const QString edge = box.left == 0                                      ? QStringLiteral("left")
+                         : box.right == image.width() - 1                   ? QStringLiteral("right")
+                         : cutVertically && box.top == 0                    ? QStringLiteral("top")
+                         : cutVertically && box.bottom == image.height() - 1 ? QStringLiteral("bottom")
+                                                                             : QString();
     if (!edge.isEmpty()) {
         fault(panel, quoted(text) + QStringLiteral(" is cut by the panel's %1 edge").arg(edge));
         return;
     }
-    const double natural = naturalInkWidth(*panel.canvas, text);
     const int shown = box.right - box.left + 1;
-    if (shown < kReadableWidth * natural - 2)
-        fault(panel, quoted(text) + QStringLiteral(" shows %1 % of its width").arg(std::lround(100 * shown / natural)));
+    if (shown < kReadableWidth * natural.width - 2)
+        fault(panel, quoted(text) + QStringLiteral(" shows %1 % of its width").arg(std::lround(100 * shown / natural.width)));
 }
 
 void InkWatch::checkExponent(const Panel &panel, const Ink &formula)
@@ -249,11 +254,11 @@ bool InkWatch::isClear(const Panel &panel, const Ink &ink, int shift) const
     return true;
 }
 
-// The ink width of a text drawn alone in the canvas's font, unclipped.
-double InkWatch::naturalInkWidth(const Canvas &canvas, const QString &text)
+// The ink size of a text drawn alone in the canvas's font, unclipped.
+InkWatch::Size InkWatch::naturalInk(const Canvas &canvas, const QString &text)
 {
     const QString key = canvas.font().key() + QLatin1Char('|') + text;
-    if (const auto known = naturalWidths_.constFind(key); known != naturalWidths_.constEnd())
+    if (const auto known = naturalSizes_.constFind(key); known != naturalSizes_.constEnd())
         return *known;
     const qreal ratio = canvas.image().devicePixelRatio();
     const QFontMetricsF metrics(canvas.font());
@@ -267,9 +272,9 @@ double InkWatch::naturalInkWidth(const Canvas &canvas, const QString &text)
     painter.drawText(QPointF(20, metrics.ascent() + 4), text);
     painter.end();
     const Box box = boxOf(changedPixels(blank, image), image.width());
-    const double width = box.right - box.left + 1;
-    naturalWidths_.insert(key, width);
-    return width;
+    const Size size{double(box.right - box.left + 1), double(box.bottom - box.top + 1)};
+    naturalSizes_.insert(key, size);
+    return size;
 }
 
 void InkWatch::fault(const Panel &panel, const QString &what)

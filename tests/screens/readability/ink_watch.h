@@ -17,8 +17,9 @@ using Ink = std::vector<int>;
 // Watches what the canvases of a screen draw, one drawing at a time, and
 // reads each text's ink as the pixels that drawing changed. It reports,
 // with the place set by setPlace():
-//  - a text that shows no ink, or whose ink reaches a panel's edge (cut),
-//    or is drawn squeezed below a readable width;
+//  - a text that shows no ink, whose ink reaches a panel's left or right
+//    edge or shows less than its whole height at the top or bottom (cut), or
+//    that is drawn squeezed below a readable width;
 //  - a label (a text printed at a column, or a number printed alone) whose
 //    ink touches an axis, a curve or a circle where moving it by one column
 //    either way would clear it (on the roulette, any label that touches a
@@ -60,11 +61,15 @@ private:
     void checkExponent(const Panel &panel, const Ink &formula);
     void checkLabelsOf(Panel &panel);
     bool isClear(const Panel &panel, const Ink &ink, int shift) const;
-    double naturalInkWidth(const Canvas &canvas, const QString &text);
+    struct Size {
+        double width;
+        double height;
+    };
+    Size naturalInk(const Canvas &canvas, const QString &text);
     void fault(const Panel &panel, const QString &what);
 
     std::vector<std::unique_ptr<Panel>> panels_;
-    QHash<QString, double> naturalWidths_;
+    QHash<QString, Size> naturalSizes_;
     QString place_;
     QStringList faults_;
 };
