@@ -92,11 +92,13 @@ Move clearMove(const Canvas &panel, const GraphStrokes &strokes, const QString &
         return {};
     const double column = panel.coordinates().horizontalPixels(panel.columnX(2) - panel.columnX(1));
     const QRectF inside(QPointF(1, 1), QSizeF(panel.image().deviceIndependentSize()) - QSizeF(2, 2));
-    auto isClear = [&](const Move &move) {
-        return std::all_of(words.begin(), words.end(), [&](const QRectF &ink) {
-            const QRectF moved = ink.translated(move.columns * column, move.pixelsDown);
-            return inside.contains(moved) && !strokes.strike(moved);
-        });
+    auto clearOf = [&](auto strikes) {
+        return [&, strikes](const Move &move) {
+            return std::all_of(words.begin(), words.end(), [&](const QRectF &ink) {
+                const QRectF moved = ink.translated(move.columns * column, move.pixelsDown);
+                return inside.contains(moved) && !strikes(moved);
+            });
+        };
     };
 
     std::vector<Move> moves{{}, {-1, 0}, {1, 0}};
@@ -107,16 +109,12 @@ Move clearMove(const Canvas &panel, const GraphStrokes &strokes, const QString &
             for (int columns : {0, -1, 1})
                 moves.push_back({columns, towards * pixels});
     }
-    if (const auto clear = std::find_if(moves.begin(), moves.end(), isClear); clear != moves.end())
-        return *clear;
-    // Where every place is struck by a curve, one clear of the axes at least.
-    const auto clearOfLines = std::find_if(moves.begin(), moves.end(), [&](const Move &move) {
-        return std::all_of(words.begin(), words.end(), [&](const QRectF &ink) {
-            const QRectF moved = ink.translated(move.columns * column, move.pixelsDown);
-            return inside.contains(moved) && !strokes.strikeWithALine(moved);
-        });
-    });
-    return clearOfLines == moves.end() ? Move{} : *clearOfLines;
+    auto clear = std::find_if(moves.begin(), moves.end(),
+                              clearOf([&](const QRectF &ink) { return strokes.strike(ink); }));
+    if (clear == moves.end()) // curves strike every place: one clear of the axes at least
+        clear = std::find_if(moves.begin(), moves.end(),
+                             clearOf([&](const QRectF &ink) { return strokes.strikeWithALine(ink); }));
+    return clear == moves.end() ? Move{} : *clear;
 }
 
 // Prints a text of the graph panel at column `column`, or where the current
@@ -152,7 +150,6 @@ void printOnGraph(const Place &place, Canvas &panel, const CanvasOp &op, int col
 void perform(const Place &place, const content::Page &page, Canvas &panel)
 {
     const CanvasOp &op = page[place.op];
-    const std::size_t index = place.op;
     switch (op.kind) {
     case Kind::Print:
     case Kind::PrintContinued:
@@ -164,7 +161,7 @@ void perform(const Place &place, const content::Page &page, Canvas &panel)
             panel.printContinued(op.text);
         break;
     case Kind::Exponent: {
-        const Formula formula = formulaAfter(page, index);
+        const Formula formula = formulaAfter(page, place.op);
         panel.printExponentLine(op.text, formula.text, formula.x, formula.y);
         break;
     }
