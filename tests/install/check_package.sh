@@ -46,7 +46,7 @@ expect_field Priority optional
 # load by name at run time: the fonts, the soundfont and Qt's translations.
 mapfile -t depended < <(field Depends | sed -e 's/[,|]/\n/g' | sed -e 's/^ *//' -e 's/[ (].*//')
 for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libfluidsynth3 \
-  fonts-ipafont-gothic fonts-ipafont-mincho timgm6mb-soundfont qt6-translations-l10n; do
+  fonts-monapo fonts-ipafont-gothic fonts-ipafont-mincho timgm6mb-soundfont qt6-translations-l10n; do
   printf '%s\n' "${depended[@]}" | grep -qxF -- "$package" || fail "Depends does not name $package: $(field Depends)"
 done
 
