@@ -2,8 +2,8 @@
 
 #include "course_state.h"
 #include "progress_format.h"
+#include "progress_reader.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace piyota {
@@ -19,9 +19,14 @@ bool ProgressFile::isUsableCode(const QString &userCode)
         && !userCode.contains(QLatin1Char('\\')) && !userCode.contains(QChar(0));
 }
 
+QString ProgressFile::fileNameFor(const QString &userCode)
+{
+    return userCode + QStringLiteral(".ucd");
+}
+
 QString ProgressFile::pathFor(const QString &userCode) const
 {
-    return directory_.filePath(userCode + QStringLiteral(".ucd"));
+    return directory_.filePath(fileNameFor(userCode));
 }
 
 bool ProgressFile::saveProgress(const CourseState &state) const
@@ -45,10 +50,8 @@ bool ProgressFile::loadProgress(CourseState &state) const
 {
     if (!isUsableCode(state.userCode))
         return false;
-    QFile file(pathFor(state.userCode));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const auto record = parseProgress(file.readAll());
+    const ProgressFileRead read = readProgressFile(directory_, fileNameFor(state.userCode));
+    const auto *record = std::get_if<ProgressRecord>(&read);
     if (!record)
         return false;
     record->applyTo(state);

@@ -17,6 +17,7 @@ public:
     // no NUL, not empty.
     static bool isUsableCode(const QString &userCode);
 
+    static QString fileNameFor(const QString &userCode);
     QString pathFor(const QString &userCode) const;
 
     // Replaces the file of state.userCode as a whole: a failed save leaves the
@@ -25,7 +26,8 @@ public:
 
     // Replaces problemNo, score, missCount and answerSeconds by the file's
     // values; false, with the state untouched, when the file is missing or
-    // malformed.
+    // malformed, or is not a regular file of the directory itself (see
+    // readProgressFile()).
     bool loadProgress(CourseState &state) const;
 
 private:
