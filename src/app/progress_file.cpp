@@ -1,10 +1,9 @@
 #include "progress_file.h"
 
 #include "course_state.h"
+#include "file_replacement.h"
 #include "progress_format.h"
 #include "progress_reader.h"
-
-#include <QSaveFile>
 
 namespace piyota {
 
@@ -31,19 +30,8 @@ QString ProgressFile::pathFor(const QString &userCode) const
 
 bool ProgressFile::saveProgress(const CourseState &state) const
 {
-    if (!isUsableCode(state.userCode))
-        return false;
-    QSaveFile file(pathFor(state.userCode));
-    // Unbuffered: a buffered write whose flush fails (a full disk) would
-    // still be committed by QSaveFile as if it had succeeded.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray text = formatProgress(ProgressRecord::of(state));
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return isUsableCode(state.userCode)
+        && replaceFile(directory_, fileNameFor(state.userCode), formatProgress(ProgressRecord::of(state)));
 }
 
 bool ProgressFile::loadProgress(CourseState &state) const

@@ -20,8 +20,10 @@ public:
     static QString fileNameFor(const QString &userCode);
     QString pathFor(const QString &userCode) const;
 
-    // Replaces the file of state.userCode as a whole: a failed save leaves the
-    // previous file as it was. False when the file could not be written.
+    // Replaces the file of state.userCode as a whole (see replaceFile()): a
+    // failed save leaves the previous file as it was. False when the file
+    // could not be written, or when something else than a regular file
+    // stands under its name.
     bool saveProgress(const CourseState &state) const;
 
     // Replaces problemNo, score, missCount and answerSeconds by the file's
