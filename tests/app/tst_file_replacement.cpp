@@ -11,10 +11,9 @@
 using namespace piyota;
 using namespace piyota::testing;
 
-namespace {
+Q_DECLARE_METATYPE(piyota::testing::HostileEntry)
 
-// What stands under the name "x.ucd" in the working directory.
-enum class Entry { LinkOutside, DanglingLink, LinkChain, Folder, Fifo, Socket, Device };
+namespace {
 
 const QByteArray kNewBytes = progressFileAt(9, 12000);
 
@@ -49,63 +48,33 @@ private Q_SLOTS:
     // working directory is touched: the entry and what it points to stay.
     void refusesToReplaceAllButARegularFile_data()
     {
-        QTest::addColumn<Entry>("entry");
-        QTest::newRow("link to a file outside") << Entry::LinkOutside;
-        QTest::newRow("dangling link") << Entry::DanglingLink;
-        QTest::newRow("chain of links to a file outside") << Entry::LinkChain;
-        QTest::newRow("directory") << Entry::Folder;
-        QTest::newRow("FIFO") << Entry::Fifo;
-        QTest::newRow("socket") << Entry::Socket;
-        QTest::newRow("device") << Entry::Device;
+        QTest::addColumn<HostileEntry>("entry");
+        for (const HostileEntry entry : kHostileEntries)
+            QTest::newRow(nameOf(entry)) << entry;
     }
 
     void refusesToReplaceAllButARegularFile()
     {
-        QFETCH(Entry, entry);
+        QFETCH(HostileEntry, entry);
         const QString name = work_->filePath(QStringLiteral("x.ucd"));
-        const QString outsideFile = outside_->filePath(QStringLiteral("notes.txt"));
-        const QString nowhere = outside_->filePath(QStringLiteral("none.ucd"));
-        const QString hop = outside_->filePath(QStringLiteral("hop"));
+        const OutsideFile outside{outside_->filePath(QStringLiteral("notes.txt"))};
         const QByteArray outsideBytes = "a file of the student's own\n";
-        QVERIFY(writeBytes(outsideFile, outsideBytes));
-        QString linkedTo;
-        switch (entry) {
-        case Entry::LinkOutside:
-            linkedTo = outsideFile;
-            break;
-        case Entry::DanglingLink:
-            linkedTo = nowhere;
-            break;
-        case Entry::LinkChain:
-            QVERIFY(makeLink(hop, outsideFile));
-            linkedTo = hop;
-            break;
-        case Entry::Folder:
-            QVERIFY(QDir(work_->path()).mkdir(QStringLiteral("x.ucd")));
-            break;
-        case Entry::Fifo:
-            QVERIFY(makeFifo(name));
-            break;
-        case Entry::Socket:
-            QVERIFY(makeSocketEntry(name));
-            break;
-        case Entry::Device:
-            if (!makeZeroDevice(name))
+        QVERIFY(writeBytes(outside.path, outsideBytes));
+        if (!makeHostileEntry(entry, name, outside)) {
+            if (entry == HostileEntry::Device)
                 QSKIP("this system does not let the test make a device node");
-            break;
+            QFAIL("the entry could not be made");
         }
-        if (!linkedTo.isEmpty())
-            QVERIFY(makeLink(name, linkedTo));
+        const QStringList outsideEntries = QDir(outside_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         const QFileInfo before(name);
 
         QVERIFY(!replaceFile(QDir(work_->path()), QStringLiteral("x.ucd"), kNewBytes));
 
-        QCOMPARE(readBytes(outsideFile), outsideBytes);
-        QVERIFY(!QFileInfo::exists(nowhere));
+        QCOMPARE(readBytes(outside.path), outsideBytes);
+        QVERIFY(!QFileInfo::exists(outside.missing()));
         QCOMPARE(QDir(outside_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-                 entry == Entry::LinkChain ? QStringList({QStringLiteral("hop"), QStringLiteral("notes.txt")})
-                                           : QStringList{QStringLiteral("notes.txt")});
-        QCOMPARE(linkTarget(name), linkedTo);
+                 outsideEntries);
+        QCOMPARE(linkTarget(name), linkOf(entry, outside));
         const QFileInfo after(name);
         QCOMPARE(after.isDir(), before.isDir());
         QCOMPARE(after.isFile(), before.isFile());

@@ -14,17 +14,14 @@
 using namespace piyota;
 using namespace piyota::testing;
 
-Q_DECLARE_METATYPE(piyota::ProgressFileRefusal)
+Q_DECLARE_METATYPE(piyota::testing::HostileEntry)
 
 namespace {
 
 // The bound the program promises for a read.
 constexpr qsizetype kReadBound = 64 * 1024;
 
-// What stands under the name "x.ucd" in the working directory.
-enum class Entry { LinkOutside, DanglingLink, LinkChain, LinkToZero, Folder, Fifo, Socket, ZeroDevice, Nothing };
-
-QString nameOf(ProgressFileRefusal refusal)
+QString refusalText(ProgressFileRefusal refusal)
 {
     switch (refusal) {
     case ProgressFileRefusal::UnusableName:
@@ -50,7 +47,7 @@ QString outcome(const ProgressFileRead &read)
 {
     if (std::holds_alternative<ProgressRecord>(read))
         return QStringLiteral("a record");
-    return nameOf(std::get<ProgressFileRefusal>(read));
+    return refusalText(std::get<ProgressFileRefusal>(read));
 }
 
 } // namespace
@@ -83,56 +80,22 @@ private Q_SLOTS:
 
     void refusesAllButARegularFileOfTheFolder_data()
     {
-        QTest::addColumn<Entry>("entry");
-        QTest::addColumn<ProgressFileRefusal>("refusal");
-        QTest::newRow("link to a progress file outside") << Entry::LinkOutside << ProgressFileRefusal::Link;
-        QTest::newRow("dangling link") << Entry::DanglingLink << ProgressFileRefusal::Link;
-        QTest::newRow("chain of links to a file outside") << Entry::LinkChain << ProgressFileRefusal::Link;
-        QTest::newRow("link to /dev/zero") << Entry::LinkToZero << ProgressFileRefusal::Link;
-        QTest::newRow("directory") << Entry::Folder << ProgressFileRefusal::NotRegularFile;
-        QTest::newRow("FIFO") << Entry::Fifo << ProgressFileRefusal::NotRegularFile;
-        QTest::newRow("socket") << Entry::Socket << ProgressFileRefusal::NotRegularFile;
-        QTest::newRow("device") << Entry::ZeroDevice << ProgressFileRefusal::NotRegularFile;
-        QTest::newRow("nothing") << Entry::Nothing << ProgressFileRefusal::Missing;
+        QTest::addColumn<HostileEntry>("entry");
+        for (const HostileEntry entry : kHostileEntries)
+            QTest::newRow(nameOf(entry)) << entry;
     }
 
     void refusesAllButARegularFileOfTheFolder()
     {
-        QFETCH(Entry, entry);
-        QFETCH(ProgressFileRefusal, refusal);
+        QFETCH(HostileEntry, entry);
         const QString name = work_->filePath(QStringLiteral("x.ucd"));
-        const QString outsideFile = outside_->filePath(QStringLiteral("other.ucd"));
+        const OutsideFile outside{outside_->filePath(QStringLiteral("other.ucd"))};
         const QByteArray outsideBytes = progressFileAt(25, 90000);
-        QVERIFY(writeBytes(outsideFile, outsideBytes));
-        switch (entry) {
-        case Entry::LinkOutside:
-            QVERIFY(makeLink(name, outsideFile));
-            break;
-        case Entry::DanglingLink:
-            QVERIFY(makeLink(name, outside_->filePath(QStringLiteral("none.ucd"))));
-            break;
-        case Entry::LinkChain:
-            QVERIFY(makeLink(outside_->filePath(QStringLiteral("hop")), outsideFile));
-            QVERIFY(makeLink(name, outside_->filePath(QStringLiteral("hop"))));
-            break;
-        case Entry::LinkToZero:
-            QVERIFY(makeLink(name, QStringLiteral("/dev/zero")));
-            break;
-        case Entry::Folder:
-            QVERIFY(QDir(work_->path()).mkdir(QStringLiteral("x.ucd")));
-            break;
-        case Entry::Fifo:
-            QVERIFY(makeFifo(name));
-            break;
-        case Entry::Socket:
-            QVERIFY(makeSocketEntry(name));
-            break;
-        case Entry::ZeroDevice:
-            if (!makeZeroDevice(name))
+        QVERIFY(writeBytes(outside.path, outsideBytes));
+        if (!makeHostileEntry(entry, name, outside)) {
+            if (entry == HostileEntry::Device)
                 QSKIP("this system does not let the test make a device node");
-            break;
-        case Entry::Nothing:
-            break;
+            QFAIL("the entry could not be made");
         }
 
         // A read that blocks is let go by a writer opening the FIFO, then fails.
@@ -143,9 +106,10 @@ private Q_SLOTS:
             reading.wait();
             QFAIL("the read blocked");
         }
-        const ProgressFileRead read = reading.get();
-        QCOMPARE(outcome(read), nameOf(refusal));
-        QCOMPARE(readBytes(outsideFile), outsideBytes);
+        const ProgressFileRefusal refusal =
+            linkOf(entry, outside).isEmpty() ? ProgressFileRefusal::NotRegularFile : ProgressFileRefusal::Link;
+        QCOMPARE(outcome(reading.get()), refusalText(refusal));
+        QCOMPARE(readBytes(outside.path), outsideBytes);
     }
 
     void readsABoundedPrefix()
@@ -160,7 +124,7 @@ private Q_SLOTS:
             QVERIFY(sparse.open(QIODevice::WriteOnly));
             QVERIFY(sparse.resize(qint64(4) << 30));
         }
-        QCOMPARE(refusal(), nameOf(ProgressFileRefusal::TooLarge));
+        QCOMPARE(refusal(), refusalText(ProgressFileRefusal::TooLarge));
 
         // A valid record followed by more than the bound of anything is read.
         // Its last field is problem 30's seconds, "123456".
@@ -171,7 +135,7 @@ private Q_SLOTS:
         // Spaces before the first field are allowed, but not as far as pushing
         // the fields beyond the bound.
         QVERIFY(writeBytes(name, QByteArray(kReadBound, ' ') + record));
-        QCOMPARE(refusal(), nameOf(ProgressFileRefusal::TooLarge));
+        QCOMPARE(refusal(), refusalText(ProgressFileRefusal::TooLarge));
 
         // The last field, "123456", cut by the bound after "123": the file does
         // not count as read, whatever its cut start would say.
@@ -179,7 +143,7 @@ private Q_SLOTS:
         const qsizetype cut = lastFieldEnd - 3;
         const QByteArray padded = QByteArray(kReadBound - cut, ' ') + record + "more\r\n";
         QVERIFY(writeBytes(name, padded));
-        QCOMPARE(refusal(), nameOf(ProgressFileRefusal::TooLarge));
+        QCOMPARE(refusal(), refusalText(ProgressFileRefusal::TooLarge));
 
         // The same with the field and its CR inside the bound is read whole.
         const QByteArray fitting = QByteArray(kReadBound - lastFieldEnd - 1, ' ') + record + "more\r\n";
@@ -206,21 +170,23 @@ private Q_SLOTS:
         QVERIFY(writeBytes(work_->filePath(QStringLiteral("sub/x.ucd")), progressFileAt(3, 0)));
         QVERIFY(writeBytes(work_->filePath(QStringLiteral("x.ucd")), progressFileAt(3, 0)));
         QCOMPARE(outcome(readProgressFile(QDir(work_->path()), name)),
-                 nameOf(ProgressFileRefusal::UnusableName));
+                 refusalText(ProgressFileRefusal::UnusableName));
     }
 
-    void tellsAMalformedFromAnUnreadableFile()
+    void tellsMissingMalformedAndUnreadableFilesApart()
     {
         const QString name = work_->filePath(QStringLiteral("x.ucd"));
+        QCOMPARE(outcome(readProgressFile(QDir(work_->path()), QStringLiteral("x.ucd"))),
+                 refusalText(ProgressFileRefusal::Missing));
         QVERIFY(writeBytes(name, progressFileAt(31, 0)));
         QCOMPARE(outcome(readProgressFile(QDir(work_->path()), QStringLiteral("x.ucd"))),
-                 nameOf(ProgressFileRefusal::Malformed));
+                 refusalText(ProgressFileRefusal::Malformed));
         if (::geteuid() == 0)
             QSKIP("file permissions do not hold for root");
         QVERIFY(writeBytes(name, progressFileAt(3, 0)));
         QVERIFY(QFile::setPermissions(name, QFile::WriteOwner));
         QCOMPARE(outcome(readProgressFile(QDir(work_->path()), QStringLiteral("x.ucd"))),
-                 nameOf(ProgressFileRefusal::Unreadable));
+                 refusalText(ProgressFileRefusal::Unreadable));
     }
 
 private:

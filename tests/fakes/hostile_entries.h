@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -55,5 +56,90 @@ inline bool makeZeroDevice(const QString &path)
 {
     return ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0644, makedev(1, 5)) == 0;
 }
+
+enum class HostileEntry { LinkToFileOutside, DanglingLink, ChainOfLinks, LinkToZero, Directory, Fifo, Socket, Device };
+
+// A file outside the working directory, the target of the links below.
+struct OutsideFile {
+    QString path;
+    QString missing() const { return path + QStringLiteral(".missing"); } // a dangling link's target
+    QString hop() const { return path + QStringLiteral(".hop"); }         // the middle of a chain
+};
+
+// Puts `entry` under `path`. False when the system refused; a device needs root.
+inline bool makeHostileEntry(HostileEntry entry, const QString &path, const OutsideFile &outside)
+{
+    switch (entry) {
+    case HostileEntry::LinkToFileOutside:
+        return makeLink(path, outside.path);
+    case HostileEntry::DanglingLink:
+        return makeLink(path, outside.missing());
+    case HostileEntry::ChainOfLinks:
+        return makeLink(outside.hop(), outside.path) && makeLink(path, outside.hop());
+    case HostileEntry::LinkToZero:
+        return makeLink(path, QStringLiteral("/dev/zero"));
+    case HostileEntry::Directory:
+        return QDir().mkdir(path);
+    case HostileEntry::Fifo:
+        return makeFifo(path);
+    case HostileEntry::Socket:
+        return makeSocketEntry(path);
+    case HostileEntry::Device:
+        return makeZeroDevice(path);
+    }
+    return false;
+}
+
+// Takes away what `path` names, whatever it is (a directory only when empty).
+inline bool removeEntry(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    return ::unlink(name.constData()) == 0 || ::rmdir(name.constData()) == 0;
+}
+
+// The link an entry is, or empty when it is none.
+inline QString linkOf(HostileEntry entry, const OutsideFile &outside)
+{
+    switch (entry) {
+    case HostileEntry::LinkToFileOutside:
+        return outside.path;
+    case HostileEntry::DanglingLink:
+        return outside.missing();
+    case HostileEntry::ChainOfLinks:
+        return outside.hop();
+    case HostileEntry::LinkToZero:
+        return QStringLiteral("/dev/zero");
+    default:
+        return QString();
+    }
+}
+
+inline const char *nameOf(HostileEntry entry)
+{
+    switch (entry) {
+    case HostileEntry::LinkToFileOutside:
+        return "link to a file outside";
+    case HostileEntry::DanglingLink:
+        return "dangling link";
+    case HostileEntry::ChainOfLinks:
+        return "chain of links to a file outside";
+    case HostileEntry::LinkToZero:
+        return "link to /dev/zero";
+    case HostileEntry::Directory:
+        return "directory";
+    case HostileEntry::Fifo:
+        return "FIFO";
+    case HostileEntry::Socket:
+        return "socket";
+    case HostileEntry::Device:
+        return "device";
+    }
+    return "";
+}
+
+inline const HostileEntry kHostileEntries[] = {
+    HostileEntry::LinkToFileOutside, HostileEntry::DanglingLink, HostileEntry::ChainOfLinks, HostileEntry::LinkToZero,
+    HostileEntry::Directory,         HostileEntry::Fifo,         HostileEntry::Socket,       HostileEntry::Device,
+};
 
 } // namespace piyota::testing
