@@ -23,23 +23,9 @@ constexpr qsizetype kReadBound = 64 * 1024;
 
 QString refusalText(ProgressFileRefusal refusal)
 {
-    switch (refusal) {
-    case ProgressFileRefusal::UnusableName:
-        return QStringLiteral("unusable name");
-    case ProgressFileRefusal::Missing:
-        return QStringLiteral("missing");
-    case ProgressFileRefusal::Link:
-        return QStringLiteral("link");
-    case ProgressFileRefusal::NotRegularFile:
-        return QStringLiteral("not a regular file");
-    case ProgressFileRefusal::TooLarge:
-        return QStringLiteral("too large");
-    case ProgressFileRefusal::Malformed:
-        return QStringLiteral("malformed");
-    case ProgressFileRefusal::Unreadable:
-        return QStringLiteral("unreadable");
-    }
-    return QString();
+    const char *const texts[] = {"unusable name", "missing",   "link",      "not a regular file",
+                                 "too large",     "malformed", "unreadable"};
+    return QString::fromLatin1(texts[int(refusal)]);
 }
 
 // What a read gave, in words.

@@ -59,43 +59,24 @@ inline bool makeZeroDevice(const QString &path)
 
 enum class HostileEntry { LinkToFileOutside, DanglingLink, ChainOfLinks, LinkToZero, Directory, Fifo, Socket, Device };
 
+inline const HostileEntry kHostileEntries[] = {
+    HostileEntry::LinkToFileOutside, HostileEntry::DanglingLink, HostileEntry::ChainOfLinks, HostileEntry::LinkToZero,
+    HostileEntry::Directory,         HostileEntry::Fifo,         HostileEntry::Socket,       HostileEntry::Device,
+};
+
+inline const char *nameOf(HostileEntry entry)
+{
+    const char *const names[] = {"link to a file outside", "dangling link", "chain of links to a file outside",
+                                 "link to /dev/zero", "directory", "FIFO", "socket", "device"};
+    return names[int(entry)];
+}
+
 // A file outside the working directory, the target of the links below.
 struct OutsideFile {
     QString path;
     QString missing() const { return path + QStringLiteral(".missing"); } // a dangling link's target
     QString hop() const { return path + QStringLiteral(".hop"); }         // the middle of a chain
 };
-
-// Puts `entry` under `path`. False when the system refused; a device needs root.
-inline bool makeHostileEntry(HostileEntry entry, const QString &path, const OutsideFile &outside)
-{
-    switch (entry) {
-    case HostileEntry::LinkToFileOutside:
-        return makeLink(path, outside.path);
-    case HostileEntry::DanglingLink:
-        return makeLink(path, outside.missing());
-    case HostileEntry::ChainOfLinks:
-        return makeLink(outside.hop(), outside.path) && makeLink(path, outside.hop());
-    case HostileEntry::LinkToZero:
-        return makeLink(path, QStringLiteral("/dev/zero"));
-    case HostileEntry::Directory:
-        return QDir().mkdir(path);
-    case HostileEntry::Fifo:
-        return makeFifo(path);
-    case HostileEntry::Socket:
-        return makeSocketEntry(path);
-    case HostileEntry::Device:
-        return makeZeroDevice(path);
-    }
-    return false;
-}
-
-// Takes away what `path` names, whatever it is (a directory only when empty).
-inline bool removeEntry(const QString &path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    return ::unlink(name.constData()) == 0 || ::rmdir(name.constData()) == 0;
-}
 
 // The link an entry is, or empty when it is none.
 inline QString linkOf(HostileEntry entry, const OutsideFile &outside)
@@ -114,32 +95,32 @@ inline QString linkOf(HostileEntry entry, const OutsideFile &outside)
     }
 }
 
-inline const char *nameOf(HostileEntry entry)
+// Puts `entry` under `path`. False when the system refused; a device needs root.
+inline bool makeHostileEntry(HostileEntry entry, const QString &path, const OutsideFile &outside)
 {
+    if (entry == HostileEntry::ChainOfLinks && !makeLink(outside.hop(), outside.path))
+        return false;
+    if (const QString target = linkOf(entry, outside); !target.isEmpty())
+        return makeLink(path, target);
     switch (entry) {
-    case HostileEntry::LinkToFileOutside:
-        return "link to a file outside";
-    case HostileEntry::DanglingLink:
-        return "dangling link";
-    case HostileEntry::ChainOfLinks:
-        return "chain of links to a file outside";
-    case HostileEntry::LinkToZero:
-        return "link to /dev/zero";
     case HostileEntry::Directory:
-        return "directory";
+        return QDir().mkdir(path);
     case HostileEntry::Fifo:
-        return "FIFO";
+        return makeFifo(path);
     case HostileEntry::Socket:
-        return "socket";
+        return makeSocketEntry(path);
     case HostileEntry::Device:
-        return "device";
+        return makeZeroDevice(path);
+    default:
+        return false;
     }
-    return "";
 }
 
-inline const HostileEntry kHostileEntries[] = {
-    HostileEntry::LinkToFileOutside, HostileEntry::DanglingLink, HostileEntry::ChainOfLinks, HostileEntry::LinkToZero,
-    HostileEntry::Directory,         HostileEntry::Fifo,         HostileEntry::Socket,       HostileEntry::Device,
-};
+// Takes away what `path` names, whatever it is (a directory only when empty).
+inline bool removeEntry(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    return ::unlink(name.constData()) == 0 || ::rmdir(name.constData()) == 0;
+}
 
 } // namespace piyota::testing
