@@ -58,8 +58,9 @@ struct RealProgram {
     CourseState course;
     FormStates forms;
     ProgressFile progress{QDir::current()};
+    UserCodeLock codeLock{QDir::current()};
     Navigator navigator{createScreen};
-    AppContext context{course, forms, progress, navigator, clock, random, dialogs, media};
+    AppContext context{course, forms, progress, codeLock, navigator, clock, random, dialogs, media};
 };
 
 } // namespace piyota::bench

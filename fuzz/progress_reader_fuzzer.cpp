@@ -1,10 +1,13 @@
 // Feeds arbitrary bytes to the progress-file reader. It must either refuse
 // them or return a record whose values are in range and whose saved form
-// reads back to a record that saves to the very same bytes; anything else
-// aborts, and so does a crash or a sanitizer finding.
+// reads back to a record that saves to the very same bytes. Read with a
+// bound, as the program reads files, the same bytes must give the record of
+// the whole or nothing, and exactly what the whole gives when they fit in
+// the bound. Anything else aborts, and so does a crash or a sanitizer finding.
 
 #include "progress_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -59,12 +62,37 @@ bool sameAsSaved(const ProgressRecord &original, const ProgressRecord &reread)
     return true;
 }
 
+bool identical(const ProgressRecord &a, const ProgressRecord &b)
+{
+    return a.problemNo == b.problemNo && a.score == b.score && a.missCount == b.missCount
+        && a.answerSeconds == b.answerSeconds;
+}
+
+// Reads the bytes as a file read no further than a bound: bounds that cut
+// them (the fields then have to end within the bound) and one that does not.
+void checkBoundedRead(QByteArrayView bytes, const std::optional<ProgressRecord> &whole)
+{
+    for (const qsizetype limit : {bytes.size() - 1, bytes.size() / 2, piyota::kProgressReadLimit}) {
+        if (limit < 0)
+            continue;
+        const auto bounded = piyota::parseProgressStart(bytes.first(std::min(bytes.size(), limit + 1)), limit);
+        if (bytes.size() <= limit) {
+            require(bounded.has_value() == whole.has_value() && (!bounded || identical(*bounded, *whole)),
+                    "a bounded read of a file within the bound differs from the whole");
+        } else {
+            require(!bounded || (whole && identical(*bounded, *whole)),
+                    "a bounded read gave what the whole file does not hold");
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const auto record = piyota::parseProgress(
-        QByteArrayView(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const auto record = piyota::parseProgress(bytes);
+    checkBoundedRead(bytes, record);
     if (!record)
         return 0;
     require(inRange(*record), "a value out of range was accepted");

@@ -3,6 +3,7 @@
 #include "course_state.h"
 #include "form_state.h"
 #include "progress_file.h"
+#include "user_code_lock.h"
 
 namespace piyota {
 
@@ -13,12 +14,13 @@ class Navigator;
 class Random;
 
 // Everything a screen reaches beyond its own controls: the shared course
-// state, the form-level state, the progress file, the switcher and the
-// platform services.
+// state, the form-level state, the progress file and the lock of its user
+// code, the switcher and the platform services.
 struct AppContext {
     CourseState &course;
     FormStates &forms;
     const ProgressFile &progress;
+    UserCodeLock &codeLock;
     Navigator &navigator;
     Clock &clock;
     Random &random;

@@ -37,8 +37,9 @@ int main(int argc, char *argv[])
     CourseState course;
     FormStates forms;
     const ProgressFile progress(QDir::current());
+    UserCodeLock codeLock(QDir::current());
     Navigator navigator(createScreen);
-    AppContext app{course, forms, progress, navigator, clock, random, dialogs, media};
+    AppContext app{course, forms, progress, codeLock, navigator, clock, random, dialogs, media};
     navigator.setContext(app);
 
     QObject::connect(&navigator, &Navigator::programEnded, &application, &QApplication::exit,

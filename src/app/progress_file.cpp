@@ -1,10 +1,9 @@
 #include "progress_file.h"
 
 #include "course_state.h"
+#include "file_replacement.h"
 #include "progress_format.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "progress_reader.h"
 
 namespace piyota {
 
@@ -19,36 +18,28 @@ bool ProgressFile::isUsableCode(const QString &userCode)
         && !userCode.contains(QLatin1Char('\\')) && !userCode.contains(QChar(0));
 }
 
+QString ProgressFile::fileNameFor(const QString &userCode)
+{
+    return userCode + QStringLiteral(".ucd");
+}
+
 QString ProgressFile::pathFor(const QString &userCode) const
 {
-    return directory_.filePath(userCode + QStringLiteral(".ucd"));
+    return directory_.filePath(fileNameFor(userCode));
 }
 
 bool ProgressFile::saveProgress(const CourseState &state) const
 {
-    if (!isUsableCode(state.userCode))
-        return false;
-    QSaveFile file(pathFor(state.userCode));
-    // Unbuffered: a buffered write whose flush fails (a full disk) would
-    // still be committed by QSaveFile as if it had succeeded.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray text = formatProgress(ProgressRecord::of(state));
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return isUsableCode(state.userCode)
+        && replaceFile(directory_, fileNameFor(state.userCode), formatProgress(ProgressRecord::of(state)));
 }
 
 bool ProgressFile::loadProgress(CourseState &state) const
 {
     if (!isUsableCode(state.userCode))
         return false;
-    QFile file(pathFor(state.userCode));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const auto record = parseProgress(file.readAll());
+    const ProgressFileRead read = readProgressFile(directory_, fileNameFor(state.userCode));
+    const auto *record = std::get_if<ProgressRecord>(&read);
     if (!record)
         return false;
     record->applyTo(state);

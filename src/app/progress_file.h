@@ -17,15 +17,19 @@ public:
     // no NUL, not empty.
     static bool isUsableCode(const QString &userCode);
 
+    static QString fileNameFor(const QString &userCode);
     QString pathFor(const QString &userCode) const;
 
-    // Replaces the file of state.userCode as a whole: a failed save leaves the
-    // previous file as it was. False when the file could not be written.
+    // Replaces the file of state.userCode as a whole (see replaceFile()): a
+    // failed save leaves the previous file as it was. False when the file
+    // could not be written, or when something else than a regular file
+    // stands under its name.
     bool saveProgress(const CourseState &state) const;
 
     // Replaces problemNo, score, missCount and answerSeconds by the file's
     // values; false, with the state untouched, when the file is missing or
-    // malformed.
+    // malformed, or is not a regular file of the directory itself (see
+    // readProgressFile()).
     bool loadProgress(CourseState &state) const;
 
 private:

@@ -11,6 +11,11 @@ namespace {
 
 constexpr int kFieldCount = 2 + 2 * kProblemCount;
 
+constexpr bool endsField(char c)
+{
+    return c == ',' || c == '\r' || c == '\n';
+}
+
 QByteArray formatNumber(double value, int significantDigits)
 {
     if (value == 0)
@@ -25,7 +30,7 @@ std::optional<QByteArrayList> firstFields(QByteArrayView bytes)
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size() && fields.size() < kFieldCount; ++i) {
         const char c = bytes[i];
-        if (c != ',' && c != '\r' && c != '\n')
+        if (!endsField(c))
             continue;
         fields.append(bytes.sliced(start, i - start).toByteArray());
         if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
@@ -170,6 +175,16 @@ std::optional<ProgressRecord> parseProgress(QByteArrayView bytes)
         record.answerSeconds[i] = *seconds;
     }
     return record;
+}
+
+std::optional<ProgressRecord> parseProgressStart(QByteArrayView start, qsizetype limit)
+{
+    if (start.size() <= limit)
+        return parseProgress(start); // the whole file
+    QByteArrayView within = start.first(limit);
+    while (!within.isEmpty() && !endsField(within.back()))
+        within.chop(1); // a field that may go on beyond the limit
+    return parseProgress(within);
 }
 
 } // namespace piyota

@@ -31,6 +31,17 @@ QByteArray formatProgress(const ProgressRecord &record);
 // kind, or a problem number outside 0..30.
 std::optional<ProgressRecord> parseProgress(QByteArrayView bytes);
 
+// The most of a progress file that is ever read: far above the size of any
+// valid file (under 1 KiB), far below what would strain the memory.
+inline constexpr qsizetype kProgressReadLimit = 64 * 1024;
+
+// Reads the record from the start of a file that is read no further than
+// `limit` bytes (limit >= 0). `start` is what was read of it, up to
+// limit + 1 bytes, so that a longer file shows; the 62 fields of a longer
+// file must end within its first `limit` bytes, and a field that the limit
+// cuts off ends none.
+std::optional<ProgressRecord> parseProgressStart(QByteArrayView start, qsizetype limit);
+
 // Number notation of the file: plain decimal, no point for whole values.
 QByteArray formatScore(double score);          // up to 15 significant digits
 QByteArray formatSeconds(float seconds);       // up to 7 significant digits

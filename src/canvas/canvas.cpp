@@ -1,7 +1,6 @@
 #include "canvas.h"
 
 #include "accessible_role.h"
-#include "exponent_placement.h"
 #include "palette.h"
 
 #include <QFontInfo>
@@ -18,6 +17,17 @@ namespace piyota {
 namespace {
 
 constexpr int kBorderPixels = 2;
+// Room kept between a text's ink and the panel's right edge, in pixels.
+constexpr double kInkMargin = 1.5;
+// The smoothing around a glyph's outline, in pixels.
+constexpr double kSmoothing = 1;
+// How far a line may be condensed to fit: below this share of its width it
+// no longer reads well.
+constexpr double kReadableStretch = 0.8;
+// How far a line may be raised to keep its descenders in view, in ems.
+constexpr double kMostLift = 1.0 / 3;
+// How far above its formula an exponent digit may stand, in ems.
+constexpr double kMostRaise = 0.5;
 
 // The centre of the pixel a point falls in: one-pixel lines stay sharp.
 QPointF pixelCentre(QPointF point)
@@ -51,18 +61,28 @@ Canvas::Canvas(QWidget *parent, const QString &name, const QRect &geometry, cons
 
 void Canvas::print(const QString &text)
 {
-    drawText(text);
+    printAs(text, Drawing::Text);
+}
+
+void Canvas::printContinued(const QString &text)
+{
+    printContinuedAs(text, Drawing::Text);
+}
+
+void Canvas::printAs(const QString &text, Drawing what)
+{
+    drawText(text, what);
     recordText(text);
     endRecordedLine();
     currentX_ = 0;
     currentY_ += textHeight();
 }
 
-void Canvas::printContinued(const QString &text)
+void Canvas::printContinuedAs(const QString &text, Drawing what)
 {
-    drawText(text);
+    const double drawn = drawText(text, what);
     recordText(text);
-    currentX_ += textWidth(text);
+    currentX_ += coordinates_.horizontalUnits(drawn);
 }
 
 void Canvas::newLine(int count)
@@ -73,19 +93,25 @@ void Canvas::newLine(int count)
 
 void Canvas::printAtColumn(int column, const QString &text)
 {
-    moveToColumn(column);
-    print(text);
+    currentX_ = columnX(column);
+    printAs(text, Drawing::Label);
 }
 
 void Canvas::printAtColumnContinued(int column, const QString &text)
 {
-    moveToColumn(column);
-    printContinued(text);
+    currentX_ = columnX(column);
+    printContinuedAs(text, Drawing::Label);
 }
 
-void Canvas::moveToColumn(int column)
+double Canvas::columnX(int column) const
 {
-    currentX_ = coordinates_.horizontalUnits(columnWidth() * (column - 1));
+    return coordinates_.horizontalUnits(columnWidth() * (column - 1));
+}
+
+QRectF Canvas::inkRect(const QString &text, double x, double y) const
+{
+    const QFontMetricsF metrics(font());
+    return metrics.tightBoundingRect(text).translated(coordinates_.toPixels(x, y) + QPointF(0, metrics.ascent()));
 }
 
 // Text columns are two fifths of the font's size: the average character
@@ -97,19 +123,25 @@ double Canvas::columnWidth() const
 }
 
 void Canvas::printExponentLine(const QString &exponentLine, const QString &formulaLine,
-                               double formulaX)
+                               double formulaX, std::optional<double> formulaY)
 {
     const QString digits = exponentDigits(exponentLine);
-    const std::vector<double> offsets =
-        exponentDigitOffsets(QFontMetricsF(font()), exponentLine, formulaLine);
+    const QFontMetricsF metrics(font());
+    FormulaLayout layout = layoutFormula(metrics, exponentLine, formulaLine);
+    // The formula's own placement, condensed where it has to be: its digits follow it.
+    const QPointF formulaStart = coordinates_.toPixels(formulaX, formulaY.value_or(currentY_));
+    const TextPlacement formula = placeText(formulaLine, formulaStart, layout.extraWidth());
+    QPointF topLeft = coordinates_.toPixels(formulaX, currentY_);
+    if (formulaY)
+        topLeft.ry() = std::max(topLeft.y(), formulaStart.y() - kMostRaise * QFontInfo(font()).pixelSize());
     for (qsizetype k = 0; k < digits.size(); ++k) {
-        currentX_ = formulaX + coordinates_.horizontalUnits(offsets[static_cast<std::size_t>(k)]);
-        drawText(QString(digits[k]));
+        topLeft.rx() = formula.origin.x() + formula.stretch * layout.digitOffsets[static_cast<std::size_t>(k)];
+        drawTextAt(QString(digits[k]), Drawing::Exponent, topLeft);
     }
     recordText(exponentLine);
     endRecordedLine();
     pendingExponent_ = PendingExponent{lines_.size() - 1, formulaLine,
-                                       formulaWithExponents(exponentLine, formulaLine)};
+                                       formulaWithExponents(exponentLine, formulaLine), std::move(layout)};
     currentX_ = 0;
     currentY_ += textHeight();
 }
@@ -130,6 +162,7 @@ void Canvas::clear()
     lineOpen_ = false;
     setAccessibleDescription(QString());
     drawingChanged();
+    Q_EMIT drawn(Drawing::Clear, QString());
 }
 
 void Canvas::setScale(double x1, double y1, double x2, double y2)
@@ -151,7 +184,9 @@ void Canvas::drawPoint(double x, double y, int paletteIndex)
 {
     QPainter painter(&image_);
     setPixel(painter, static_cast<float>(x), static_cast<float>(y), paletteColor(paletteIndex));
+    painter.end();
     drawingChanged();
+    Q_EMIT drawn(Drawing::Graphics, QString());
 }
 
 void Canvas::plot(double (*curve)(double), double from, double to, double step, int paletteIndex)
@@ -160,7 +195,9 @@ void Canvas::plot(double (*curve)(double), double from, double to, double step, 
     QPainter painter(&image_);
     for (double x = from; x <= to; x += step)
         setPixel(painter, static_cast<float>(x), static_cast<float>(curve(x)), color);
+    painter.end();
     drawingChanged();
+    Q_EMIT drawn(Drawing::Graphics, QString());
 }
 
 void Canvas::drawCircle(double x, double y, double radius, int paletteIndex)
@@ -181,9 +218,11 @@ void Canvas::drawEllipseIn(double x, double y, double radius, const QColor &colo
     painter.setPen(linePen(color));
     painter.setBrush(QBrush(color, fill));
     painter.drawEllipse(pixelCentre(centre), pixels, pixels);
+    painter.end();
     currentX_ = x;
     currentY_ = y;
     drawingChanged();
+    Q_EMIT drawn(Drawing::Graphics, QString());
 }
 
 void Canvas::drawLineIn(double x1, double y1, double x2, double y2, const QColor &color)
@@ -191,9 +230,11 @@ void Canvas::drawLineIn(double x1, double y1, double x2, double y2, const QColor
     QPainter painter(&image_);
     painter.setPen(linePen(color));
     painter.drawLine(pixelCentre(coordinates_.toPixels(x1, y1)), pixelCentre(coordinates_.toPixels(x2, y2)));
+    painter.end();
     currentX_ = x2;
     currentY_ = y2;
     drawingChanged();
+    Q_EMIT drawn(Drawing::Graphics, QString());
 }
 
 // One logical pixel wide at any device pixel ratio, as a plotted point is.
@@ -238,16 +279,71 @@ void Canvas::paintEvent(QPaintEvent *event)
     }
 }
 
-void Canvas::drawText(const QString &text)
+double Canvas::drawText(const QString &text, Drawing what)
+{
+    return drawTextAt(text, what, coordinates_.toPixels(currentX_, currentY_));
+}
+
+// A formula line printed after its exponent line is drawn with the gaps its
+// digits needed widened.
+double Canvas::drawTextAt(const QString &text, Drawing what, QPointF topLeft)
 {
     if (text.isEmpty())
-        return;
+        return 0;
+    const QFontMetricsF metrics(font());
+    std::vector<FormulaLayout::Widening> widenings;
+    if (pendingExponent_ && what == Drawing::Text && text == pendingExponent_->formula)
+        widenings = pendingExponent_->layout.widenings;
+    double extraWidth = 0;
+    for (const FormulaLayout::Widening &widening : widenings)
+        extraWidth += widening.pixels;
+
+    const TextPlacement placement = placeText(text, topLeft, extraWidth);
     QPainter painter(&image_);
     painter.setFont(font());
     painter.setPen(foreColor_);
-    const QPointF topLeft = coordinates_.toPixels(currentX_, currentY_);
-    painter.drawText(topLeft + QPointF(0, QFontMetricsF(font()).ascent()), text);
+    painter.translate(placement.origin);
+    painter.scale(placement.stretch, 1);
+    double x = 0;
+    qsizetype from = 0;
+    for (const FormulaLayout::Widening &widening : widenings) {
+        const QString piece = text.mid(from, widening.at - from);
+        painter.drawText(QPointF(x, 0), piece);
+        x += metrics.horizontalAdvance(piece) + widening.pixels;
+        from = widening.at;
+    }
+    painter.drawText(QPointF(x, 0), text.mid(from));
+    painter.end();
     drawingChanged();
+    Q_EMIT drawn(what, text);
+    return placement.stretch * (metrics.horizontalAdvance(text) + extraWidth);
+}
+
+Canvas::TextPlacement Canvas::placeText(const QString &text, QPointF topLeft, double extraWidth) const
+{
+    const QFontMetricsF metrics(font());
+    // The glyphs' outlines, and the pixel of smoothing around them.
+    const QRectF ink = metrics.tightBoundingRect(text).adjusted(-kSmoothing, -kSmoothing, extraWidth + kSmoothing,
+                                                                kSmoothing);
+    const QSizeF size = drawingSize();
+    TextPlacement placement{topLeft + QPointF(0, metrics.ascent())};
+    if (text.trimmed().isEmpty())
+        return placement;
+
+    const double right = size.width() - kInkMargin;
+    if (placement.origin.x() + ink.right() > right && ink.right() > 0)
+        placement.stretch = std::max(kReadableStretch, (right - placement.origin.x()) / ink.right());
+
+    // Vertically a text moves only where the edge would cut its ink: lines
+    // a full em high may touch the edges of a box just as high as they are.
+    const double top = placement.origin.y() + ink.top() + kSmoothing;
+    const double bottom = placement.origin.y() + ink.bottom() - kSmoothing;
+    const double mostLift = kMostLift * QFontInfo(font()).pixelSize();
+    if (top < 0)
+        placement.origin.ry() -= top;
+    else if (bottom > size.height())
+        placement.origin.ry() -= std::min(mostLift, bottom - size.height());
+    return placement;
 }
 
 void Canvas::recordText(const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coordinate_system.h"
+#include "exponent_placement.h"
 
 #include <QFrame>
 #include <QImage>
@@ -22,9 +23,25 @@ namespace piyota {
 // read into its formula line as "^2" (see formulaWithExponents()). A screen
 // that gives a canvas the keyboard focus has it read out, and the canvas
 // shows the focus.
+//
+// Texts are drawn so that they read whole on the panel whatever our fonts'
+// widths: a text that would run past the right edge is condensed just
+// enough to fit, down to a readable width; one that would be cut by the top
+// edge is brought down into view, and one whose descenders the bottom edge
+// would cut is raised a little. Where and what is printed stays as given.
 class Canvas : public QFrame {
     Q_OBJECT
 public:
+    // What a drawing operation drew.
+    enum class Drawing {
+        Text,     // a printed text
+        Label,    // a text printed at a column
+        Exponent, // the digits of an exponent line
+        Graphics, // a line, the points of a plot, a point or a circle
+        Clear,
+    };
+    Q_ENUM(Drawing)
+
     Canvas(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font,
            const QColor &background = Qt::white);
 
@@ -41,9 +58,10 @@ public:
 
     // Prints the digits of an exponent line each over the gap that the
     // formula line, to be printed next from x = formulaX, leaves for it; then
-    // starts a new line.
+    // starts a new line. Given the y the formula will be printed at, the
+    // digits stand at most half a line above it, as a superscript does.
     void printExponentLine(const QString &exponentLine, const QString &formulaLine,
-                           double formulaX = 0);
+                           double formulaX = 0, std::optional<double> formulaY = std::nullopt);
 
     void setForeColor(int paletteIndex);
     void setCurrentX(double x) { currentX_ = x; }
@@ -76,10 +94,20 @@ public:
     // Text measures in the current units.
     double textWidth(const QString &text) const;
     double textHeight() const;
+    // The x of text column n (1 is x = 0), in the current units.
+    double columnX(int column) const;
+    // Where the ink of a text printed at (x, y) in the current units falls,
+    // in pixels.
+    QRectF inkRect(const QString &text, double x, double y) const;
 
     const CoordinateSystem &coordinates() const { return coordinates_; }
     const QImage &image() const { return image_; }
     QString printedText() const { return lines_.join(QLatin1Char('\n')); }
+
+Q_SIGNALS:
+    // Each drawing operation, once it has changed the image; `text` is what
+    // was printed, empty for graphics and a clear.
+    void drawn(piyota::Canvas::Drawing what, const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -92,8 +120,19 @@ protected:
     QImage &imageForDrawing() { return image_; }
 
 private:
-    void drawText(const QString &text);
-    void moveToColumn(int column);
+    // Where a text is drawn and how much condensed: its pen origin on the
+    // baseline, in pixels, and its horizontal scale.
+    struct TextPlacement {
+        QPointF origin;
+        double stretch = 1;
+    };
+    TextPlacement placeText(const QString &text, QPointF topLeft, double extraWidth = 0) const;
+
+    void printAs(const QString &text, Drawing what);
+    void printContinuedAs(const QString &text, Drawing what);
+    // Draws the text at the current point; returns its drawn width in pixels.
+    double drawText(const QString &text, Drawing what);
+    double drawTextAt(const QString &text, Drawing what, QPointF topLeft);
     double columnWidth() const;
     void drawLineIn(double x1, double y1, double x2, double y2, const QColor &color);
     void drawEllipseIn(double x, double y, double radius, const QColor &color, Qt::BrushStyle fill);
@@ -108,6 +147,7 @@ private:
         qsizetype line; // the exponent line's index
         QString formula;
         QString readable;
+        FormulaLayout layout; // the formula's gaps, widened where their digits need it
     };
 
     QImage image_;

@@ -44,29 +44,48 @@ QString exponentDigits(const QString &exponentLine)
     return digits;
 }
 
-std::vector<double> exponentDigitOffsets(const QFontMetricsF &metrics, const QString &exponentLine,
-                                         const QString &formulaLine)
+double FormulaLayout::extraWidth() const
+{
+    double extra = 0;
+    for (const Widening &widening : widenings)
+        extra += widening.pixels;
+    return extra;
+}
+
+FormulaLayout layoutFormula(const QFontMetricsF &metrics, const QString &exponentLine,
+                            const QString &formulaLine)
 {
     const QString digits = exponentDigits(exponentLine);
     const std::vector<Gap> gaps = exponentGaps(formulaLine);
-    std::vector<double> offsets;
+    FormulaLayout layout;
+    double extraSoFar = 0;
     for (qsizetype k = 0; k < digits.size(); ++k) {
         const QString digit(digits[k]);
         const QRectF ink = metrics.tightBoundingRect(digit);
         if (k < static_cast<qsizetype>(gaps.size())) {
             const Gap &gap = gaps[static_cast<std::size_t>(k)];
-            const double left = metrics.horizontalAdvance(formulaLine.left(gap.start));
+            const double left = metrics.horizontalAdvance(formulaLine.left(gap.start)) + extraSoFar;
             const double width = metrics.horizontalAdvance(formulaLine.mid(gap.start, gap.length));
-            // The digit's ink centred in the gap, never starting before it.
-            const double inkLeft = left + std::max(0.0, (width - ink.width()) / 2);
-            offsets.push_back(inkLeft - ink.left());
+            const double extra = std::max(0.0, ink.width() + 2 * kExponentClearance - width);
+            if (extra > 0)
+                layout.widenings.push_back({gap.start, extra});
+            extraSoFar += extra;
+            // The digit's ink centred in the gap.
+            const double inkLeft = left + (width + extra - ink.width()) / 2;
+            layout.digitOffsets.push_back(inkLeft - ink.left());
         } else {
-            const double end = metrics.horizontalAdvance(formulaLine);
+            const double end = metrics.horizontalAdvance(formulaLine) + extraSoFar;
             const auto extra = static_cast<double>(k - static_cast<qsizetype>(gaps.size()));
-            offsets.push_back(end + extra * metrics.horizontalAdvance(digit));
+            layout.digitOffsets.push_back(end + extra * metrics.horizontalAdvance(digit));
         }
     }
-    return offsets;
+    return layout;
+}
+
+std::vector<double> exponentDigitOffsets(const QFontMetricsF &metrics, const QString &exponentLine,
+                                         const QString &formulaLine)
+{
+    return layoutFormula(metrics, exponentLine, formulaLine).digitOffsets;
 }
 
 QString formulaWithExponents(const QString &exponentLine, const QString &formulaLine)

@@ -15,8 +15,27 @@ namespace piyota {
 // k-th run of two or more half-width spaces that follows a non-space
 // character, or right after the formula's end where no such run is left.
 //
-// Returns, for each digit of the exponent line, the x of its pen position in
-// pixels from the formula line's start.
+// A gap too narrow for its digit with a little room on either side is
+// widened: the formula line is drawn with that much more space there, so
+// that the digit never touches the sign after it.
+struct FormulaLayout {
+    struct Widening {
+        qsizetype at; // index of the gap's first space in the formula line
+        double pixels;
+    };
+    std::vector<double> digitOffsets; // each digit's pen x, in pixels from the formula line's start
+    std::vector<Widening> widenings;
+    double extraWidth() const;
+};
+
+// The room kept clear on either side of a digit in its gap, in pixels.
+inline constexpr double kExponentClearance = 1.5;
+
+FormulaLayout layoutFormula(const QFontMetricsF &metrics, const QString &exponentLine,
+                            const QString &formulaLine);
+
+// For each digit of the exponent line, the x of its pen position in pixels
+// from the formula line's start.
 std::vector<double> exponentDigitOffsets(const QFontMetricsF &metrics, const QString &exponentLine,
                                          const QString &formulaLine);
 

@@ -21,7 +21,7 @@ QFont makeFont(const QStringList &families, double points, bool bold)
 
 QFont gothicFont(double points, bool bold)
 {
-    return makeFont({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")}, points, bold);
+    return makeFont({QStringLiteral("Monapo"), QStringLiteral("IPAPGothic")}, points, bold);
 }
 
 QFont minchoFont(double points, bool bold)

@@ -6,7 +6,10 @@ namespace piyota {
 
 // The two Japanese faces of the program: a proportional gothic and a mincho,
 // sized in points at 96 dots per inch so that text keeps its place in the
-// twips layout whatever the screen's logical DPI.
+// twips layout whatever the screen's logical DPI. Each is the free font
+// whose widths come closest to what the screens were laid out for, as
+// tools/font_fit measures them: Monapo for the gothic, IPA Mincho for the
+// mincho (the README lists the figures).
 QFont gothicFont(double points, bool bold = false);
 QFont minchoFont(double points, bool bold = false);
 

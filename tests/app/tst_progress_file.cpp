@@ -131,29 +131,54 @@ private Q_SLOTS:
         QCOMPARE(lines[31], QByteArray());
     }
 
+    // Every problem line holds values of its own, so that a line read into
+    // the wrong problem, or a problem left unread, shows.
+    void roundTripKeepsEveryValue_data()
+    {
+        QTest::addColumn<int>("problemNo");
+        QTest::addColumn<double>("score");
+        QTest::newRow("mid course") << 17 << -27000.0;
+        QTest::newRow("finished course, score of fifteen digits") << 30 << -123456789012345.0;
+        QTest::newRow("score with a fraction") << 1 << 0.5;
+    }
+
     void roundTripKeepsEveryValue()
     {
+        QFETCH(int, problemNo);
+        QFETCH(double, score);
         CourseState saved;
         saved.startFresh();
         saved.userCode = QStringLiteral("abc");
-        saved.problemNo = 17;
-        saved.score = -27000;
-        for (int i = 1; i <= 16; ++i) {
-            saved.missCount[i] = i % 4;
-            saved.answerSeconds[i] = static_cast<float>(10 + i);
+        saved.problemNo = static_cast<std::int16_t>(problemNo);
+        saved.score = score;
+        for (int i = 1; i <= 30; ++i) {
+            saved.missCount[i] = i * i;
+            saved.answerSeconds[i] = static_cast<float>(100 * i) + static_cast<float>(i) / 8; // exact in a float
         }
-        saved.answerSeconds[17] = 86399.99f;
+        saved.missCount[1] = 0;
+        saved.missCount[30] = 32767; // the largest count a miss can reach
+        saved.answerSeconds[29] = 86399.99f; // a clock reading just before midnight
+        saved.answerSeconds[30] = 45296.37f; // one after noon, keeping two decimals
         QVERIFY(progress().saveProgress(saved));
+        const QList<QByteArray> lines = readFile(dir_->filePath(QStringLiteral("abc.ucd"))).split('\n');
+        QCOMPARE(lines.size(), 32);
+        QCOMPARE(lines[2], QByteArray("4,200.25\r"));
+        QCOMPARE(lines[29], QByteArray("841,86399.99\r"));
+        QCOMPARE(lines[30], QByteArray("32767,45296.37\r"));
 
         CourseState loaded;
         loaded.userCode = saved.userCode;
         loaded.layoutNo = 2; // not in the file, so not touched
+        loaded.missCount[0] = 5; // index 0 neither
         QVERIFY(progress().loadProgress(loaded));
         QCOMPARE(loaded.problemNo, saved.problemNo);
         QCOMPARE(loaded.score, saved.score);
-        QCOMPARE(loaded.missCount, saved.missCount);
-        QCOMPARE(loaded.answerSeconds, saved.answerSeconds);
+        for (int i = 1; i <= 30; ++i) {
+            QCOMPARE(loaded.missCount[i], saved.missCount[i]);
+            QCOMPARE(loaded.answerSeconds[i], saved.answerSeconds[i]);
+        }
         QCOMPARE(loaded.layoutNo, std::int16_t(2));
+        QCOMPARE(loaded.missCount[0], 5);
     }
 
     void readerAcceptsWhatTheFormatAllows_data()

@@ -37,7 +37,7 @@ public:
     {
         QCOMPARE(int(app_.course.problemNo), p);
         QCOMPARE(int(app_.course.layoutNo), layout_);
-        QVERIFY(quiz_.picture(1)->printedText().contains(content::problemTitle(p)));
+        QCOMPARE(quiz_.presentationDifference(presentedByNext_), QString());
         int misses = record_[p].split(',')[0].toInt();
         if (p % 7 == 3) {
             quiz_.answerWrong();
@@ -50,6 +50,7 @@ public:
             checkFile(p, {{p, QByteArray::number(misses) + ',' + QByteArray::number(app_.clock.now, 'g', 7)}});
             app_.navigator.currentScreen()->findChild<QPushButton *>(QStringLiteral("Command2"))->click(); // EXIT
             QCOMPARE(int(app_.course.layoutNo), layout_);
+            QCOMPARE(quiz_.presentationDifference(false), QString()); // presented anew by the activation
         }
         app_.clock.now += 12.5f + static_cast<float>(p); // p + 12 whole seconds on problem p
         quiz_.answerRight();
@@ -60,9 +61,11 @@ public:
             quiz_.drawLayouts({layout_});
             quiz_.next();
             QCOMPARE(app_.navigator.currentId(), p < 15 ? ScreenId::Stage1Quiz : ScreenId::Stage2Quiz);
+            presentedByNext_ = true;
             return;
         }
         quiz_.next();
+        presentedByNext_ = false;
         QCOMPARE(app_.navigator.currentId(), ScreenId::Roulette);
         const int nextProblem = std::min(p + 1, 30);
         checkFile(nextProblem);
@@ -113,6 +116,7 @@ private:
     int layout_;
     QList<QByteArray> record_; // the file's lines as they stand for finished problems
     double score_ = 0;
+    bool presentedByNext_ = false; // else by the activation of the quiz screen
 };
 
 // A stop draw and the change of the score it gives: cell c of the second turn.

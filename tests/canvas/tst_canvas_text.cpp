@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "platform/geometry.h"
 
+#include <QFontMetricsF>
 #include <QTest>
 
 #include <cmath>
@@ -96,14 +97,16 @@ private Q_SLOTS:
         canvas_->printAtColumn(5, QStringLiteral("■"));
         QCOMPARE(canvas_->currentX(), 0.0); // a new line follows
         const double width = 6; // two fifths of the 15-pixel font
+        // The glyph's ink starts its side bearing after the column.
+        const double inkStart = 4 * width + QFontMetricsF(canvas_->font()).tightBoundingRect(QStringLiteral("■")).left();
         const QImage &image = canvas_->image();
         int leftmost = -1;
         for (int x = 0; x < image.width() && leftmost < 0; ++x)
             for (int y = 0; y < image.height() / 4; ++y)
                 if (image.pixelColor(x, y) == Qt::black)
                     leftmost = x;
-        QVERIFY(leftmost >= std::floor(4 * width) - 1);
-        QVERIFY(leftmost <= std::ceil(4 * width) + 2);
+        QVERIFY2(leftmost >= std::floor(inkStart) - 1, qPrintable(QString::number(leftmost)));
+        QVERIFY2(leftmost <= std::ceil(inkStart) + 1, qPrintable(QString::number(leftmost)));
     }
 
 private:

@@ -40,11 +40,18 @@ std::vector<Span> gapsOf(const QString &formula)
 // columns hold visible ink; anti-aliasing fringes do not count.
 class QuestionBox {
 public:
-    std::vector<bool> formulaInk(const QString &formula)
+    std::vector<bool> formulaInk(const QString &formula) { return formulaInk(QString(), formula); }
+
+    // The formula as printed after its exponent line, which may widen its
+    // gaps: the columns its own drawing changed.
+    std::vector<bool> formulaInk(const QString &exponentLine, const QString &formula)
     {
         box_.clear();
+        if (!exponentLine.isEmpty())
+            box_.printExponentLine(exponentLine, formula);
+        const QImage before = box_.image().copy();
         box_.print(formula);
-        return inkColumns();
+        return changedColumns(before);
     }
 
     std::vector<bool> exponentInk(const QString &exponentLine, const QString &formula)
@@ -59,6 +66,18 @@ public:
     static int nearby() { return gothicFont(11.25).pixelSize() / 2; }
 
 private:
+    std::vector<bool> changedColumns(const QImage &before) const
+    {
+        const QImage &image = box_.image();
+        std::vector<bool> ink(std::size_t(image.width()), false);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                ink[std::size_t(x)] = ink[std::size_t(x)]
+                                      || (image.pixel(x, y) != before.pixel(x, y) && qGray(image.pixel(x, y)) < 128);
+        }
+        return ink;
+    }
+
     std::vector<bool> inkColumns() const
     {
         const QImage &image = box_.image();
@@ -107,7 +126,7 @@ std::optional<int> firstInkAfter(const std::vector<bool> &ink, int x)
 QStringList placementFaults(QuestionBox &box, const QString &exponentLine, const QString &formula)
 {
     const QString digits = exponentDigits(exponentLine);
-    const std::vector<bool> formulaInk = box.formulaInk(formula);
+    const std::vector<bool> formulaInk = box.formulaInk(exponentLine, formula);
     const std::vector<Span> shown = inkSpans(box.exponentInk(exponentLine, formula));
     if (shown.size() != std::size_t(digits.size()))
         return {u"%1 digits show apart instead of %2"_s.arg(shown.size()).arg(digits.size())};
@@ -130,8 +149,15 @@ QStringList placementFaults(QuestionBox &box, const QString &exponentLine, const
         std::optional<int> after;
         std::optional<int> before;
         if (k < gaps.size()) {
-            before = lastInk(box.formulaInk(formula.left(gaps[k].first)));
-            after = firstInkAfter(formulaInk, before.value_or(-1));
+            // The formula's ink on either side of the digit; a narrow gap is
+            // widened, which moves what follows it to the right, never by
+            // more than a digit's room per gap.
+            const int middle = (digit.first + digit.last) / 2;
+            before = lastInk(std::vector<bool>(formulaInk.begin(), formulaInk.begin() + middle));
+            after = firstInkAfter(formulaInk, middle);
+            const int ownText = lastInk(box.formulaInk(formula.left(gaps[k].first))).value_or(-1);
+            if (before.value_or(-1) < ownText || before.value_or(-1) > ownText + int(k + 1) * QuestionBox::nearby())
+                faults << which + u"not over its own gap, after the text that ends at %1"_s.arg(ownText);
         } else {
             before = k > 0 ? std::max(shown[k - 1].last, lastInk(formulaInk).value_or(-1))
                            : lastInk(formulaInk);
@@ -160,6 +186,7 @@ private Q_SLOTS:
     void digitStandsInItsGap_data();
     void digitStandsInItsGap();
     void digitWithoutAGapFollowsTheFormula();
+    void narrowGapIsWidenedToKeepTheDigitClear();
 };
 
 void ExponentPlacementTest::everyExponentOfTheCourseStandsOverItsGap()
@@ -203,8 +230,9 @@ void ExponentPlacementTest::digitStandsInItsGap_data()
     QTest::newRow("three-space gap") << u"     2"_s << u"ｙ＝ａｘ   のグラフ"_s << 0 << u"ｙ＝ａｘ"_s;
     QTest::newRow("leading half-width indentation is no gap")
         << u"            2"_s << u"        ｙ＝ｘ  ＋１"_s << 0 << u"        ｙ＝ｘ"_s;
+    // A gap too narrow for its digit is widened; these gaps are wide enough.
     QTest::newRow("second digit in the second gap, at the end")
-        << u"    2    3"_s << u"ｙ＝ｘ  ＋ｘ   "_s << 1 << u"ｙ＝ｘ  ＋ｘ"_s;
+        << u"    2    3"_s << u"ｙ＝ｘ   ＋ｘ   "_s << 1 << u"ｙ＝ｘ   ＋ｘ"_s;
 }
 
 void ExponentPlacementTest::digitStandsInItsGap()
@@ -237,6 +265,40 @@ void ExponentPlacementTest::digitWithoutAGapFollowsTheFormula()
     const double end = metrics.horizontalAdvance(formula);
     QVERIFY2(offsets[0] >= end && offsets[0] < end + metrics.horizontalAdvance(u' '),
              qPrintable(u"pen at %1, formula ends at %2"_s.arg(offsets[0]).arg(end)));
+}
+
+// In IPA P Gothic, the font behind ours, two half-width spaces are narrower
+// than a "2" with room on either side: the formula is drawn with that gap
+// widened, and the digit keeps its room from the sign after it.
+void ExponentPlacementTest::narrowGapIsWidenedToKeepTheDigitClear()
+{
+    QFont font = gothicFont(11.25);
+    font.setFamilies({u"IPAPGothic"_s});
+    const QFontMetricsF metrics(font);
+    const QString formula = u"ｙ＝２ｘ  －８ｘ"_s;
+    QVERIFY(metrics.horizontalAdvance(u"  "_s) < metrics.tightBoundingRect(u"2"_s).width() + 2);
+
+    Canvas box(nullptr, u"Picture1"_s, twipsRect(0, 0, 6375, 1935), font);
+    box.printExponentLine(u"          2"_s, formula, 0, 7 * kTwipsPerPixel);
+    const QImage digitOnly = box.image().copy();
+    box.setCurrentY(7 * kTwipsPerPixel);
+    box.print(formula);
+    const QImage &both = box.image();
+
+    // The digit's columns, and the first column of the formula's ink after it.
+    int digitRight = -1;
+    for (int x = 0; x < digitOnly.width(); ++x)
+        for (int y = 0; y < digitOnly.height(); ++y)
+            if (qGray(digitOnly.pixel(x, y)) < 192)
+                digitRight = x;
+    QVERIFY(digitRight > 0);
+    int next = -1;
+    for (int x = digitRight + 1; x < both.width() && next < 0; ++x)
+        for (int y = 0; y < both.height(); ++y)
+            if (both.pixel(x, y) != digitOnly.pixel(x, y) && qGray(both.pixel(x, y)) < 192)
+                next = x;
+    // 1.5 px of room: two clear columns between the inks.
+    QVERIFY2(next - digitRight >= 3, qPrintable(u"digit ends at %1, the next sign starts at %2"_s.arg(digitRight).arg(next)));
 }
 
 QTEST_MAIN(ExponentPlacementTest)

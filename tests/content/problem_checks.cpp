@@ -256,16 +256,6 @@ const ProblemLayout *findLayout(const std::vector<Problem> &problems, int proble
     return nullptr;
 }
 
-const AfterNextVariant *findVariant(const std::vector<AfterNextVariant> &variants, int problem,
-                                    int layout)
-{
-    for (const AfterNextVariant &variant : variants) {
-        if (variant.problem == problem && variant.layout == layout)
-            return &variant;
-    }
-    return nullptr;
-}
-
 QStringList textLines(const ProblemLayout &layout)
 {
     QStringList lines;

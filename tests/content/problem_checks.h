@@ -42,8 +42,6 @@ QStringList variantFaults(const std::vector<Problem> &problems,
                           const std::vector<AfterNextVariant> &variants);
 
 const ProblemLayout *findLayout(const std::vector<Problem> &problems, int problem, int layout);
-const AfterNextVariant *findVariant(const std::vector<AfterNextVariant> &variants, int problem,
-                                    int layout);
 
 // The text lines of a question, without exponent lines and print positions.
 QStringList textLines(const ProblemLayout &layout);

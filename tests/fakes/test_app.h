@@ -16,29 +16,45 @@
 namespace piyota::testing {
 
 // The whole program over fake platform services, in a fresh working
-// directory: the real screens, navigator, course state and progress file.
+// directory: the real screens, navigator, course state, progress file and
+// lock of the user code.
 struct TestApp {
     explicit TestApp(Navigator::ScreenFactory factory = createScreen)
         : navigator(std::move(factory))
     {
-        navigator.setContext(context);
-        QObject::connect(&navigator, &Navigator::programEnded,
-                         [this](int code) { exitCode = code; });
+        connectNavigator();
     }
 
-    QString filePath(const QString &name) const { return QDir(workDir.path()).filePath(name); }
+    // The program working in a directory that another one may share.
+    explicit TestApp(const QString &sharedDirectory)
+        : directory(sharedDirectory)
+        , navigator(createScreen)
+    {
+        connectNavigator();
+    }
 
-    QTemporaryDir workDir;
+    QString filePath(const QString &name) const { return directory.filePath(name); }
+
+    QTemporaryDir workDir; // the working directory, unless one is shared
+    QDir directory{workDir.path()};
     CourseState course;
     FormStates forms;
-    ProgressFile progress{QDir(workDir.path())};
+    ProgressFile progress{directory};
+    UserCodeLock codeLock{directory};
     FakeClock clock;
     FakeRandom random;
     FakeDialogs dialogs;
     RecordingMediaControlFactory media;
     Navigator navigator;
-    AppContext context{course, forms, progress, navigator, clock, random, dialogs, media};
+    AppContext context{course, forms, progress, codeLock, navigator, clock, random, dialogs, media};
     std::optional<int> exitCode;
+
+private:
+    void connectNavigator()
+    {
+        navigator.setContext(context);
+        QObject::connect(&navigator, &Navigator::programEnded, [this](int code) { exitCode = code; });
+    }
 };
 
 } // namespace piyota::testing

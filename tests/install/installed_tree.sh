@@ -1,8 +1,8 @@
 # shellcheck shell=bash
-# Sourced by the installation tests. install_into_temporary_prefix installs
-# the build into a prefix of its own, removed again on exit after the test's
-# background processes still running are ended, and names the parts of the
-# installed tree.
+# Sourced by the installation tests. make_scratch makes a folder for the
+# test's own files, removed again on exit after the test's background
+# processes still running are ended; install_into_temporary_prefix installs
+# the build into a prefix there and names the parts of the installed tree.
 
 fail() {
   echo "FAIL: $*" >&2
@@ -18,6 +18,12 @@ clean_up() {
   rm -rf -- "$scratch"
 }
 
+# make_scratch: sets scratch, a folder for the test's own files.
+make_scratch() {
+  scratch=$(readlink -f -- "$(mktemp -d)")
+  trap clean_up EXIT
+}
+
 # install_into_temporary_prefix <cmake> <build dir> <bindir> <libexecdir> <datadir>
 # with the install folders as GNUInstallDirs names them, relative to the prefix.
 # Sets scratch (a folder for the test's own files), prefix, bindir, libexecdir,
@@ -25,8 +31,7 @@ clean_up() {
 # shellcheck disable=SC2034 # the variables are read by the test that sources this
 install_into_temporary_prefix() {
   local cmake=$1 build=$2
-  scratch=$(readlink -f -- "$(mktemp -d)")
-  trap clean_up EXIT
+  make_scratch
   prefix=$scratch/prefix
   bindir=$prefix/$3
   libexecdir=$prefix/$4

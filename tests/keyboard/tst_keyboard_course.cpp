@@ -2,19 +2,35 @@
 #include "screens/quiz/quiz_driver.h"
 
 #include "app/progress_format.h"
-#include "content/course.h"
-#include "content/lectures/lecture.h"
+#include "content/reader/transcription.h"
 #include "screens/roulette/roulette_screen.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using namespace piyota;
 using namespace piyota::testing;
 
 Q_DECLARE_METATYPE(piyota::ScreenId)
+Q_DECLARE_METATYPE(piyota::testing::KeyRepeats)
+
+namespace {
+
+// Buttons whose press moves the focus to another button, or shows a screen
+// whose first button has it.
+enum class HeldOn {
+    RightAnswer, // the focus goes to 次へ
+    WrongAnswer, // to HELP
+    RouletteStart, // to Stop
+    TitleNext,   // to the start menu's 初めからやる
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(HeldOn)
 
 namespace {
 
@@ -30,7 +46,7 @@ QString labelText(TestApp &app, int number)
 
 int rightAnswer(const TestApp &app)
 {
-    return content::correctButton(app.course.problemNo, app.course.layoutNo).value_or(0);
+    return transcription::correctButton(app.course.problemNo, app.course.layoutNo);
 }
 
 QString scoreText(const TestApp &app)
@@ -86,8 +102,8 @@ private Q_SLOTS:
         QCOMPARE(student.focused(), QStringLiteral("Command1")); // 次へ
         const auto *text = app.navigator.currentScreen()->findChild<Canvas *>(QStringLiteral("Picture1"));
         QString page = text->printedText();
-        const auto pages = content::lectureFor(1)->pages.size();
-        for (std::size_t i = 0; i < pages; ++i) {
+        const int pages = transcription::course().lecture(1)->pageCount;
+        for (int i = 0; i < pages; ++i) {
             student.press(Qt::Key_Return);
             QCOMPARE(app.navigator.currentId(), ScreenId::Lecture);
             QCOMPARE(app.forms.lecturePageNo, std::int16_t(i + 1));
@@ -197,17 +213,104 @@ private Q_SLOTS:
         QCOMPARE(app.dialogs.asked.size(), 1);
     }
 
-    void aHeldEnterPressesOnce()
+    // A key held down presses the button it went down on once, however the
+    // keyboard repeats it: never the button the press moved the focus to.
+    void aHeldKeyPressesOneButtonOnce_data()
+    {
+        QTest::addColumn<HeldOn>("heldOn");
+        QTest::addColumn<int>("key"); // 1 to 8: the digit of the answer
+        QTest::addColumn<KeyRepeats>("repeats");
+        const std::pair<const char *, HeldOn> buttons[] = {{"right answer", HeldOn::RightAnswer},
+                                                           {"wrong answer", HeldOn::WrongAnswer},
+                                                           {"roulette's Start", HeldOn::RouletteStart},
+                                                           {"title's 次へ", HeldOn::TitleNext}};
+        const std::pair<const char *, int> keys[] = {
+            {"Space", Qt::Key_Space}, {"Return", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}, {"digit", 0}};
+        const std::pair<const char *, KeyRepeats> repeats[] = {{"flagged pairs", KeyRepeats::FlaggedPairs},
+                                                               {"unflagged pairs", KeyRepeats::UnflaggedPairs},
+                                                               {"unflagged presses", KeyRepeats::UnflaggedPresses}};
+        for (const auto &[buttonName, heldOn] : buttons) {
+            for (const auto &[keyName, key] : keys) {
+                if (key == 0 && heldOn != HeldOn::RightAnswer && heldOn != HeldOn::WrongAnswer)
+                    continue;
+                for (const auto &[repeatName, repeat] : repeats)
+                    QTest::addRow("%s, %s, %s", buttonName, keyName, repeatName) << heldOn << key << repeat;
+            }
+        }
+    }
+
+    void aHeldKeyPressesOneButtonOnce()
+    {
+        QFETCH(HeldOn, heldOn);
+        QFETCH(int, key);
+        QFETCH(KeyRepeats, repeats);
+        TestApp app;
+        KeyboardStudent student(app);
+        QuizDriver quiz(app);
+        if (heldOn == HeldOn::RightAnswer || heldOn == HeldOn::WrongAnswer) {
+            quiz.openAt(2, 3000);
+            const int answer = heldOn == HeldOn::RightAnswer ? quiz.correctButton() : quiz.aWrongButton();
+            quiz.button(answer)->setFocus();
+            if (key == 0)
+                key = Qt::Key_0 + answer;
+        } else {
+            app.navigator.show(heldOn == HeldOn::TitleNext ? ScreenId::Title : ScreenId::Roulette);
+        }
+        const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        student.hold(Qt::Key(key), repeats, 5, modifiers);
+
+        switch (heldOn) {
+        case HeldOn::RightAnswer:
+            QCOMPARE(app.navigator.currentId(), ScreenId::Stage1Quiz);
+            QCOMPARE(app.course.problemNo, std::int16_t(2));
+            QCOMPARE(app.course.score, 6000.0);
+            QCOMPARE(quiz.label(4)->text(), QStringLiteral("正解"));
+            QCOMPARE(student.focused(), QStringLiteral("Command11"));
+            student.press(Qt::Key_Return); // 次へ, pressed on purpose
+            QCOMPARE(app.course.problemNo, std::int16_t(3));
+            break;
+        case HeldOn::WrongAnswer:
+            QCOMPARE(app.navigator.currentId(), ScreenId::Stage1Quiz);
+            QCOMPARE(app.course.score, 0.0);
+            QCOMPARE(app.course.missCount[2], 1);
+            QCOMPARE(student.focused(), QStringLiteral("Command9"));
+            student.press(Qt::Key_Return); // HELP
+            QCOMPARE(app.navigator.currentId(), ScreenId::Lecture);
+            break;
+        case HeldOn::RouletteStart:
+            QCOMPARE(student.focused(), QStringLiteral("Command2"));
+            QVERIFY(button(app, 2)->isEnabled()); // Stop, not pressed
+            QVERIFY(app.navigator.currentScreen()->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive());
+            student.press(Qt::Key_Return);
+            QVERIFY(!button(app, 2)->isEnabled());
+            break;
+        case HeldOn::TitleNext:
+            QCOMPARE(app.navigator.currentId(), ScreenId::StartMenu);
+            QCOMPARE(student.focused(), QStringLiteral("Command1"));
+            QVERIFY(app.dialogs.asked.isEmpty()); // 初めからやる not pressed
+            student.press(Qt::Key_Return);
+            QCOMPARE(app.dialogs.asked.size(), 1);
+            break;
+        }
+    }
+
+    // Repeats of a key that went down before the window had the keyboard:
+    // no press of its own was seen here.
+    void repeatsOfAKeyPressedElsewhereDoNothing()
     {
         TestApp app;
         KeyboardStudent student(app);
-        app.navigator.show(ScreenId::Title);
-        student.press(Qt::Key_Return);
-        QCOMPARE(app.navigator.currentId(), ScreenId::StartMenu);
-        student.repeat(Qt::Key_Return, 5); // they reach 初めからやる
-        QCOMPARE(student.focused(), QStringLiteral("Command1"));
-        QCOMPARE(app.navigator.currentId(), ScreenId::StartMenu);
+        QuizDriver quiz(app);
+        app.navigator.show(ScreenId::StartMenu);
+        student.repeat(Qt::Key_Return, 3);
+        student.repeat(Qt::Key_Space, 3);
         QVERIFY(app.dialogs.asked.isEmpty());
+        quiz.openAt(2, 3000);
+        student.repeat(static_cast<Qt::Key>(Qt::Key_0 + quiz.aWrongButton()), 3);
+        quiz.button(quiz.correctButton())->setFocus();
+        student.repeat(Qt::Key_Return, 3);
+        QCOMPARE(app.course.score, 3000.0);
+        QCOMPARE(app.course.missCount[2], 0);
     }
 
     void digitsOutsideTheAnswersDoNothing()

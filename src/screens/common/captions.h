@@ -12,5 +12,8 @@ inline const QString quizTitle = QStringLiteral("ぴよたの研修旅行2008");
 inline const QString programEndTitle = QStringLiteral("ぴよたの研修旅行2006");
 inline const QString saveFailed =
     QStringLiteral("学習の記録を保存できませんでした。\nもう一度ためしてください。");
+inline const QString codeInUse = QStringLiteral(
+    "このユーザーコードは、いま別のウィンドウ（または別のパソコン）で使われています。\n"
+    "そちらを終了してから、もう一度ためしてください。");
 
 } // namespace piyota::Caption

@@ -1,5 +1,7 @@
 #include "keyboard.h"
 
+#include "held_keys.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -25,8 +27,7 @@ protected:
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (!enter || (key->modifiers() & ~Qt::KeypadModifier))
             return false;
-        if (!key->isAutoRepeat())
-            button_->click();
+        button_->click();
         return true;
     }
 
@@ -48,11 +49,14 @@ void chainTabOrder(std::initializer_list<QWidget *> widgets)
 
 void pressOnEnter(QPushButton *button)
 {
+    for (const int key : {Qt::Key_Space, Qt::Key_Select, Qt::Key_Return, Qt::Key_Enter})
+        HeldKeyGuard::watch(key);
     button->installEventFilter(new EnterPresses(button));
 }
 
 void addPressKey(QWidget *window, const QKeySequence &key, QPushButton *button)
 {
+    HeldKeyGuard::watch(key[0].key());
     auto *shortcut = new QShortcut(key, window);
     // click() does nothing on a disabled button.
     QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);

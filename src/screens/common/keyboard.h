@@ -12,13 +12,15 @@ namespace piyota {
 void chainTabOrder(std::initializer_list<QWidget *> widgets);
 
 // Makes Return and Enter press the button while it has the focus, as Space
-// does. A key held down presses it once: its repeats do not run on into the
-// next screen. No button becomes a default that Enter presses while another
-// widget has the focus.
+// does. No button becomes a default that Enter presses while another widget
+// has the focus. Any of these keys held down presses one button once (see
+// HeldKeyGuard): its repeats press neither the button the focus moves to
+// nor one in the next screen or dialog.
 void pressOnEnter(QPushButton *button);
 
 // Makes a key of the window press the button, as a click would, while the
-// button is enabled; a disabled button ignores its key.
+// button is enabled; a disabled button ignores its key, and the key held
+// down presses it once.
 void addPressKey(QWidget *window, const QKeySequence &key, QPushButton *button);
 
 } // namespace piyota

@@ -6,12 +6,19 @@
 
 namespace piyota {
 
+bool saveAndAdopt(AppContext &app, QWidget *screen, const CourseState &next)
+{
+    if (!app.progress.saveProgress(next)) {
+        app.dialogs.inform(screen, Caption::saveFailed, Caption::quizTitle);
+        return false;
+    }
+    app.course = next;
+    return true;
+}
+
 bool saveBeforeLeaving(AppContext &app, QWidget *screen)
 {
-    if (app.progress.saveProgress(app.course))
-        return true;
-    app.dialogs.inform(screen, Caption::saveFailed, Caption::quizTitle);
-    return false;
+    return saveAndAdopt(app, screen, app.course);
 }
 
 } // namespace piyota

@@ -69,7 +69,7 @@ LectureScreen::~LectureScreen() = default;
 void LectureScreen::activate()
 {
     if (const content::Lecture *lecture = content::lectureFor(app().course.problemNo))
-        performPage(lecture->introduction, panels());
+        performIntroduction(*lecture, panels());
 }
 
 void LectureScreen::command1Click()
@@ -81,7 +81,7 @@ void LectureScreen::command1Click()
     const auto contentPages = static_cast<int>(lecture->pages.size());
     pageNo = static_cast<std::int16_t>(pageNo % (contentPages + 1));
     if (pageNo < contentPages) {
-        performPage(lecture->pages[static_cast<std::size_t>(pageNo)], panels());
+        performPage(*lecture, static_cast<std::size_t>(pageNo), panels());
     } else {
         returnToQuiz(lecture->lastProblem);
         pageNo = -1;

@@ -13,8 +13,15 @@ struct LecturePanels {
     Canvas &speech; // Picture3
 };
 
-// Performs the drawing operations of a page in order, starting on the text
-// panel. An exponent line is placed over the formula line printed after it.
-void performPage(const content::Page &page, const LecturePanels &panels);
+// Perform the drawing operations of a lecture's introduction or of its
+// page `index` (0 for the first), in order, starting on the text panel. An
+// exponent line is placed over the formula line printed after it. A label
+// of the graph panel (a text printed at a column, or a number printed
+// alone, which stands for a point of the graph) that an axis, a curve or a
+// circle would strike before the panel is next cleared moves by one column,
+// or a number beside the y axis a little towards its point, to the first
+// place where none does.
+void performIntroduction(const content::Lecture &lecture, const LecturePanels &panels);
+void performPage(const content::Lecture &lecture, std::size_t index, const LecturePanels &panels);
 
 } // namespace piyota

@@ -3,20 +3,33 @@
 #include "canvas/canvas.h"
 #include "content/course.h"
 
+#include <optional>
+
 namespace piyota {
 
 namespace {
 
 using content::QuestionItem;
 
-// The formula line an exponent line stands over: the next text line.
-QString formulaAfter(const std::vector<QuestionItem> &items, std::size_t exponentIndex)
+// The formula line an exponent line stands over, the next text line, and
+// the print position set before it.
+struct Formula {
+    QString text;
+    std::optional<double> y;
+};
+
+Formula formulaAfter(const std::vector<QuestionItem> &items, std::size_t exponentIndex)
 {
+    Formula formula;
     for (std::size_t i = exponentIndex + 1; i < items.size(); ++i) {
-        if (items[i].kind == QuestionItem::Kind::Line)
-            return items[i].text;
+        if (items[i].kind == QuestionItem::Kind::PrintPosition)
+            formula.y = items[i].printY;
+        if (items[i].kind == QuestionItem::Kind::Line) {
+            formula.text = items[i].text;
+            break;
+        }
     }
-    return {};
+    return formula;
 }
 
 } // namespace
@@ -31,9 +44,11 @@ void printQuestion(Canvas &box, int problem, const content::ProblemLayout &layou
         case QuestionItem::Kind::Line:
             box.print(items[i].text);
             break;
-        case QuestionItem::Kind::Exponent:
-            box.printExponentLine(content::exponentLineText(items[i]), formulaAfter(items, i));
+        case QuestionItem::Kind::Exponent: {
+            const Formula formula = formulaAfter(items, i);
+            box.printExponentLine(content::exponentLineText(items[i]), formula.text, 0, formula.y);
             break;
+        }
         case QuestionItem::Kind::PrintPosition:
             box.setCurrentY(items[i].printY);
             break;

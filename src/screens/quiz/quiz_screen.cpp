@@ -42,6 +42,20 @@ constexpr int kRed = 4;
 
 const QString kOtherCaption = QStringLiteral("その他");
 
+// The course after 次へ on its solved problem p at the clock reading `now`:
+// the whole seconds p took, the start time of the next problem within a
+// group, and the next problem, which stays 30 after the last one.
+CourseState movedOn(CourseState course, float now)
+{
+    const int p = course.problemNo;
+    course.answerSeconds[p] = wholeSecondsBetween(course.answerSeconds[p], now);
+    if (!endsGroup(p))
+        course.answerSeconds[p + 1] = now;
+    course.problemNo = static_cast<std::int16_t>(std::min(p + 1, content::kLastProblem));
+    course.solvedFlag = 0;
+    return course;
+}
+
 } // namespace
 
 QuizScreen::QuizScreen(AppContext &app, const QuizStage &stage)
@@ -194,25 +208,20 @@ void QuizScreen::command11Click()
     const int p = course.problemNo;
     if (!stage_.holds(p))
         return;
-    const bool groupEnds = endsGroup(p);
-    if (!groupEnds && course.layoutDrawn[p + 1] == 0)
-        drawLayoutFor(p + 1);
-    const float now = app().clock.secondsSinceMidnight();
-    course.answerSeconds[p] = wholeSecondsBetween(course.answerSeconds[p], now);
-    if (!groupEnds)
-        course.answerSeconds[p + 1] = now;
-    command11_->setEnabled(false);
-    command9_->setEnabled(true);
-    course.problemNo = static_cast<std::int16_t>(std::min(p + 1, content::kLastProblem));
-    course.solvedFlag = 0;
-
-    if (!groupEnds) {
-        clearProblem();
-        present(p + 1, content::Presentation::AfterNext);
+    if (endsGroup(p)) {
+        // The roulette follows once the next problem is saved; until then
+        // nothing has changed, and 次へ saves again.
+        if (saveAndAdopt(app(), this, movedOn(course, app().clock.secondsSinceMidnight())))
+            app().navigator.show(ScreenId::Roulette);
         return;
     }
-    if (saveBeforeLeaving(app(), this))
-        app().navigator.show(ScreenId::Roulette);
+    if (course.layoutDrawn[p + 1] == 0)
+        drawLayoutFor(p + 1);
+    course = movedOn(course, app().clock.secondsSinceMidnight());
+    command11_->setEnabled(false);
+    command9_->setEnabled(true);
+    clearProblem();
+    present(p + 1, content::Presentation::AfterNext);
 }
 
 void QuizScreen::command9Click()
@@ -222,9 +231,11 @@ void QuizScreen::command9Click()
         app().dialogs.beep();
         return;
     }
+    // The answers stay locked until the way to the lecture is sure.
+    if (!saveBeforeLeaving(app(), this))
+        return;
     enableAnswers();
-    if (saveBeforeLeaving(app(), this))
-        app().navigator.show(ScreenId::Lecture);
+    app().navigator.show(ScreenId::Lecture);
 }
 
 void QuizScreen::command10Click()

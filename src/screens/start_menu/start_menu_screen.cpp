@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/geometry.h"
+#include "screens/common/captions.h"
 #include "screens/common/controls.h"
 #include "screens/common/keyboard.h"
 #include "sound/media_control.h"
@@ -45,9 +46,12 @@ void StartMenuScreen::command1Click()
     CourseState &course = app().course;
     playEffectCue(*mmControl1_, SoundFile::forward);
     course.startFresh();
-    course.userCode = askUserCode(QStringLiteral("ユーザーコード入力"));
-    if (course.userCode.isEmpty())
-        course.userCode = kDefaultCode;
+    QString code = askUserCode(QStringLiteral("ユーザーコード入力"));
+    if (code.isEmpty())
+        code = kDefaultCode;
+    if (!claimCode(code))
+        return;
+    course.userCode = code;
     if (!app().progress.saveProgress(course))
         return app().navigator.endProgramAfterFailure("cannot write the progress file of this user code");
     app().navigator.show(ScreenId::Stage1Quiz);
@@ -60,11 +64,15 @@ void StartMenuScreen::command2Click()
     course.resumed = 1;
     const QString code = askUserCode(QStringLiteral("  ユーザーコード入力"));
     if (!code.isEmpty()) {
+        if (!claimCode(code))
+            return;
         course.userCode = code;
         if (!app().progress.loadProgress(course))
             return app().navigator.endProgramAfterFailure("cannot read the progress file of this user code");
         course.answerSeconds[course.problemNo] = app().clock.secondsSinceMidnight();
     } else {
+        if (!claimCode(kDefaultCode))
+            return;
         course.problemNo = 1;
         course.score = 0;
         for (int i = 1; i <= kProblemCount; ++i)
@@ -74,6 +82,17 @@ void StartMenuScreen::command2Click()
             return app().navigator.endProgramAfterFailure("cannot write the progress file of this user code");
     }
     openQuizOfCurrentStage();
+}
+
+bool StartMenuScreen::claimCode(const QString &code)
+{
+    // Where no lock file can be made (a read-only folder, a code that names
+    // no file) the program goes on without one: the progress file's own
+    // read or save then decides.
+    if (app().codeLock.take(code) != UserCodeLock::Result::InUse)
+        return true;
+    app().dialogs.inform(this, Caption::codeInUse, Caption::quizTitle);
+    return false;
 }
 
 QString StartMenuScreen::askUserCode(const QString &title)

@@ -12,15 +12,6 @@ namespace {
 
 using Kind = CanvasOp::Kind;
 
-// The lecture a problem calls up: five problems each for lectures 1 to 5,
-// then one problem each for lectures 6 to 10.
-int expectedLecture(int problemNo)
-{
-    if (problemNo < 1 || problemNo > 30)
-        return 0;
-    return problemNo <= 25 ? (problemNo - 1) / 5 + 1 : problemNo - 20;
-}
-
 bool near(double a, double b)
 {
     return std::fabs(a - b) < 1e-9;
@@ -72,12 +63,6 @@ std::vector<PageRef> everyPage()
     return all;
 }
 
-const Page &pageOf(int lecture, int page)
-{
-    const Lecture &l = lectures().at(lecture - 1);
-    return page == 0 ? l.introduction : l.pages.at(page - 1);
-}
-
 // The panel each operation of a page draws on.
 std::vector<Kind> panelsOf(const Page &page)
 {
@@ -89,41 +74,6 @@ std::vector<Kind> panelsOf(const Page &page)
         panels.push_back(panel);
     }
     return panels;
-}
-
-// The lines a page prints into one panel, as they read on the screen:
-// continued pieces joined, a new line without text as an empty line.
-QStringList printedLines(const Page &page, Kind panel)
-{
-    QStringList lines;
-    QString open;
-    const auto panels = panelsOf(page);
-    for (std::size_t i = 0; i < page.size(); ++i) {
-        const CanvasOp &op = page[i];
-        if (panels[i] != panel)
-            continue;
-        switch (op.kind) {
-        case Kind::Print:
-        case Kind::PrintContinued:
-        case Kind::Exponent:
-        case Kind::AtColumn:
-            open += op.text;
-            if (op.kind != Kind::PrintContinued && !op.continued) {
-                lines << open;
-                open.clear();
-            }
-            break;
-        case Kind::NewLines:
-            for (int n = 0; n < op.count; ++n) {
-                lines << open;
-                open.clear();
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    return lines;
 }
 
 const CanvasOp &nthPlot(const Page &page, int n)
@@ -142,11 +92,6 @@ class LecturesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void lectureFor_data();
-    void lectureFor();
-    void lecturesCoverProblemsOneToThirtyOnce();
-    void pageCounts_data();
-    void pageCounts();
 
     void everyPageNamesItsPanelFirst();
     void introductionsEndWithTheSpeechLines();
@@ -159,65 +104,9 @@ private Q_SLOTS:
     void plotSteps();
     void highlightsLieOverTheirBaseCurve();
     void curvesAreParabolas();
-    void curveValues_data();
-    void curveValues();
     void circlesMarkTheTouchingPoint();
 
-    void completeTexts_data();
-    void completeTexts();
 };
-
-void LecturesTest::lectureFor_data()
-{
-    QTest::addColumn<int>("problemNo");
-    for (int problemNo = 0; problemNo <= 31; ++problemNo)
-        QTest::addRow("problem %d", problemNo) << problemNo;
-}
-
-void LecturesTest::lectureFor()
-{
-    QFETCH(int, problemNo);
-    const Lecture *lecture = piyota::content::lectureFor(problemNo);
-    const int expected = expectedLecture(problemNo);
-    if (expected == 0) {
-        QCOMPARE(lecture, nullptr);
-        return;
-    }
-    QVERIFY(lecture);
-    QCOMPARE(lecture->number, expected);
-    QCOMPARE(lecture, &lectures().at(expected - 1));
-}
-
-void LecturesTest::lecturesCoverProblemsOneToThirtyOnce()
-{
-    const auto &all = lectures();
-    QCOMPARE(&all, &lectures());
-    QCOMPARE(all.size(), std::size_t(10));
-    int nextProblem = 1;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        QCOMPARE(all[i].number, int(i) + 1);
-        QCOMPARE(all[i].firstProblem, nextProblem);
-        QVERIFY(all[i].lastProblem >= all[i].firstProblem);
-        nextProblem = all[i].lastProblem + 1;
-    }
-    QCOMPARE(nextProblem, 31);
-}
-
-void LecturesTest::pageCounts_data()
-{
-    QTest::addColumn<int>("lecture");
-    QTest::addColumn<int>("pages");
-    const int counts[] = {6, 12, 12, 12, 10, 9, 14, 11, 23, 17};
-    for (int i = 0; i < 10; ++i)
-        QTest::addRow("lecture %d", i + 1) << i + 1 << counts[i];
-}
-
-void LecturesTest::pageCounts()
-{
-    QFETCH(int, lecture);
-    QFETCH(int, pages);
-    QCOMPARE(lectures().at(lecture - 1).pages.size(), std::size_t(pages));
-}
 
 void LecturesTest::everyPageNamesItsPanelFirst()
 {
@@ -428,47 +317,6 @@ void LecturesTest::curvesAreParabolas()
     }
 }
 
-void LecturesTest::curveValues_data()
-{
-    QTest::addColumn<int>("lecture");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<int>("plot");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-
-    QTest::newRow("y = x^2") << 1 << 1 << 0 << 2.0 << 4.0;
-    QTest::newRow("y = 3x^2") << 1 << 1 << 2 << -1.0 << 3.0;
-    QTest::newRow("y = -(x^2)") << 1 << 3 << 0 << 3.0 << -9.0;
-    QTest::newRow("y = -2x^2 - 5") << 2 << 7 << 0 << 1.0 << -7.0;
-    QTest::newRow("y = -(x + 2)^2 vertex") << 3 << 7 << 0 << -2.0 << 0.0;
-    QTest::newRow("y = -(x + 2)^2 at 0") << 3 << 7 << 0 << 0.0 << -4.0;
-    QTest::newRow("y = 2(x - 2)^2 + 5 vertex") << 4 << 1 << 0 << 2.0 << 5.0;
-    QTest::newRow("y = 2(x - 2)^2 + 5 at 0") << 4 << 1 << 0 << 0.0 << 13.0;
-    QTest::newRow("y = -2x^2 + 4x - 7 vertex") << 5 << 6 << 0 << 1.0 << -5.0;
-    QTest::newRow("y = x^2 - 4x - 1 minimum") << 6 << 3 << 0 << 2.0 << -5.0;
-    QTest::newRow("y = x^2 - 4x - 1 at 0") << 6 << 3 << 0 << 0.0 << -1.0;
-    QTest::newRow("y = -x^2 + 4x + 1 maximum") << 6 << 8 << 0 << 2.0 << 5.0;
-    QTest::newRow("y = 2x^2 - 8x + 3 maximum on range") << 7 << 3 << 1 << -2.0 << 27.0;
-    QTest::newRow("y = 2x^2 - 8x + 3 minimum on range") << 7 << 3 << 1 << 1.0 << -3.0;
-    QTest::newRow("y = -2x^2 + 8x - 3 minimum on range") << 7 << 8 << 1 << -1.0 << -13.0;
-    QTest::newRow("y = -2x^2 + 8x - 3 maximum on 3..5") << 7 << 13 << 1 << 3.0 << 3.0;
-    QTest::newRow("y = -2x^2 + 8x - 3 minimum on 3..5") << 7 << 13 << 1 << 5.0 << -13.0;
-    QTest::newRow("2x^2 + x - 3 root -3/2") << 8 << 3 << 0 << -1.5 << 0.0;
-    QTest::newRow("2x^2 + x - 3 root 1") << 8 << 9 << 1 << 1.0 << 0.0;
-    QTest::newRow("x^2 - 4x + 4 touches") << 9 << 21 << 0 << 2.0 << 0.0;
-    QTest::newRow("x^2 - 4x + 9 vertex") << 10 << 15 << 0 << 2.0 << 5.0;
-}
-
-void LecturesTest::curveValues()
-{
-    QFETCH(int, lecture);
-    QFETCH(int, page);
-    QFETCH(int, plot);
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QVERIFY(near(nthPlot(pageOf(lecture, page), plot).curve(x), y));
-}
-
 void LecturesTest::circlesMarkTheTouchingPoint()
 {
     int circles = 0;
@@ -485,86 +333,6 @@ void LecturesTest::circlesMarkTheTouchingPoint()
         }
     }
     QCOMPARE(circles, 4);
-}
-
-void LecturesTest::completeTexts_data()
-{
-    QTest::addColumn<int>("lecture");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<bool>("graphPanel");
-    QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("lecture 1, the axis") << 1 << 4 << false << QStringList{
-        QString(),
-        u"　　これらのグラフは、ｙ軸に関し"_s,
-        u"　て対称になっている。この対称"_s,
-        u"　軸のことを単に軸と言い、これ"_s,
-        u"　らグラフの軸は全て、ｙ軸である。"_s,
-        u"　　ｙ軸を方程式にすると ｘ＝０ "_s,
-        u"　である。"_s,
-    };
-    QTest::newRow("lecture 4, summary") << 4 << 12 << false << QStringList{
-        QString(),
-        u"                  2"_s,
-        u" 【ｙ＝ａ(ｘ－ｐ)   ＋ｑ"_s,
-        u"   　　　　　　      ｸﾞﾗﾌのまとめ】"_s,
-        QString(),
-        u"　　軸の方程式は ｘ＝ｐ である。"_s,
-        u"　また、頂点の座標は（ｐ，ｑ）"_s,
-        u"　である。"_s,
-        QString(),
-        u"                   2"_s,
-        u"　　ｙ＝ａ(ｘ－ｐ)   ＋ｑ のグラフ"_s,
-        u"               2"_s,
-        u"　は、ｙ＝ａｘ   のグラフをｘ軸方"_s,
-        u"　向に＋ｐ、ｙ軸方向に＋ｑだけ、"_s,
-        u"  平行移動したものである｡"_s,
-        u"  "_s,
-    };
-    QTest::newRow("lecture 5, introduction") << 5 << 0 << false << QStringList{
-        QString(),
-        u"          2"_s,
-        u"　　ｙ＝ｘ   －４ｘ＋９ は、"_s,
-        u"               2"_s,
-        u"　ｙ＝(ｘ－２)   ＋５ と変形できる"_s,
-        u"　ので、軸がｘ＝２、頂点が(２，５)"_s,
-        u"　の放物線になる。"_s,
-        u"　[次へ]をクリックするんじゃ!"_s,
-    };
-    QTest::newRow("lecture 7, answer of example 2") << 7 << 9 << true
-        << QStringList(6, QString()) + QStringList{
-               u" グラフの範囲は赤の部分より、"_s,
-               u"　　最大値 　５ (ｘ＝２のとき)"_s,
-               u"　　最小値 －１３ (ｘ＝－１のとき)"_s,
-           };
-    QTest::newRow("lecture 8, the roots") << 8 << 2 << false << QStringList{
-        u"        2"_s,
-        u"　　２ｘ   ＋ｘ－３＝０ を解いて、"_s,
-        u"           2"_s,
-        u"　 ｙ＝２ｘ   ＋ｘ－３ のグラフと"_s,
-        u"　ｘ軸との交点を求めると、"_s,
-        u"　　ｘ＝－３／２ ， １"_s,
-    };
-    QTest::newRow("lecture 9, answer of example 3") << 9 << 17 << true << QStringList{
-        u"　　 よって、グラフの赤い部分は"_s,
-        u"　 ただ１点だけである。"_s,
-        u"　　(答え)  ｘ＝２"_s,
-    };
-    QTest::newRow("lecture 10, both sides times -1") << 10 << 13 << false << QStringList{
-        u" ＜考え方＞"_s,
-        u"　　両辺に－１を掛けて、"_s,
-        u"        2"_s,
-        u"　　　ｘ   －４ｘ＋９≧０　を解く。"_s,
-    };
-}
-
-void LecturesTest::completeTexts()
-{
-    QFETCH(int, lecture);
-    QFETCH(int, page);
-    QFETCH(bool, graphPanel);
-    QFETCH(QStringList, lines);
-    QCOMPARE(printedLines(pageOf(lecture, page), graphPanel ? Kind::ToGraph : Kind::ToText), lines);
 }
 
 QTEST_GUILESS_MAIN(LecturesTest)

@@ -4,11 +4,13 @@
 #include "fakes/test_app.h"
 
 #include "canvas/canvas.h"
-#include "content/course.h"
+#include "content/reader/transcription.h"
 #include "screens/quiz/quiz_screen.h"
 
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace piyota::testing {
 
@@ -47,10 +49,44 @@ public:
         return screen()->findChild<Canvas *>(QStringLiteral("Picture%1").arg(number));
     }
 
+    // The right answer as the transcription of the tables gives it.
     int correctButton() const
     {
-        return content::correctButton(app_.course.problemNo, app_.course.layoutNo).value_or(0);
+        return transcription::correctButton(app_.course.problemNo, app_.course.layoutNo);
     }
+
+    // Where the question box and the captions differ from the transcription
+    // of the current problem in the layout in force, as activation or "次へ"
+    // presents it; empty when they read alike.
+    QString presentationDifference(bool afterNext) const
+    {
+        const int p = app_.course.problemNo;
+        const int k = app_.course.layoutNo;
+        const QString where = QStringLiteral("problem %1 layout %2: ").arg(p).arg(k);
+        const transcription::ProblemLayout *table = transcription::course().layout(p, k);
+        if (!table)
+            return where + QStringLiteral("not in the transcription");
+        const transcription::ProblemLayout expected =
+            afterNext ? *transcription::course().afterNextLayout(p, k) : *table;
+        const QStringList shown = picture(1)->printedText().split(QLatin1Char('\n'));
+        QStringList lines = expected.printedLines();
+        for (QString &line : lines) { // the box keeps no trailing blanks
+            while (!line.isEmpty() && line.back().isSpace())
+                line.chop(1);
+        }
+        for (qsizetype i = 0; i < std::max(shown.size(), lines.size()); ++i) {
+            if (shown.value(i) != lines.value(i))
+                return where + QStringLiteral("question line %1 reads \"%2\", not \"%3\"")
+                                   .arg(i + 1).arg(shown.value(i), lines.value(i));
+        }
+        for (int b = 1; b <= 8; ++b) {
+            const QString caption = b == 8 ? QStringLiteral("その他") : expected.captions[std::size_t(b - 1)];
+            if (button(b)->text() != caption)
+                return where + QStringLiteral("Command%1 reads \"%2\", not \"%3\"").arg(b).arg(button(b)->text(), caption);
+        }
+        return {};
+    }
+
     int aWrongButton() const { return correctButton() == 1 ? 2 : 1; }
 
     void answerRight() { button(correctButton())->click(); }

@@ -1,0 +1,43 @@
+# The Debian package: `cpack -G DEB` in the build folder packs whatever
+# `cmake --install` installs, under /usr, as piyota_<version>_<architecture>.deb,
+# so another program joins it through its own install rules alone. The
+# libraries of every executable and module in it come from dpkg-shlibdeps
+# (libqt6gui6 holds Qt's X11 and offscreen platform plugins too); Depends adds
+# what the program loads by name at run time. No maintainer scripts: Debian's
+# triggers refresh the menu, icon and manual-page caches.
+
+# The changelog's latest entry names the version the package gets.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog changelog_top LIMIT_COUNT 1)
+if(NOT changelog_top MATCHES "^piyota \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/deb/changelog begins '${changelog_top}'; "
+                      "its latest entry must be for version ${PROJECT_VERSION}")
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME piyota)
+set(CPACK_PACKAGE_VENDOR "The Piyota developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "quiz and lectures on quadratic functions for high-school students")
+# Read here rather than named as CPACK_PACKAGE_DESCRIPTION_FILE, which CPack
+# escapes for XML ("student&apos;s").
+file(READ ${CMAKE_CURRENT_LIST_DIR}/description.txt CPACK_DEBIAN_PACKAGE_DESCRIPTION)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/description.txt)
+set(CPACK_PACKAGE_HOMEPAGE_URL ${PIYOTA_HOMEPAGE})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${PIYOTA_PACKAGE_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(runtime_depends
+    fonts-monapo fonts-ipafont-gothic fonts-ipafont-mincho # the screens' Japanese fonts, found by name
+    "timgm6mb-soundfont | sf2-soundfont-gm"       # the General MIDI soundfont of the music
+    qt6-translations-l10n                         # Qt's own dialog buttons in Japanese
+)
+list(JOIN runtime_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+# Both Qt Multimedia and FluidSynth play through a PulseAudio server.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+
+include(CPack)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "unique_fd.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QString>
+
+#include <sys/stat.h>
+
+namespace piyota {
+
+// The entries of the folder that holds the progress files, looked up by
+// name relative to the open folder: a name never leads anywhere else.
+
+// A name of an entry in the folder itself: not empty, not "." or "..", no
+// "/" and no NUL.
+bool isNameInFolder(const QString &name);
+
+// The folder opened for looking up its entries; not open on failure.
+UniqueFd openFolder(const QDir &folder);
+
+// What stands under a name in the folder, the name itself and not what a
+// link points to.
+enum class EntryKind { Missing, RegularFile, Link, OtherKind, Unknown };
+struct Entry {
+    EntryKind kind = EntryKind::Unknown;
+    mode_t permissions = 0; // of a regular file
+};
+Entry entryAt(int folder, const QByteArray &name);
+
+} // namespace piyota

@@ -1,0 +1,98 @@
+#include "progress_reader.h"
+
+#include "folder_entry.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+
+namespace piyota {
+
+namespace {
+
+ProgressFileRefusal refusalOf(EntryKind kind)
+{
+    switch (kind) {
+    case EntryKind::Missing:
+        return ProgressFileRefusal::Missing;
+    case EntryKind::Link:
+        return ProgressFileRefusal::Link;
+    case EntryKind::OtherKind:
+        return ProgressFileRefusal::NotRegularFile;
+    case EntryKind::RegularFile:
+    case EntryKind::Unknown:
+        break;
+    }
+    return ProgressFileRefusal::Unreadable;
+}
+
+ProgressFileRefusal refusalOfOpenError(int error)
+{
+    switch (error) {
+    case ENOENT:
+        return ProgressFileRefusal::Missing; // gone since it was looked at
+    case ELOOP:
+        return ProgressFileRefusal::Link; // made a link since
+    case ENXIO: // a socket
+    case ENODEV:
+        return ProgressFileRefusal::NotRegularFile;
+    default:
+        return ProgressFileRefusal::Unreadable;
+    }
+}
+
+// Up to `count` bytes from the start of the open file; nothing on a read error.
+std::optional<QByteArray> readStart(int fd, qsizetype count)
+{
+    QByteArray bytes(count, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < count) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, static_cast<size_t>(count - filled));
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;
+        }
+        filled += got;
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
+
+} // namespace
+
+ProgressFileRead readProgressFile(const QDir &directory, const QString &fileName)
+{
+    if (!isNameInFolder(fileName))
+        return ProgressFileRefusal::UnusableName;
+    const UniqueFd folder = openFolder(directory);
+    if (!folder.isOpen())
+        return ProgressFileRefusal::Unreadable;
+    const QByteArray name = QFile::encodeName(fileName);
+
+    // A look before opening, so that a device is never opened at all; the
+    // open descriptor is checked again, since the entry may change between.
+    if (const Entry entry = entryAt(folder.get(), name); entry.kind != EntryKind::RegularFile)
+        return refusalOf(entry.kind);
+    const UniqueFd file(::openat(folder.get(), name.constData(),
+                                 O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.isOpen())
+        return refusalOfOpenError(errno);
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0)
+        return ProgressFileRefusal::Unreadable;
+    if (!S_ISREG(status.st_mode))
+        return ProgressFileRefusal::NotRegularFile;
+
+    const auto start = readStart(file.get(), kProgressReadLimit + 1);
+    if (!start)
+        return ProgressFileRefusal::Unreadable;
+    if (auto record = parseProgressStart(*start, kProgressReadLimit))
+        return *record;
+    return start->size() > kProgressReadLimit ? ProgressFileRefusal::TooLarge : ProgressFileRefusal::Malformed;
+}
+
+} // namespace piyota

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "canvas/coordinate_system.h"
+#include "content/lectures/lecture.h"
+
+#include <QLineF>
+#include <QRectF>
+
+#include <vector>
+
+namespace piyota {
+
+// Where a lecture's lines, curves and circles fall on its graph panel, in
+// pixels of the panel, over the life of what is printed at one place of the
+// lecture: from the panel's last clear before it to its next clear, on this
+// page and the pages after it. A label printed there is struck by any of them.
+class GraphStrokes {
+public:
+    // The strokes around operation `op` of the page (`page` 0 is the
+    // introduction, 1 the first page) on a graph panel of the given size.
+    GraphStrokes(const content::Lecture &lecture, std::size_t page, std::size_t op, QSizeF panelPixels);
+
+    // Whether any stroke, or any straight line (an axis), comes within a
+    // pixel of the rectangle (pixels).
+    bool strike(const QRectF &pixels) const;
+    bool strikeWithALine(const QRectF &pixels) const;
+    // The pixel column of the y axis (x = 0) on the scale the strokes are drawn in.
+    double yAxisPixel() const { return yAxisPixel_; }
+
+private:
+    struct Curve {
+        content::CanvasOp::Curve f;
+        double from;
+        double to;
+        CoordinateSystem coordinates;
+    };
+
+    void add(const content::CanvasOp &op, const CoordinateSystem &coordinates);
+
+    std::vector<QLineF> lines_;
+    std::vector<Curve> curves_;
+    std::vector<QRectF> circles_;
+    double yAxisPixel_ = 0;
+};
+
+} // namespace piyota

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack and checks it: its control fields, the
+# files it installs and their owners and modes, lintian's verdict (no errors),
+# and the packaged launcher, extracted into a temporary root, starting the
+# packaged program headless.
+# Arguments: <cpack> <build dir> <version> <sounds folder of the sources>
+# Exits 77 (skipped) where the Debian packaging tools are missing.
+set -euo pipefail
+# shellcheck source=installed_tree.sh
+source "$(dirname -- "$0")/installed_tree.sh"
+# shellcheck source=launcher_session.sh
+source "$(dirname -- "$0")/launcher_session.sh"
+cpack=$1 build=$2 version=$3 source_sounds=$4
+app_id=io.github.piyota.Quadratic
+
+for tool in dpkg-deb dpkg-shlibdeps file lintian; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "skipped: $tool is not installed (scripts/install-packages installs it)"
+    exit 77
+  fi
+done
+make_scratch
+
+architecture=$(dpkg --print-architecture)
+if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
+  cat -- "$scratch/cpack.log" >&2
+  fail "cpack -G DEB failed"
+fi
+deb=$scratch/out/piyota_${version}_$architecture.deb
+[ -f "$deb" ] || fail "no $(basename -- "$deb") among: $(ls -- "$scratch/out")"
+
+# The control fields.
+field() { dpkg-deb --field "$deb" "$1"; }
+expect_field() {
+  [ "$(field "$1")" = "$2" ] || fail "$1 is '$(field "$1")', not '$2'"
+}
+expect_field Package piyota
+expect_field Version "$version"
+expect_field Architecture "$architecture"
+expect_field Section education
+expect_field Priority optional
+[[ $(field Maintainer) =~ ^[^\<]+\ \<[^@\>]+@[^@\>]+\.[^@\>]+\>$ ]] || fail "Maintainer is '$(field Maintainer)', not 'Name <address>'"
+[[ $(field Homepage) == https://* ]] || fail "Homepage is '$(field Homepage)'"
+
+# Depends: the libraries the program and its sound module link, and what they
+# load by name at run time: the fonts, the soundfont and Qt's translations.
+mapfile -t depended < <(field Depends | sed -e 's/[,|]/\n/g' | sed -e 's/^ *//' -e 's/[ (].*//')
+for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libfluidsynth3 \
+  fonts-monapo fonts-ipafont-gothic fonts-ipafont-mincho timgm6mb-soundfont qt6-translations-l10n; do
+  printf '%s\n' "${depended[@]}" | grep -qxF -- "$package" || fail "Depends does not name $package: $(field Depends)"
+done
+
+# The description: a summary, then an English and a Japanese paragraph.
+description=$(field Description)
+[ "$(sed -n 1p <<<"$description" | wc -m)" -le 81 ] || fail "the summary is longer than 80 characters"
+grep -q 'quadratic functions' <<<"$description" || fail "the description has no English paragraph"
+grep -q '２次関数' <<<"$description" || fail "the description has no Japanese paragraph"
+grep -qx ' \.' <<<"$description" || fail "the description's paragraphs are not separated"
+! grep -qE '&[a-z]+;' <<<"$description" || fail "the description is escaped as XML: $description"
+
+# No maintainer scripts: Debian's triggers update the menu and the icon caches.
+scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$|config$' || true)
+[ -z "$scripts" ] || fail "the package has maintainer scripts: $scripts"
+
+# The files: owned by root, with Debian's modes, all under /usr.
+dpkg-deb --contents "$deb" | awk '{ print $1, $2, $6 }' >"$scratch/contents"
+# expect_entry <mode> <path>
+expect_entry() {
+  grep -qxF -- "$1 root/root ./usr/$2" "$scratch/contents" ||
+    fail "no $1 ./usr/$2 owned by root: $(grep -F -- "/$2" "$scratch/contents" || echo missing)"
+}
+expect_entry -rwxr-xr-x bin/piyota
+expect_entry -rwxr-xr-x libexec/piyota/piyota
+expect_entry -rw-r--r-- libexec/piyota/piyota_sound.so
+while read -r sound; do
+  expect_entry -rw-r--r-- "share/piyota/sounds/$sound"
+done < <(our_sounds)
+expect_entry -rw-r--r-- "share/applications/$app_id.desktop"
+expect_entry -rw-r--r-- "share/metainfo/$app_id.metainfo.xml"
+for size in 16 22 24 32 48 64 128 256; do
+  expect_entry -rw-r--r-- "share/icons/hicolor/${size}x$size/apps/$app_id.png"
+done
+expect_entry -rw-r--r-- "share/icons/hicolor/scalable/apps/$app_id.svg"
+expect_entry -rw-r--r-- share/man/man1/piyota.1.gz
+expect_entry -rw-r--r-- share/doc/piyota/copyright
+expect_entry -rw-r--r-- share/doc/piyota/changelog.gz
+outside=$(awk '$3 !~ /^\.\/(usr\/.*)?$/ || $3 ~ /^\.\/usr\/local\// || $2 != "root/root" { print }' "$scratch/contents")
+[ -z "$outside" ] || fail "files outside /usr or not owned by root: $outside"
+odd_folders=$(awk '$1 ~ /^d/ && $1 != "drwxr-xr-x" { print }' "$scratch/contents")
+[ -z "$odd_folders" ] || fail "folders not drwxr-xr-x: $odd_folders"
+
+# lintian, Debian's package checker: errors fail the test; the rest is shown.
+if ! lintian --fail-on error --tag-display-limit 0 \
+  "$deb" >"$scratch/lintian.log" 2>&1; then
+  cat -- "$scratch/lintian.log" >&2
+  fail "lintian reports errors"
+fi
+cat -- "$scratch/lintian.log"
+
+# The packaged launcher, extracted into a root of its own, starts the
+# packaged program in a first-time student's data folder.
+root=$scratch/root
+dpkg -x "$deb" "$root"
+launcher=$root/usr/bin/piyota
+program=$root/usr/libexec/piyota/piyota
+home=$scratch/home
+mkdir -p -- "$home"
+start_program "$scratch/launcher.log" HOME="$home"
+data=$home/.local/share/$app_id
+check_program_at_home "$pid" "$data"
+stop_program "$pid"
+mapfile -t sounds < <(our_sounds)
+check_our_sounds "$data" "${sounds[@]}"
+
+echo "$(basename -- "$deb"): $(stat -c %s -- "$deb") bytes, fields, files and lintian as expected, launcher started"

@@ -1,0 +1,285 @@
+#include "ink_watch.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace piyota::testing {
+
+namespace {
+
+// A text may be condensed to fit its panel, but not below this share of
+// its width: narrower, a line no longer reads well.
+constexpr double kReadableWidth = 0.8;
+
+struct Box {
+    int left = 0, top = 0, right = -1, bottom = -1;
+};
+
+Box boxOf(const Ink &ink, int width)
+{
+    Box box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (int index : ink) {
+        box.left = std::min(box.left, index % width);
+        box.right = std::max(box.right, index % width);
+        box.top = std::min(box.top, index / width);
+        box.bottom = std::max(box.bottom, index / width);
+    }
+    return box;
+}
+
+// The pixels that differ between two images of the same size.
+Ink changedPixels(const QImage &before, const QImage &after)
+{
+    Ink changed;
+    const auto rowBytes = std::size_t(after.width()) * 4;
+    for (int y = 0; y < after.height(); ++y) {
+        const auto *was = reinterpret_cast<const QRgb *>(before.constScanLine(y));
+        const auto *is = reinterpret_cast<const QRgb *>(after.constScanLine(y));
+        if (std::memcmp(was, is, rowBytes) == 0)
+            continue;
+        for (int x = 0; x < after.width(); ++x) {
+            if (was[x] != is[x])
+                changed.push_back(y * after.width() + x);
+        }
+    }
+    return changed;
+}
+
+// Column ranges of ink, split where a whole column is empty: the digits of
+// an exponent line, one range each.
+std::vector<std::pair<int, int>> columnRuns(const Ink &ink, int width)
+{
+    std::vector<int> columns;
+    for (int index : ink)
+        columns.push_back(index % width);
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    std::vector<std::pair<int, int>> runs;
+    for (int x : columns) {
+        if (!runs.empty() && runs.back().second == x - 1)
+            runs.back().second = x;
+        else
+            runs.push_back({x, x});
+    }
+    return runs;
+}
+
+bool isNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*-?\\d+(/\\d+)?\\s*$"));
+    return number.match(text).hasMatch();
+}
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+} // namespace
+
+void InkWatch::watch(Canvas &canvas, Labels labels)
+{
+    auto panel = std::make_unique<Panel>();
+    panel->canvas = &canvas;
+    panel->labels = labels;
+    panel->before = canvas.image().copy();
+    panel->graphics.assign(std::size_t(canvas.image().width() * canvas.image().height()), false);
+    Panel *watched = panel.get();
+    panels_.push_back(std::move(panel));
+    connect(&canvas, &Canvas::drawn, this,
+            [this, watched](Canvas::Drawing what, const QString &text) { onDrawn(*watched, what, text); });
+    connect(&canvas, &QObject::destroyed, this, [watched] { watched->canvas = nullptr; });
+}
+
+void InkWatch::onDrawn(Panel &panel, Canvas::Drawing what, const QString &text)
+{
+    const QImage &after = panel.canvas->image();
+    const Ink ink = changedPixels(panel.before, after);
+    panel.before = after.copy();
+    switch (what) {
+    case Canvas::Drawing::Clear:
+        checkLabelsOf(panel);
+        panel.graphics.assign(panel.graphics.size(), false);
+        panel.labelsDrawn.clear();
+        panel.pendingExponent.clear();
+        break;
+    case Canvas::Drawing::Graphics:
+        for (int index : ink)
+            panel.graphics[std::size_t(index)] = true;
+        break;
+    case Canvas::Drawing::Exponent:
+        checkText(panel, text, ink);
+        panel.pendingExponent.insert(panel.pendingExponent.end(), ink.begin(), ink.end());
+        break;
+    case Canvas::Drawing::Label:
+        checkText(panel, text, ink);
+        panel.labelsDrawn.push_back({text, ink});
+        break;
+    case Canvas::Drawing::Text:
+        checkText(panel, text, ink);
+        if (isNumber(text)) // a label of a point, printed where the current point is
+            panel.labelsDrawn.push_back({text, ink});
+        if (!panel.pendingExponent.empty()) {
+            panel.exponentText = text;
+            checkExponent(panel, ink);
+            panel.pendingExponent.clear();
+        }
+        break;
+    }
+}
+
+void InkWatch::checkText(const Panel &panel, const QString &text, const Ink &ink)
+{
+    if (text.trimmed().isEmpty())
+        return;
+    if (ink.empty()) {
+        fault(panel, quoted(text) + QStringLiteral(" does not show"));
+        return;
+    }
+    const QImage &image = panel.canvas->image();
+    const Box box = boxOf(ink, image.width());
+    // Across, a text whose ink reaches the panel's edge is cut there; up and
+    // down, lines a full em high may touch the edges of a box as high as
+    // they are, and one is cut where it shows less than its whole height.
+    const Size natural = naturalInk(*panel.canvas, text);
+    const int shownHeight = box.bottom - box.top + 1;
+    const bool cutVertically = shownHeight < natural.height - 0.5;
+    const QString edge = box.left == 0                                      ? QStringLiteral("left")
+                         : box.right == image.width() - 1                   ? QStringLiteral("right")
+                         : cutVertically && box.top == 0                    ? QStringLiteral("top")
+                         : cutVertically && box.bottom == image.height() - 1 ? QStringLiteral("bottom")
+                                                                             : QString();
+    if (!edge.isEmpty()) {
+        fault(panel, quoted(text) + QStringLiteral(" is cut by the panel's %1 edge").arg(edge));
+        return;
+    }
+    const int shown = box.right - box.left + 1;
+    if (shown < kReadableWidth * natural.width - 2)
+        fault(panel, quoted(text) + QStringLiteral(" shows %1 % of its width").arg(std::lround(100 * shown / natural.width)));
+}
+
+void InkWatch::checkExponent(const Panel &panel, const Ink &formula)
+{
+    const int width = panel.canvas->image().width();
+    const double ratio = panel.canvas->image().devicePixelRatio();
+    const Box formulaBox = boxOf(formula, width);
+    for (const auto &[left, right] : columnRuns(panel.pendingExponent, width)) {
+        Ink digit;
+        for (int index : panel.pendingExponent) {
+            if (index % width >= left && index % width <= right)
+                digit.push_back(index);
+        }
+        // A superscript stands beside the top of its formula: its foot
+        // reaches below the formula's top by a tenth of a line or more.
+        const Box digitBox = boxOf(digit, width);
+        const double overlap = (digitBox.bottom - formulaBox.top) / ratio;
+        if (overlap < 0.1 * QFontInfo(panel.canvas->font()).pixelSize()) {
+            fault(panel, QStringLiteral("the exponent of %1 floats above it (its foot %2 px below the formula's top)")
+                             .arg(quoted(panel.exponentText))
+                             .arg(overlap, 0, 'f', 1));
+        }
+        // The formula's first ink right of the digit's middle.
+        int next = INT_MAX;
+        for (int index : formula) {
+            if (2 * (index % width) > left + right)
+                next = std::min(next, index % width);
+        }
+        if (next != INT_MAX && next - right - 1 < ratio) {
+            fault(panel, QStringLiteral("an exponent digit of %1 touches the sign after it")
+                             .arg(quoted(panel.exponentText)));
+        }
+    }
+}
+
+void InkWatch::checkLabels()
+{
+    // A folder named here keeps a picture of each panel as it is checked.
+    const QString pictures = qEnvironmentVariable("READABLE_SCREENS_PICTURES");
+    for (const auto &panel : panels_) {
+        if (!panel->canvas)
+            continue;
+        checkLabelsOf(*panel);
+        if (!pictures.isEmpty())
+            panel->canvas->image().save(pictures + QLatin1Char('/') + place_ + QLatin1Char(' ')
+                                        + panel->canvas->objectName() + QStringLiteral(".png"));
+    }
+}
+
+void InkWatch::checkLabelsOf(Panel &panel)
+{
+    const double column = 0.4 * QFontInfo(panel.canvas->font()).pixelSize() * panel.canvas->image().devicePixelRatio();
+    const int shift = int(std::lround(column));
+    for (Label &label : panel.labelsDrawn) {
+        if (label.reported || label.ink.empty() || isClear(panel, label.ink, 0))
+            continue;
+        if (panel.labels == Labels::MustBeClear) {
+            fault(panel, QStringLiteral("the label %1 touches the wheel's lines").arg(quoted(label.text)));
+            label.reported = true;
+        } else if (isClear(panel, label.ink, -shift) || isClear(panel, label.ink, shift)) {
+            fault(panel, QStringLiteral("the label %1 is struck by an axis or a curve, and one column aside it is not")
+                             .arg(quoted(label.text)));
+            label.reported = true;
+        }
+    }
+}
+
+// Whether the ink, moved across by `shift` device pixels, stays inside the
+// panel and keeps a pixel clear of every line, point and circle.
+bool InkWatch::isClear(const Panel &panel, const Ink &ink, int shift) const
+{
+    const QImage &image = panel.canvas->image();
+    const int width = image.width();
+    const int margin = int(std::ceil(image.devicePixelRatio()));
+    for (int index : ink) {
+        const int x = index % width + shift;
+        const int y = index / width;
+        if (x < 1 || x > width - 2)
+            return false;
+        for (int dy = -margin; dy <= margin; ++dy) {
+            for (int dx = -margin; dx <= margin; ++dx) {
+                const int nx = x + dx;
+                const int ny = y + dy;
+                if (nx >= 0 && nx < width && ny >= 0 && ny < image.height()
+                    && panel.graphics[std::size_t(ny * width + nx)])
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The ink size of a text drawn alone in the canvas's font, unclipped.
+InkWatch::Size InkWatch::naturalInk(const Canvas &canvas, const QString &text)
+{
+    const QString key = canvas.font().key() + QLatin1Char('|') + text;
+    if (const auto known = naturalSizes_.constFind(key); known != naturalSizes_.constEnd())
+        return *known;
+    const qreal ratio = canvas.image().devicePixelRatio();
+    const QFontMetricsF metrics(canvas.font());
+    QImage image(QSizeF((metrics.horizontalAdvance(text) + 40) * ratio, metrics.height() * 2 * ratio).toSize(),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    const QImage blank = image.copy();
+    QPainter painter(&image);
+    painter.setFont(canvas.font());
+    painter.drawText(QPointF(20, metrics.ascent() + 4), text);
+    painter.end();
+    const Box box = boxOf(changedPixels(blank, image), image.width());
+    const Size size{double(box.right - box.left + 1), double(box.bottom - box.top + 1)};
+    naturalSizes_.insert(key, size);
+    return size;
+}
+
+void InkWatch::fault(const Panel &panel, const QString &what)
+{
+    faults_ << place_ + QStringLiteral(", ") + panel.canvas->objectName() + QStringLiteral(": ") + what;
+}
+
+} // namespace piyota::testing

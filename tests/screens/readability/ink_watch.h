@@ -1,0 +1,77 @@
+#pragma once
+
+#include "canvas/canvas.h"
+
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QStringList>
+
+#include <vector>
+
+namespace piyota::testing {
+
+// Pixels of a canvas image, by device pixel index (y * width + x).
+using Ink = std::vector<int>;
+
+// Watches what the canvases of a screen draw, one drawing at a time, and
+// reads each text's ink as the pixels that drawing changed. It reports,
+// with the place set by setPlace():
+//  - a text that shows no ink, whose ink reaches a panel's left or right
+//    edge or shows less than its whole height at the top or bottom (cut), or
+//    that is drawn squeezed below a readable width;
+//  - a label (a text printed at a column, or a number printed alone) whose
+//    ink touches an axis, a curve or a circle where moving it by one column
+//    either way would clear it (on the roulette, any label that touches a
+//    line of the wheel);
+//  - an exponent digit that touches the next sign of its formula, or that
+//    floats above its formula instead of standing raised beside it.
+class InkWatch : public QObject {
+    Q_OBJECT
+public:
+    // Labels on the roulette have no column to move by.
+    enum class Labels { MayMoveByAColumn, MustBeClear };
+
+    void watch(Canvas &canvas, Labels labels = Labels::MayMoveByAColumn);
+    void setPlace(const QString &place) { place_ = place; }
+    // The labels drawn so far, against every line and curve drawn since
+    // their panel was last cleared. With READABLE_SCREENS_PICTURES naming a
+    // folder, a picture of each panel is kept there.
+    void checkLabels();
+    const QStringList &faults() const { return faults_; }
+
+private:
+    struct Label {
+        QString text;
+        Ink ink;
+        bool reported = false;
+    };
+    struct Panel {
+        Canvas *canvas = nullptr;
+        Labels labels = Labels::MayMoveByAColumn;
+        QImage before;
+        std::vector<bool> graphics; // pixels set by lines, points and circles since the last clear
+        std::vector<Label> labelsDrawn;
+        Ink pendingExponent; // the digits waiting for their formula
+        QString exponentText;
+    };
+
+    void onDrawn(Panel &panel, Canvas::Drawing what, const QString &text);
+    void checkText(const Panel &panel, const QString &text, const Ink &ink);
+    void checkExponent(const Panel &panel, const Ink &formula);
+    void checkLabelsOf(Panel &panel);
+    bool isClear(const Panel &panel, const Ink &ink, int shift) const;
+    struct Size {
+        double width;
+        double height;
+    };
+    Size naturalInk(const Canvas &canvas, const QString &text);
+    void fault(const Panel &panel, const QString &what);
+
+    std::vector<std::unique_ptr<Panel>> panels_;
+    QHash<QString, Size> naturalSizes_;
+    QString place_;
+    QStringList faults_;
+};
+
+} // namespace piyota::testing
