@@ -37,7 +37,7 @@ set(runtime_depends
     qt6-translations-l10n                         # Qt's own dialog buttons in Japanese
 )
 list(JOIN runtime_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
-# Both Qt Multimedia and FluidSynth play through a PulseAudio server.
+# The music and the sounds play through a PulseAudio server (libpulse).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 
 include(CPack)

@@ -45,7 +45,7 @@ expect_field Priority optional
 # Depends: the libraries the program and its sound module link, and what they
 # load by name at run time: the fonts, the soundfont and Qt's translations.
 mapfile -t depended < <(field Depends | sed -e 's/[,|]/\n/g' | sed -e 's/^ *//' -e 's/[ (].*//')
-for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libfluidsynth3 \
+for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libfluidsynth3 libpulse0 libsndfile1 \
   fonts-monapo fonts-ipafont-gothic fonts-ipafont-mincho timgm6mb-soundfont qt6-translations-l10n; do
   printf '%s\n' "${depended[@]}" | grep -qxF -- "$package" || fail "Depends does not name $package: $(field Depends)"
 done

@@ -10,7 +10,7 @@
 start_launcher() {
   local log=$1
   shift
-  env -i PATH="$PATH" LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.multimedia*=false' "$@" \
+  env -i PATH="$PATH" LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen "$@" \
     "$launcher" </dev/null >"$log" 2>&1 &
   pid=$!
 }
