@@ -9,6 +9,11 @@ QString desktopFileName()
     return QStringLiteral(PIYOTA_APP_ID);
 }
 
+QString teacherDesktopFileName()
+{
+    return QStringLiteral(PIYOTA_TEACHER_APP_ID);
+}
+
 QIcon applicationIcon()
 {
     QIcon icon;

@@ -8,8 +8,10 @@ namespace piyota {
 // The name of the program's menu entry, without ".desktop"; window managers
 // find the program's icon through it.
 QString desktopFileName();
+// The same for the teachers' overview.
+QString teacherDesktopFileName();
 
-// The program's icon at every size it is installed in.
+// The icon at every size it is installed in; the overview shares it.
 QIcon applicationIcon();
 
 } // namespace piyota

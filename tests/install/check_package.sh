@@ -42,10 +42,12 @@ expect_field Priority optional
 [[ $(field Maintainer) =~ ^[^\<]+\ \<[^@\>]+@[^@\>]+\.[^@\>]+\>$ ]] || fail "Maintainer is '$(field Maintainer)', not 'Name <address>'"
 [[ $(field Homepage) == https://* ]] || fail "Homepage is '$(field Homepage)'"
 
-# Depends: the libraries the program and its sound module link, and what they
-# load by name at run time: the fonts, the soundfont and Qt's translations.
+# Depends: the libraries the program, its sound module and the teachers'
+# overview link, and what they load by name at run time: the fonts, the
+# soundfont and Qt's translations.
 mapfile -t depended < <(field Depends | sed -e 's/[,|]/\n/g' | sed -e 's/^ *//' -e 's/[ (].*//')
 for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libfluidsynth3 libpulse0 libsndfile1 \
+  libqt6charts6 libqt6printsupport6 \
   fonts-monapo fonts-ipafont-gothic fonts-ipafont-mincho timgm6mb-soundfont qt6-translations-l10n; do
   printf '%s\n' "${depended[@]}" | grep -qxF -- "$package" || fail "Depends does not name $package: $(field Depends)"
 done
@@ -55,6 +57,8 @@ description=$(field Description)
 [ "$(sed -n 1p <<<"$description" | wc -m)" -le 81 ] || fail "the summary is longer than 80 characters"
 grep -q 'quadratic functions' <<<"$description" || fail "the description has no English paragraph"
 grep -q '２次関数' <<<"$description" || fail "the description has no Japanese paragraph"
+grep -q 'piyota-teacher' <<<"$description" || fail "the description does not name the teachers' overview"
+grep -q '先生用' <<<"$description" || fail "the Japanese description does not name the teachers' overview"
 grep -qx ' \.' <<<"$description" || fail "the description's paragraphs are not separated"
 ! grep -qE '&[a-z]+;' <<<"$description" || fail "the description is escaped as XML: $description"
 
@@ -82,6 +86,9 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 expect_entry -rw-r--r-- "share/icons/hicolor/scalable/apps/$app_id.svg"
 expect_entry -rw-r--r-- share/man/man1/piyota.1.gz
+expect_entry -rwxr-xr-x bin/piyota-teacher
+expect_entry -rw-r--r-- "share/applications/$app_id.Teacher.desktop"
+expect_entry -rw-r--r-- share/man/man1/piyota-teacher.1.gz
 expect_entry -rw-r--r-- share/doc/piyota/copyright
 expect_entry -rw-r--r-- share/doc/piyota/changelog.gz
 outside=$(awk '$3 !~ /^\.\/(usr\/.*)?$/ || $3 ~ /^\.\/usr\/local\// || $2 != "root/root" { print }' "$scratch/contents")

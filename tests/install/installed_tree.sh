@@ -27,7 +27,8 @@ make_scratch() {
 # install_into_temporary_prefix <cmake> <build dir> <bindir> <libexecdir> <datadir>
 # with the install folders as GNUInstallDirs names them, relative to the prefix.
 # Sets scratch (a folder for the test's own files), prefix, bindir, libexecdir,
-# datadir and app_id (the name of the one menu entry installed).
+# datadir, app_id (the name of the program's menu entry) and teacher_id (that
+# of the teachers' overview).
 # shellcheck disable=SC2034 # the variables are read by the test that sources this
 install_into_temporary_prefix() {
   local cmake=$1 build=$2
@@ -42,9 +43,17 @@ install_into_temporary_prefix() {
     fail "cmake --install into $prefix failed"
   fi
 
-  local entries=("$datadir"/applications/*.desktop)
-  if [ ${#entries[@]} -ne 1 ] || [ ! -f "${entries[0]}" ]; then
-    fail "expected exactly one menu entry in $datadir/applications, found: ${entries[*]}"
+  # Two menu entries: the program's, and the teachers' overview's beside it.
+  local entries=("$datadir"/applications/*.desktop) entry programs=()
+  for entry in "${entries[@]}"; do
+    [[ $entry == *.Teacher.desktop ]] || programs+=("$entry")
+  done
+  if [ ${#programs[@]} -ne 1 ] || [ ! -f "${programs[0]}" ]; then
+    fail "expected exactly one menu entry of the program in $datadir/applications, found: ${entries[*]}"
   fi
-  app_id=$(basename -- "${entries[0]}" .desktop)
+  app_id=$(basename -- "${programs[0]}" .desktop)
+  teacher_id=$app_id.Teacher
+  if [ ${#entries[@]} -ne 2 ] || [ ! -f "$datadir/applications/$teacher_id.desktop" ]; then
+    fail "expected the menu entries $app_id and $teacher_id in $datadir/applications, found: ${entries[*]}"
+  fi
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/progress_reader.h"
+
+#include <QString>
+
+namespace piyota::teacher {
+
+// Why a file was not read, in words for the teacher.
+QString refusalText(ProgressFileRefusal refusal);
+
+} // namespace piyota::teacher

@@ -1,0 +1,47 @@
+#include "student_figures.h"
+
+#include "course_standing.h"
+
+#include <algorithm>
+
+namespace piyota::teacher {
+
+namespace {
+
+constexpr qsizetype kMostMissedShown = 3;
+
+// The problems reached with at least one wrong answer, the most first; on a
+// tie the earlier problem first.
+QList<ProblemMisses> mostMissedProblems(const ProgressRecord &record)
+{
+    QList<ProblemMisses> missed;
+    for (int p = 1; p <= kProblemCount; ++p) {
+        if (hasReachedProblem(record, p) && record.missCount[p] > 0)
+            missed.append({p, record.missCount[p]});
+    }
+    std::stable_sort(missed.begin(), missed.end(),
+                     [](const ProblemMisses &a, const ProblemMisses &b) { return a.misses > b.misses; });
+    return missed.first(std::min(missed.size(), kMostMissedShown));
+}
+
+} // namespace
+
+StudentFigures studentFigures(const QString &userCode, const ProgressRecord &record)
+{
+    StudentFigures figures;
+    figures.userCode = userCode;
+    figures.problemReached = record.problemNo;
+    figures.courseDone = isCourseDone(record);
+    figures.problemInProgress = isCurrentProblemInProgress(record);
+    figures.score = record.score;
+    for (int p = 1; p <= kProblemCount; ++p) {
+        if (hasReachedProblem(record, p))
+            figures.totalMisses += record.missCount[p];
+        if (hasFinishedProblem(record, p))
+            figures.totalSeconds += record.answerSeconds[p];
+    }
+    figures.mostMissed = mostMissedProblems(record);
+    return figures;
+}
+
+} // namespace piyota::teacher

@@ -1,0 +1,188 @@
+// The tables as the teacher sees and sorts them, and their CSV bytes.
+
+#include "class_folders.h"
+
+#include "teacher/model/class_folder.h"
+#include "teacher/model/csv.h"
+#include "teacher/model/problem_table_model.h"
+#include "teacher/model/skipped_files_model.h"
+#include "teacher/model/student_table_model.h"
+#include "teacher/model/table_columns.h"
+
+#include <QFont>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+using namespace piyota;
+using namespace piyota::teacher;
+using namespace piyota::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList column(const QAbstractItemModel &table, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < table.rowCount(); ++row)
+        texts.append(table.index(row, column).data().toString());
+    return texts;
+}
+
+QStringList headings(const QAbstractItemModel &table)
+{
+    QStringList texts;
+    for (int section = 0; section < table.columnCount(); ++section)
+        texts.append(table.headerData(section, Qt::Horizontal).toString());
+    return texts;
+}
+
+} // namespace
+
+class TableModelsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(folder_.isValid());
+        QVERIFY(writeClass(QDir(folder_.path())));
+        QVERIFY(writeBytes(folder_.filePath(QStringLiteral("=SUM(1,2).ucd")),
+                           progressText(10, "-6000", finishedUpTo(9, "3,50000.25"))));
+        QVERIFY(writeBytes(folder_.filePath(QStringLiteral("broken.ucd")), "no numbers"));
+        QFuture<ClassOverview> reading = readClassOverview(folder_.path());
+        reading.waitForFinished();
+        overview_ = reading.result();
+        students_.setStudents(overview_.students);
+        problems_.setProblems(overview_.problems);
+        skipped_.setSkipped(overview_.skipped);
+    }
+
+    void studentsShowTheirStandingAndFigures()
+    {
+        QCOMPARE(headings(students_), QStringList({u"ユーザーコード"_s, u"到達した問題"_s, u"得点"_s, u"間違いの合計"_s,
+                                                   u"時間の合計（秒）"_s, u"間違いの多い問題"_s}));
+        QCOMPARE(column(students_, StudentTableModel::UserCode),
+                 QStringList({u"=SUM(1,2)"_s, u"ayaka"_s, u"daichi"_s, u"emi"_s, u"kenta"_s, u"mio"_s}));
+        QCOMPARE(column(students_, StudentTableModel::ProblemReached),
+                 QStringList({u"10（進行中）"_s, u"修了"_s, u"30（進行中）"_s, u"12（進行中）"_s, u"16"_s, u"1"_s}));
+        QCOMPARE(column(students_, StudentTableModel::Score),
+                 QStringList({u"-6000"_s, u"89000"_s, u"57000"_s, u"-3000"_s, u"41000"_s, u"0"_s}));
+        QCOMPARE(column(students_, StudentTableModel::TotalMisses), QStringList({u"12"_s, u"31"_s, u"32"_s, u"12"_s, u"15"_s, u"0"_s}));
+        QCOMPARE(column(students_, StudentTableModel::TotalSeconds),
+                 QStringList({u"225"_s, u"1065"_s, u"1015"_s, u"286"_s, u"420"_s, u"0"_s}));
+        QCOMPARE(students_.index(0, StudentTableModel::MostMissed).data().toString(),
+                 QStringLiteral("問10（3回）、問2（2回）、問5（2回）"));
+        QCOMPARE(students_.index(5, StudentTableModel::MostMissed).data().toString(), QString());
+    }
+
+    void studentsSortByTheValueBehindEachColumn_data()
+    {
+        QTest::addColumn<int>("sortColumn");
+        QTest::addColumn<QStringList>("codes");
+        // 修了 after every problem, a problem begun after the same problem not begun.
+        QTest::newRow("problem reached") << int(StudentTableModel::ProblemReached)
+                                         << QStringList({u"mio"_s, u"=SUM(1,2)"_s, u"emi"_s, u"kenta"_s, u"daichi"_s, u"ayaka"_s});
+        QTest::newRow("score") << int(StudentTableModel::Score)
+                               << QStringList({u"=SUM(1,2)"_s, u"emi"_s, u"mio"_s, u"kenta"_s, u"daichi"_s, u"ayaka"_s});
+        QTest::newRow("seconds, as numbers") << int(StudentTableModel::TotalSeconds)
+                                             << QStringList({u"mio"_s, u"=SUM(1,2)"_s, u"emi"_s, u"kenta"_s, u"daichi"_s, u"ayaka"_s});
+    }
+
+    void studentsSortByTheValueBehindEachColumn()
+    {
+        QFETCH(int, sortColumn);
+        QFETCH(QStringList, codes);
+        QSortFilterProxyModel sorted;
+        sorted.setSourceModel(&students_);
+        sorted.setSortRole(kSortRole);
+        sorted.sort(sortColumn, Qt::AscendingOrder);
+        QCOMPARE(column(sorted, StudentTableModel::UserCode), codes);
+    }
+
+    void hardestProblemsStandOut()
+    {
+        QCOMPARE(headings(problems_), QStringList({u"問題"_s, u"到達した人数"_s, u"解き終えた人数"_s, u"間違いの合計"_s,
+                                                   u"間違いの平均"_s, u"時間の中央値（秒）"_s, u"要注意"_s}));
+        QCOMPARE(problems_.rowCount(), 30);
+        // Problem 10: reached by five, the sixth student on it with 3 wrong answers.
+        const int row10 = 9;
+        QCOMPARE(problems_.index(row10, ProblemTableModel::Reached).data().toString(), QStringLiteral("5"));
+        QCOMPARE(problems_.index(row10, ProblemTableModel::Finished).data().toString(), QStringLiteral("4"));
+        QCOMPARE(problems_.index(row10, ProblemTableModel::TotalMisses).data().toString(), QStringLiteral("7"));
+        QCOMPARE(problems_.index(row10, ProblemTableModel::AverageMisses).data().toString(), QStringLiteral("1.4"));
+        QCOMPARE(problems_.index(row10, ProblemTableModel::MedianSeconds).data().toString(), QStringLiteral("30"));
+        for (int row = 0; row < 30; ++row) {
+            const bool hardest = (row + 1) % 3 == 2;
+            const QModelIndex attention = problems_.index(row, ProblemTableModel::Attention);
+            QCOMPARE(attention.data().toString(), hardest ? QStringLiteral("★") : QString());
+            QCOMPARE(attention.data(Qt::BackgroundRole).isValid(), hardest);
+            QCOMPARE(problems_.index(row, ProblemTableModel::Problem).data(Qt::FontRole).value<QFont>().bold(), hardest);
+        }
+        // Sixteen and after: reached by fewer, and 0.67 rounded to two places.
+        QCOMPARE(problems_.index(15, ProblemTableModel::AverageMisses).data().toString(), QStringLiteral("0.67"));
+    }
+
+    void problemsSortNumerically()
+    {
+        QSortFilterProxyModel sorted;
+        sorted.setSourceModel(&problems_);
+        sorted.setSortRole(kSortRole);
+        sorted.sort(ProblemTableModel::Problem, Qt::DescendingOrder);
+        QCOMPARE(column(sorted, ProblemTableModel::Problem).mid(19, 3), QStringList({u"11"_s, u"10"_s, u"9"_s}));
+    }
+
+    void skippedFilesGiveTheReasonInJapanese()
+    {
+        QCOMPARE(headings(skipped_), QStringList({u"ファイル"_s, u"読めなかった理由"_s}));
+        QCOMPARE(column(skipped_, SkippedFilesModel::FileName), QStringList({u"broken.ucd"_s}));
+        QCOMPARE(column(skipped_, SkippedFilesModel::Reason),
+                 QStringList({u"進み具合の記録の形になっていません（壊れているか、途中で切れています）"_s}));
+    }
+
+    void csvIsUtf8WithAByteOrderMarkAndCrLf()
+    {
+        QStandardItemModel table(0, 3);
+        table.setHorizontalHeaderLabels({u"コード"_s, u"得点"_s, u"メモ"_s});
+        table.appendRow({new QStandardItem(u"ayaka"_s), new QStandardItem(u"-3000"_s), new QStandardItem(u"a,b"_s)});
+        table.appendRow({new QStandardItem(u"say \"hi\""_s), new QStandardItem(u"1.5"_s), new QStandardItem(u"two\r\nlines"_s)});
+        table.appendRow({new QStandardItem(u"=1+1"_s), new QStandardItem(u"+81"_s), new QStandardItem(u"@home"_s)});
+        table.appendRow({new QStandardItem(u"-x"_s), new QStandardItem(u""_s), new QStandardItem(u"修了"_s)});
+        const QByteArray expected = "\xEF\xBB\xBF"
+                                    "\xE3\x82\xB3\xE3\x83\xBC\xE3\x83\x89,\xE5\xBE\x97\xE7\x82\xB9,"
+                                    "\xE3\x83\xA1\xE3\x83\xA2\r\n"
+                                    "ayaka,-3000,\"a,b\"\r\n"
+                                    "\"say \"\"hi\"\"\",1.5,\"two\r\nlines\"\r\n"
+                                    "'=1+1,'+81,'@home\r\n"
+                                    "'-x,,\xE4\xBF\xAE\xE4\xBA\x86\r\n";
+        QCOMPARE(csvOf(table), expected);
+    }
+
+    void csvOfTheStudentsAsSorted()
+    {
+        QSortFilterProxyModel sorted;
+        sorted.setSourceModel(&students_);
+        sorted.setSortRole(kSortRole);
+        sorted.sort(StudentTableModel::Score, Qt::DescendingOrder);
+        const QByteArray csv = csvOf(sorted);
+        const QList<QByteArray> lines = csv.split('\n');
+        QCOMPARE(lines.size(), 8); // BOM and header, six students, nothing after the last CRLF
+        QCOMPARE(lines[1], QByteArray("ayaka,修了,89000,31,1065,問2（2回）、問5（2回）、問8（2回）\r"));
+        QCOMPARE(lines[5], QByteArray("emi,12（進行中）,-3000,12,286,問2（2回）、問5（2回）、問8（2回）\r"));
+        QCOMPARE(lines[6], QByteArray("\"'=SUM(1,2)\",10（進行中）,-6000,12,225,問10（3回）、問2（2回）、問5（2回）\r"));
+        QCOMPARE(lines[7], QByteArray());
+    }
+
+private:
+    QTemporaryDir folder_;
+    ClassOverview overview_;
+    StudentTableModel students_;
+    ProblemTableModel problems_;
+    SkippedFilesModel skipped_;
+};
+
+QTEST_GUILESS_MAIN(TableModelsTest)
+#include "tst_table_models.moc"
