@@ -23,8 +23,8 @@ using Ink = std::vector<int>;
 //    that is drawn squeezed below a readable width;
 //  - a label (a text printed at a column, or a number printed alone) whose
 //    ink touches an axis, a curve or a circle where moving it by one column
-//    either way would clear it (on the roulette, any label that touches a
-//    line of the wheel);
+//    either way would clear it (on the roulette, any label that comes within
+//    two pixels of a line of the wheel);
 //  - a number on a panel given a graph's scale (setScale()) that does not
 //    stand at its point: an x value centred under its point on the x axis,
 //    a y value beside the y axis centred on its point, unless the graph
