@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
@@ -101,6 +102,22 @@ void Canvas::printAtColumnContinued(int column, const QString &text)
 {
     currentX_ = columnX(column);
     printContinuedAs(text, Drawing::Label);
+}
+
+void Canvas::printWordsAt(const QString &text, const std::vector<QPointF> &wordPixels, bool continued)
+{
+    static const QRegularExpression word(QStringLiteral("\\S+"));
+    auto pixel = wordPixels.begin();
+    for (auto it = word.globalMatch(text); it.hasNext() && pixel != wordPixels.end(); ++pixel)
+        drawTextAt(it.next().captured(), Drawing::Label, *pixel);
+    recordText(text);
+    if (continued) {
+        currentX_ += textWidth(text);
+        return;
+    }
+    endRecordedLine();
+    currentX_ = 0;
+    currentY_ += textHeight();
 }
 
 double Canvas::columnX(int column) const

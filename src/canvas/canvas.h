@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 class QPen;
@@ -55,6 +56,12 @@ public:
     void printAtColumn(int column, const QString &text);
     // The same, staying on the line after the text.
     void printAtColumnContinued(int column, const QString &text);
+
+    // Prints a label whose words stand apart (the values along an axis):
+    // each word of the text, in order, drawn with the top-left corner of its
+    // line at the given pixel; the text is kept as printed. Then starts a new
+    // line, or, continued, stays on the line after the text.
+    void printWordsAt(const QString &text, const std::vector<QPointF> &wordPixels, bool continued);
 
     // Prints the digits of an exponent line each over the gap that the
     // formula line, to be printed next from x = formulaX, leaves for it; then

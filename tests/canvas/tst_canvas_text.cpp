@@ -25,6 +25,12 @@ int pixelsOf(const QImage &image, const QColor &color, const QRect &area)
     return count;
 }
 
+// Counts the pixels of ink, anything but the white background, inside a rectangle.
+int inkIn(const QImage &image, const QRect &area)
+{
+    return area.width() * area.height() - pixelsOf(image, Qt::white, area);
+}
+
 } // namespace
 
 class CanvasTextTest : public QObject {
@@ -90,6 +96,32 @@ private Q_SLOTS:
         canvas_->print(QStringLiteral("　　　　下の解答群から選びなさい。   "));
         QCOMPARE(canvas_->accessibleDescription(),
                  QStringLiteral("　【問題２】\n　　　　下の解答群から選びなさい。"));
+    }
+
+    void wordsStandWhereTheyAreGivenAndReadAsPrinted()
+    {
+        const QString label = QStringLiteral("  -3/2       1   x");
+        canvas_->printWordsAt(label, {QPointF(150, 10), QPointF(20, 40), QPointF(300, 10)}, false);
+        QCOMPARE(canvas_->printedText(), QStringLiteral("  -3/2       1   x"));
+        QCOMPARE(canvas_->accessibleDescription(), QStringLiteral("  -3/2       1   x"));
+        QCOMPARE(canvas_->currentX(), 0.0);
+        QCOMPARE(canvas_->currentY(), 225.0);
+        // Each word's ink lies right of and below its own corner, within its line.
+        const QFontMetricsF metrics(canvas_->font());
+        const struct {
+            QString word;
+            QPoint corner;
+        } words[] = {{QStringLiteral("-3/2"), {150, 10}}, {QStringLiteral("1"), {20, 40}}, {QStringLiteral("x"), {300, 10}}};
+        for (const auto &[word, corner] : words) {
+            const QRect line(corner, QSize(int(std::ceil(metrics.horizontalAdvance(word))) + 1, 16));
+            QVERIFY2(inkIn(canvas_->image(), line) > 0, qPrintable(word));
+        }
+        QCOMPARE(inkIn(canvas_->image(), QRect(0, 0, 20, 80)), 0);
+        QCOMPARE(inkIn(canvas_->image(), QRect(40, 0, 110, 80)), 0);
+
+        canvas_->setCurrentX(100);
+        canvas_->printWordsAt(QStringLiteral("5"), {QPointF(0, 0)}, true);
+        QCOMPARE(canvas_->currentX(), 100 + canvas_->textWidth(QStringLiteral("5")));
     }
 
     void columnsAreAverageCharacterWidths()

@@ -38,7 +38,7 @@ GraphStrokes::GraphStrokes(const content::Lecture &lecture, std::size_t page, st
                 continue;
             } else if (each.kind == Kind::Scale) {
                 coordinates = CoordinateSystem::scaled(panelPixels, each.x1, each.y1, each.x2, each.y2);
-                yAxisPixel_ = coordinates.toPixels(0, 0).x();
+                scale_ = coordinates;
             } else if (each.kind == Kind::Clear) {
                 if (reached)
                     return;

@@ -6,6 +6,7 @@
 #include <QLineF>
 #include <QRectF>
 
+#include <optional>
 #include <vector>
 
 namespace piyota {
@@ -24,8 +25,9 @@ public:
     // pixel of the rectangle (pixels).
     bool strike(const QRectF &pixels) const;
     bool strikeWithALine(const QRectF &pixels) const;
-    // The pixel column of the y axis (x = 0) on the scale the strokes are drawn in.
-    double yAxisPixel() const { return yAxisPixel_; }
+    // The scale the strokes are drawn in, the last one set before the
+    // panel's next clear; nothing on a panel that is never given a scale.
+    const std::optional<CoordinateSystem> &scale() const { return scale_; }
 
 private:
     struct Curve {
@@ -40,7 +42,7 @@ private:
     std::vector<QLineF> lines_;
     std::vector<Curve> curves_;
     std::vector<QRectF> circles_;
-    double yAxisPixel_ = 0;
+    std::optional<CoordinateSystem> scale_;
 };
 
 } // namespace piyota

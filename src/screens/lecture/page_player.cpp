@@ -1,11 +1,9 @@
 #include "page_player.h"
 
 #include "canvas/canvas.h"
+#include "graph_labels.h"
 #include "graph_strokes.h"
 
-#include <QRegularExpression>
-
-#include <algorithm>
 #include <optional>
 
 namespace piyota {
@@ -55,96 +53,35 @@ struct Place {
     bool onGraph;
 };
 
-// The value of a number printed alone ("3", "-5", "-3/2"), or nothing.
-std::optional<double> pointValue(const QString &text)
+void printPlain(Canvas &panel, const QString &text, bool continued)
 {
-    static const QRegularExpression number(QStringLiteral("^\\s*(-?\\d+)(?:/(\\d+))?\\s*$"));
-    const auto match = number.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const double value = match.captured(1).toDouble();
-    return match.captured(2).isEmpty() ? value : value / match.captured(2).toDouble();
-}
-
-// Where to print a point label instead: so many columns aside and pixels down.
-struct Move {
-    int columns = 0;
-    double pixelsDown = 0;
-};
-
-// The first place, from where it is printed outwards, at which no stroke
-// strikes a label: one column either way, then, for a number beside the y
-// axis, a pixel at a time towards its point (down for a negative value), up
-// to a line, with or without a column aside. Where curves strike every such
-// place, the first that the axes do not.
-Move clearMove(const Canvas &panel, const GraphStrokes &strokes, const QString &text, double x,
-               std::optional<double> value)
-{
-    // The ink of each word of the label where it is printed, in pixels.
-    std::vector<QRectF> words;
-    static const QRegularExpression word(QStringLiteral("\\S+"));
-    for (auto it = word.globalMatch(text); it.hasNext();) {
-        const auto match = it.next();
-        words.push_back(panel.inkRect(match.captured(), x + panel.textWidth(text.left(match.capturedStart())),
-                                      panel.currentY()));
-    }
-    if (words.empty())
-        return {};
-    const double column = panel.coordinates().horizontalPixels(panel.columnX(2) - panel.columnX(1));
-    const QRectF inside(QPointF(1, 1), QSizeF(panel.image().deviceIndependentSize()) - QSizeF(2, 2));
-    auto clearOf = [&](auto strikes) {
-        return [&, strikes](const Move &move) {
-            return std::all_of(words.begin(), words.end(), [&](const QRectF &ink) {
-                const QRectF moved = ink.translated(move.columns * column, move.pixelsDown);
-                return inside.contains(moved) && !strikes(moved);
-            });
-        };
-    };
-
-    std::vector<Move> moves{{}, {-1, 0}, {1, 0}};
-    const QRectF &first = words.front();
-    if (value && std::abs(first.center().x() - strokes.yAxisPixel()) < first.width() / 2 + column) {
-        const double towards = *value < 0 ? 1 : -1;
-        for (int pixels = 1; pixels <= first.height() + 4; ++pixels)
-            for (int columns : {0, -1, 1})
-                moves.push_back({columns, towards * pixels});
-    }
-    auto clear = std::find_if(moves.begin(), moves.end(),
-                              clearOf([&](const QRectF &ink) { return strokes.strike(ink); }));
-    if (clear == moves.end()) // curves strike every place: one clear of the axes at least
-        clear = std::find_if(moves.begin(), moves.end(),
-                             clearOf([&](const QRectF &ink) { return strokes.strikeWithALine(ink); }));
-    return clear == moves.end() ? Move{} : *clear;
+    if (continued)
+        panel.printContinued(text);
+    else
+        panel.print(text);
 }
 
 // Prints a text of the graph panel at column `column`, or where the current
-// point is for 0: a label printed at a column, or a number alone, moves
-// where nothing strikes it.
+// point is for 0. A line of values along the axes stands at their points; a
+// label printed at a column moves aside where the graph would strike it.
 void printOnGraph(const Place &place, Canvas &panel, const CanvasOp &op, int column)
 {
-    const double x = column > 0 ? panel.columnX(column) : panel.currentX();
     const bool continued = op.kind == Kind::PrintContinued || op.continued;
-    Move move;
-    const std::optional<double> value = pointValue(op.text);
-    if (value || column > 0) {
-        const GraphStrokes strokes(place.lecture, place.page, place.op, QSizeF(panel.image().deviceIndependentSize()));
-        move = clearMove(panel, strokes, op.text, x, value);
+    if (column == 0 && !isPointLabelLine(op.text))
+        return printPlain(panel, op.text, continued);
+    const double x = column > 0 ? panel.columnX(column) : panel.currentX();
+    const GraphStrokes strokes(place.lecture, place.page, place.op, QSizeF(panel.image().deviceIndependentSize()));
+    if (const auto places = pointLabelPlaces(panel, strokes, op.text, x)) {
+        panel.setCurrentX(x);
+        return panel.printWordsAt(op.text, *places, continued);
     }
-    const double y = panel.currentY();
-    const double down = panel.coordinates().verticalUnits(move.pixelsDown);
-    panel.setCurrentY(y + down);
-    if (column > 0 && continued)
-        panel.printAtColumnContinued(column + move.columns, op.text);
-    else if (column > 0)
-        panel.printAtColumn(column + move.columns, op.text);
-    else {
-        panel.setCurrentX(x + move.columns * (panel.columnX(2) - panel.columnX(1)));
-        if (continued)
-            panel.printContinued(op.text);
-        else
-            panel.print(op.text);
-    }
-    panel.setCurrentY(panel.currentY() - down);
+    if (column == 0)
+        return printPlain(panel, op.text, continued);
+    const int aside = column + clearColumns(panel, strokes, op.text, x);
+    if (continued)
+        panel.printAtColumnContinued(aside, op.text);
+    else
+        panel.printAtColumn(aside, op.text);
 }
 
 void perform(const Place &place, const content::Page &page, Canvas &panel)

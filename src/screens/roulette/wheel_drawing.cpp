@@ -5,8 +5,13 @@
 #include "wheel_geometry.h"
 
 #include <QFont>
+#include <QLineF>
+#include <QRectF>
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
+#include <vector>
 
 namespace piyota::roulette {
 
@@ -15,6 +20,10 @@ namespace {
 constexpr int kBlack = 0;
 constexpr double kDotStep = 0.01;    // radians between the points of a circle
 constexpr int kSectorLabelLines = 13;
+// Room a sector label keeps to the wheel's circles and lines, in pixels.
+constexpr double kLabelGap = 2;
+// How far a label may move towards the middle of its sector, in pixels.
+constexpr int kMostLabelMove = 12;
 
 struct SectorLabel {
     int line;
@@ -36,6 +45,50 @@ void drawCircleOfPoints(Canvas &canvas, double radius)
     }
 }
 
+// The pixels the wheel's circles and sector lines set on the canvas.
+std::vector<QRectF> wheelPixels(const Canvas &canvas)
+{
+    std::vector<QRectF> pixels;
+    auto add = [&](QPointF wheel) {
+        const QPointF pixel = canvas.coordinates().toPixels(wheel.x(), wheel.y());
+        pixels.emplace_back(std::floor(pixel.x()), std::floor(pixel.y()), 1, 1);
+    };
+    for (const double radius : {kInnerRadius, kOuterRadius}) {
+        for (double t = 0; t <= 2 * kPi; t += kDotStep)
+            add(wheelPoint(t, radius));
+    }
+    for (int j = 0; j < kSectorCount; ++j) {
+        const QPointF rim = wheelPoint(j * kSectorAngle - kHalfCell, kInnerRadius);
+        for (double share = 0; share <= 1; share += 1 / kInnerRadius)
+            add(kCentre + share * (rim - kCentre));
+    }
+    return pixels;
+}
+
+// Where a label's word printed at x on the canvas's current line is drawn
+// (the top-left corner of its line, in pixels): there, or the nearest place
+// towards the middle of its sector, a pixel at a time, at which its ink
+// keeps the gap to the wheel's circles and lines.
+QPointF clearOfTheWheel(const Canvas &canvas, const std::vector<QRectF> &wheel, const QString &text, double x)
+{
+    const QPointF printed = canvas.coordinates().toPixels(x, canvas.currentY());
+    const QRectF ink = canvas.inkRect(text, x, canvas.currentY());
+    const QPointF inkCentre = canvas.coordinates().fromPixels(ink.center());
+    const double angle = std::atan2(kCentre.y() - inkCentre.y(), inkCentre.x() - kCentre.x());
+    const double sector = std::floor((angle + kHalfCell) / kSectorAngle);
+    const QPointF middle = wheelPoint((sector + 0.5) * kSectorAngle - kHalfCell, kInnerRadius / 2);
+    const QLineF towards(ink.center(), canvas.coordinates().toPixels(middle.x(), middle.y()));
+    const QPointF step = towards.unitVector().p2() - towards.p1();
+    for (int pixels = 0; pixels <= kMostLabelMove; ++pixels) {
+        const QRectF room = ink.translated(pixels * step).adjusted(-kLabelGap, -kLabelGap, kLabelGap, kLabelGap);
+        const bool clear =
+            std::none_of(wheel.begin(), wheel.end(), [&](const QRectF &pixel) { return room.intersects(pixel); });
+        if (clear)
+            return printed + pixels * step;
+    }
+    return printed;
+}
+
 } // namespace
 
 // The fixed-pitch gothic: the proportional one's wider digits reach over
@@ -49,10 +102,18 @@ QFont labelFont()
 
 void printSectorLabels(Canvas &canvas)
 {
+    const std::vector<QRectF> wheel = wheelPixels(canvas);
     const SectorLabel *label = std::begin(kSectorLabels);
     for (int line = 1; line <= kSectorLabelLines; ++line) {
         if (label != std::end(kSectorLabels) && label->line == line) {
-            canvas.printAtColumn(label->column, QString::fromUtf16(label->text));
+            const QString text = QString::fromUtf16(label->text);
+            const QString word = text.trimmed();
+            if (word.isEmpty()) {
+                canvas.printAtColumn(label->column, text);
+            } else {
+                const double x = canvas.columnX(label->column) + canvas.textWidth(text.left(text.indexOf(word)));
+                canvas.printWordsAt(text, {clearOfTheWheel(canvas, wheel, word, x)}, false);
+            }
             ++label;
         } else {
             canvas.print(QString());

@@ -16,7 +16,10 @@ namespace roulette {
 QFont labelFont();
 
 // The labels of the sectors, printed as thirteen lines from the canvas's
-// top-left corner at their text columns.
+// top-left corner at their text columns. A label whose ink would come within
+// two pixels of the wheel's circles or lines moves towards the middle of its
+// sector until it keeps that gap. The canvas must measure in wheel units,
+// with the wheel drawn or to be drawn.
 void printSectorLabels(Canvas &canvas);
 
 // The wheel, all in black: the disc and ring circles as single points, the

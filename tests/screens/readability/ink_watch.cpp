@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPainter>
 #include <QRegularExpression>
 
@@ -70,10 +71,49 @@ std::vector<std::pair<int, int>> columnRuns(const Ink &ink, int width)
     return runs;
 }
 
+const QRegularExpression &numberPattern()
+{
+    static const QRegularExpression number(QStringLiteral("^(-?\\d+)(?:/(\\d+))?$"));
+    return number;
+}
+
 bool isNumber(const QString &text)
 {
-    static const QRegularExpression number(QStringLiteral("^\\s*-?\\d+(/\\d+)?\\s*$"));
-    return number.match(text).hasMatch();
+    return numberPattern().match(text.trimmed()).hasMatch();
+}
+
+double valueOf(const QString &number)
+{
+    const auto match = numberPattern().match(number);
+    const double value = match.captured(1).toDouble();
+    return match.captured(2).isEmpty() ? value : value / match.captured(2).toDouble();
+}
+
+// The ink of a label, split into its words where a column or more of
+// empty columns lies between them.
+std::vector<Ink> wordInks(const Ink &ink, int width, int wordGap)
+{
+    std::vector<std::pair<int, int>> words;
+    for (const auto &run : columnRuns(ink, width)) {
+        if (words.empty() || run.first - words.back().second > wordGap)
+            words.push_back(run);
+        else
+            words.back().second = run.second;
+    }
+    std::vector<Ink> inks(words.size());
+    for (int index : ink) {
+        for (std::size_t w = 0; w < words.size(); ++w) {
+            if (index % width >= words[w].first && index % width <= words[w].second)
+                inks[w].push_back(index);
+        }
+    }
+    return inks;
+}
+
+// The slack for isClear() that keeps two pixels clear instead of one.
+int secondPixel(double ratio)
+{
+    return int(std::ceil(2 * ratio) - std::ceil(ratio));
 }
 
 QString quoted(const QString &text)
@@ -105,6 +145,7 @@ void InkWatch::onDrawn(Panel &panel, Canvas::Drawing what, const QString &text)
     switch (what) {
     case Canvas::Drawing::Clear:
         checkLabelsOf(panel);
+        checkPointsOf(panel);
         panel.graphics.assign(panel.graphics.size(), false);
         panel.labelsDrawn.clear();
         panel.pendingExponent.clear();
@@ -119,12 +160,12 @@ void InkWatch::onDrawn(Panel &panel, Canvas::Drawing what, const QString &text)
         break;
     case Canvas::Drawing::Label:
         checkText(panel, text, ink);
-        panel.labelsDrawn.push_back({text, ink});
+        panel.labelsDrawn.push_back({text, ink, place_});
         break;
     case Canvas::Drawing::Text:
         checkText(panel, text, ink);
         if (isNumber(text)) // a label of a point, printed where the current point is
-            panel.labelsDrawn.push_back({text, ink});
+            panel.labelsDrawn.push_back({text, ink, place_});
         if (!panel.pendingExponent.empty()) {
             panel.exponentText = text;
             checkExponent(panel, ink);
@@ -204,6 +245,7 @@ void InkWatch::checkLabels()
     for (const auto &panel : panels_) {
         if (!panel->canvas)
             continue;
+        panel->scale = scales_.value(panel->canvas->objectName());
         checkLabelsOf(*panel);
         if (!pictures.isEmpty())
             panel->canvas->image().save(pictures + QLatin1Char('/') + place_ + QLatin1Char(' ')
@@ -216,10 +258,12 @@ void InkWatch::checkLabelsOf(Panel &panel)
     const double column = 0.4 * QFontInfo(panel.canvas->font()).pixelSize() * panel.canvas->image().devicePixelRatio();
     const int shift = int(std::lround(column));
     for (Label &label : panel.labelsDrawn) {
-        if (label.reported || label.ink.empty() || isClear(panel, label.ink, 0))
+        // A roulette label keeps a pixel more: one white pixel between it and a line still reads as touching.
+        const int slack = panel.labels == Labels::MustBeClear ? secondPixel(panel.canvas->image().devicePixelRatio()) : 0;
+        if (label.reported || label.ink.empty() || isClear(panel, label.ink, 0, 0, slack))
             continue;
         if (panel.labels == Labels::MustBeClear) {
-            fault(panel, QStringLiteral("the label %1 touches the wheel's lines").arg(quoted(label.text)));
+            fault(panel, QStringLiteral("the label %1 comes within two pixels of the wheel's lines").arg(quoted(label.text)));
             label.reported = true;
         } else if (isClear(panel, label.ink, -shift) || isClear(panel, label.ink, shift)) {
             fault(panel, QStringLiteral("the label %1 is struck by an axis or a curve, and one column aside it is not")
@@ -229,17 +273,123 @@ void InkWatch::checkLabelsOf(Panel &panel)
     }
 }
 
-// Whether the ink, moved across by `shift` device pixels, stays inside the
-// panel and keeps a pixel clear of every line, point and circle.
-bool InkWatch::isClear(const Panel &panel, const Ink &ink, int shift) const
+void InkWatch::checkPointLabels()
+{
+    for (const auto &panel : panels_) {
+        if (panel->canvas)
+            checkPointsOf(*panel);
+    }
+}
+
+// Each number of the labels drawn against the point it stands for.
+void InkWatch::checkPointsOf(Panel &panel)
+{
+    if (!panel.scale)
+        return;
+    const int width = panel.canvas->image().width();
+    const double column = 0.4 * QFontInfo(panel.canvas->font()).pixelSize() * panel.canvas->image().devicePixelRatio();
+    for (Label &label : panel.labelsDrawn) {
+        const QStringList words = label.text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (label.reported || std::none_of(words.begin(), words.end(), isNumber))
+            continue;
+        const std::vector<Ink> inks = wordInks(label.ink, width, int(column));
+        if (inks.size() != std::size_t(words.size())) {
+            fault(panel, label, QStringLiteral("the words of the label %1 do not stand apart").arg(quoted(label.text)));
+            label.reported = true;
+            continue;
+        }
+        for (qsizetype w = 0; w < words.size(); ++w) {
+            if (isNumber(words[w]) && !standsAtItsPoint(panel, label, words[w], inks[std::size_t(w)]))
+                label.reported = true;
+        }
+    }
+}
+
+// A number stands for a point of the graph: an x value on the x axis or a y
+// value on the y axis, whichever point it is printed nearer to. Faults are
+// reported.
+bool InkWatch::standsAtItsPoint(const Panel &panel, const Label &label, const QString &number, const Ink &ink)
+{
+    const Scale &scale = *panel.scale;
+    const QImage &image = panel.canvas->image();
+    const double ratio = image.devicePixelRatio();
+    const double column = 0.4 * QFontInfo(panel.canvas->font()).pixelSize() * ratio;
+    const double line = QFontInfo(panel.canvas->font()).pixelSize() * ratio;
+    const double tolerance = 1.5 * ratio;
+    // Where the graph comes within two pixels of a number at its point, the
+    // number may move off it, as far as it must to keep that much room.
+    const int slack = secondPixel(ratio);
+    auto across = [&](double x) { return (x - scale.x1) / (scale.x2 - scale.x1) * image.width(); };
+    auto down = [&](double y) { return (y - scale.y1) / (scale.y2 - scale.y1) * image.height(); };
+    const double value = valueOf(number);
+    const Box box = boxOf(ink, image.width());
+    const QPointF centre((box.left + box.right + 1) / 2.0, (box.top + box.bottom + 1) / 2.0);
+    const QPointF onXAxis(across(value), down(0));
+    const QPointF onYAxis(across(0), down(value));
+    if (QLineF(centre, onXAxis).length() <= QLineF(centre, onYAxis).length()) {
+        const double off = onXAxis.x() - centre.x();
+        // How far the point lies beside the ink, 0 under it.
+        const double beside = std::max({0.0, box.left - onXAxis.x(), onXAxis.x() - box.right - 1});
+        if (std::abs(off) > tolerance && (beside > column + tolerance || isClear(panel, ink, int(std::lround(off)), 0, slack))) {
+            fault(panel, label, QStringLiteral("the value %1 stands %2 px beside its point x = %3")
+                             .arg(quoted(number))
+                             .arg(std::abs(off) / ratio, 0, 'f', 1)
+                             .arg(number));
+            return false;
+        }
+        // Struck, it could have stood clear anywhere its point lies at most a column beside it.
+        const int reach = int(std::floor(box.right - box.left + 1 + column));
+        for (int shift = -reach; shift <= reach && !isClear(panel, ink, 0); ++shift) {
+            const double movedBeside = std::max({0.0, box.left + shift - onXAxis.x(), onXAxis.x() - box.right - shift - 1});
+            if (movedBeside <= column && isClear(panel, ink, shift, 0, slack)) {
+                fault(panel, label, QStringLiteral("the value %1 is struck by the graph, and %2 px aside it is not")
+                                 .arg(quoted(number))
+                                 .arg(shift / ratio, 0, 'f', 1));
+                return false;
+            }
+        }
+        return true;
+    }
+    const double axis = onYAxis.x();
+    const double gap = centre.x() < axis ? axis - box.right - 1 : box.left - axis;
+    if (gap < 0 || gap > column) {
+        fault(panel, label, QStringLiteral("the value %1 does not stand beside the y axis (%2 px from it)")
+                         .arg(quoted(number))
+                         .arg(gap / ratio, 0, 'f', 1));
+        return false;
+    }
+    const double off = onYAxis.y() - centre.y();
+    if (std::abs(off) > tolerance && (std::abs(off) > line + tolerance || isClear(panel, ink, 0, int(std::lround(off)), slack))) {
+        fault(panel, label, QStringLiteral("the value %1 stands %2 px off its point y = %3")
+                         .arg(quoted(number))
+                         .arg(std::abs(off) / ratio, 0, 'f', 1)
+                         .arg(number));
+        return false;
+    }
+    // Struck, it could have stood clear anywhere up to a line off its point.
+    for (int shift = int(std::ceil(off - line)); shift <= off + line && !isClear(panel, ink, 0); ++shift) {
+        if (isClear(panel, ink, 0, shift, slack)) {
+            fault(panel, label, QStringLiteral("the value %1 is struck by the graph, and %2 px up or down it is not")
+                             .arg(quoted(number))
+                             .arg(shift / ratio, 0, 'f', 1));
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whether the ink, moved across by `shift` and down by `down` device
+// pixels, stays inside the panel and keeps a pixel (and `slack` device
+// pixels more) clear of every line, point and circle.
+bool InkWatch::isClear(const Panel &panel, const Ink &ink, int shift, int down, int slack) const
 {
     const QImage &image = panel.canvas->image();
     const int width = image.width();
-    const int margin = int(std::ceil(image.devicePixelRatio()));
+    const int margin = int(std::ceil(image.devicePixelRatio())) + slack;
     for (int index : ink) {
         const int x = index % width + shift;
-        const int y = index / width;
-        if (x < 1 || x > width - 2)
+        const int y = index / width + down;
+        if (x < 1 || x > width - 2 || y < 0 || y >= image.height())
             return false;
         for (int dy = -margin; dy <= margin; ++dy) {
             for (int dx = -margin; dx <= margin; ++dx) {
@@ -280,6 +430,11 @@ InkWatch::Size InkWatch::naturalInk(const Canvas &canvas, const QString &text)
 void InkWatch::fault(const Panel &panel, const QString &what)
 {
     faults_ << place_ + QStringLiteral(", ") + panel.canvas->objectName() + QStringLiteral(": ") + what;
+}
+
+void InkWatch::fault(const Panel &panel, const Label &label, const QString &what)
+{
+    faults_ << label.place + QStringLiteral(", ") + panel.canvas->objectName() + QStringLiteral(": ") + what;
 }
 
 } // namespace piyota::testing

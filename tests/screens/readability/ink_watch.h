@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace piyota::testing {
@@ -22,8 +23,16 @@ using Ink = std::vector<int>;
 //    that is drawn squeezed below a readable width;
 //  - a label (a text printed at a column, or a number printed alone) whose
 //    ink touches an axis, a curve or a circle where moving it by one column
-//    either way would clear it (on the roulette, any label that touches a
-//    line of the wheel);
+//    either way would clear it (on the roulette, any label that comes within
+//    two pixels of a line of the wheel);
+//  - a number on a panel given a graph's scale (setScale()) that does not
+//    stand at its point: an x value centred under its point on the x axis,
+//    a y value beside the y axis centred on its point, unless the graph
+//    comes within two pixels of it there and its point lies at most a
+//    column beside it (x) or it stands at most a line off (y); or one that
+//    the graph strikes where a place within that reach is clear. Checked
+//    once every stroke of the graph is drawn, when its panel is cleared or
+//    by checkPointLabels(), and named by the place it was drawn at;
 //  - an exponent digit that touches the next sign of its formula, or that
 //    floats above its formula instead of standing raised beside it.
 class InkWatch : public QObject {
@@ -34,6 +43,15 @@ public:
 
     void watch(Canvas &canvas, Labels labels = Labels::MayMoveByAColumn);
     void setPlace(const QString &place) { place_ = place; }
+    // The user scale, (x1, y1) top left to (x2, y2) bottom right, of the
+    // graph drawn on the canvas of that name; nothing for none.
+    struct Scale {
+        double x1, y1, x2, y2;
+    };
+    void setScale(const QString &canvasName, std::optional<Scale> scale) { scales_[canvasName] = scale; }
+    // The numbers drawn so far against their points, at the end of a
+    // drawing that clears no panel.
+    void checkPointLabels();
     // The labels drawn so far, against every line and curve drawn since
     // their panel was last cleared. With READABLE_SCREENS_PICTURES naming a
     // folder, a picture of each panel is kept there.
@@ -44,6 +62,7 @@ private:
     struct Label {
         QString text;
         Ink ink;
+        QString place; // where it was drawn
         bool reported = false;
     };
     struct Panel {
@@ -54,22 +73,27 @@ private:
         std::vector<Label> labelsDrawn;
         Ink pendingExponent; // the digits waiting for their formula
         QString exponentText;
+        std::optional<Scale> scale; // at the last checkLabels()
     };
 
     void onDrawn(Panel &panel, Canvas::Drawing what, const QString &text);
     void checkText(const Panel &panel, const QString &text, const Ink &ink);
     void checkExponent(const Panel &panel, const Ink &formula);
     void checkLabelsOf(Panel &panel);
-    bool isClear(const Panel &panel, const Ink &ink, int shift) const;
+    void checkPointsOf(Panel &panel);
+    bool standsAtItsPoint(const Panel &panel, const Label &label, const QString &number, const Ink &ink);
+    bool isClear(const Panel &panel, const Ink &ink, int shift, int down = 0, int slack = 0) const;
     struct Size {
         double width;
         double height;
     };
     Size naturalInk(const Canvas &canvas, const QString &text);
     void fault(const Panel &panel, const QString &what);
+    void fault(const Panel &panel, const Label &label, const QString &what);
 
     std::vector<std::unique_ptr<Panel>> panels_;
     QHash<QString, Size> naturalSizes_;
+    QHash<QString, std::optional<Scale>> scales_;
     QString place_;
     QStringList faults_;
 };

@@ -5,6 +5,7 @@
 
 #include "content/course.h"
 #include "content/lectures/lecture.h"
+#include "content/reader/transcription.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -35,6 +36,26 @@ bool isFirstOfGroup(int problem)
     return (problem - 1) % 5 == 0;
 }
 
+// The scale of the lecture's graph panel at the end of page `page` (0 for
+// the introduction), as the transcription gives it.
+std::optional<InkWatch::Scale> graphScale(int lectureNumber, int page)
+{
+    using transcription::Operation;
+    const transcription::Lecture *lecture = transcription::course().lecture(lectureNumber);
+    std::optional<InkWatch::Scale> scale;
+    for (int p = 0; p <= page; ++p) {
+        const transcription::LecturePage &each = p == 0 ? lecture->introduction : lecture->pages[std::size_t(p - 1)];
+        bool onGraph = false; // a page starts on the text panel
+        for (const Operation &op : each.operations) {
+            if (op.kind == Operation::Kind::Graph || op.kind == Operation::Kind::Text || op.kind == Operation::Kind::Speech)
+                onGraph = op.kind == Operation::Kind::Graph;
+            else if (onGraph && op.kind == Operation::Kind::Scale)
+                scale = InkWatch::Scale{op.numbers[0], op.numbers[1], op.numbers[2], op.numbers[3]};
+        }
+    }
+    return scale;
+}
+
 void reportFaults(const QStringList &faults)
 {
     // QFAIL, unlike QVERIFY2, does not cut a long message short.
@@ -60,14 +81,18 @@ private Q_SLOTS:
             app.course.problemNo = lecture.firstProblem;
             app.forms.lecturePageNo = 0;
             watched.watch.setPlace(u"lecture %1 introduction"_s.arg(lecture.number));
+            watched.watch.setScale(u"Picture2"_s, graphScale(lecture.number, 0));
             app.navigator.show(ScreenId::Lecture);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the lecture before
             watched.watch.checkLabels();
             auto *next = app.navigator.currentScreen()->findChild<QPushButton *>(u"Command1"_s);
             for (std::size_t page = 1; page <= lecture.pages.size(); ++page) {
                 watched.watch.setPlace(u"lecture %1 page %2"_s.arg(lecture.number).arg(page));
+                watched.watch.setScale(u"Picture2"_s, graphScale(lecture.number, int(page)));
                 next->click();
                 watched.watch.checkLabels();
             }
+            watched.watch.checkPointLabels();
         }
         reportFaults(watched.watch.faults());
     }

@@ -62,28 +62,33 @@ private Q_SLOTS:
     {
         Canvas labels(nullptr, QStringLiteral("labels"), roulette_->wheel()->geometry(), roulette::labelFont());
         labels.setScale(0, 0, roulette::kCanvasWidth, roulette::kCanvasHeight);
-        roulette::printSectorLabels(labels);
-        const double lineHeight = labels.coordinates().toPixels(0, labels.textHeight()).y();
-        const QMap<int, int> sectorOfLine{{4, 2}, {7, 3}, {8, 0}, {9, 4}, {13, 6}};
-        QMap<int, int> inkOfLine;
-        const QImage &image = labels.image();
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (image.pixelColor(x, y) == kWhite)
-                    continue;
-                const int line = int(y / lineHeight) + 1;
-                ++inkOfLine[line];
-                // The whole pixel, all four corners, lies in the line's sector.
-                for (const QPointF corner : {QPointF(x, y), QPointF(x + 1, y), QPointF(x, y + 1), QPointF(x + 1, y + 1)}) {
-                    const QPointF p = labels.coordinates().fromPixels(corner) - roulette::kCentre;
-                    const double angle = std::atan2(-p.y(), p.x());
-                    QVERIFY2(std::hypot(p.x(), p.y()) < roulette::kInnerRadius - 2, qPrintable(QString::number(line)));
-                    QCOMPARE(roulette::outcomeAt(angle < 0 ? angle + 2 * roulette::kPi : angle).sector,
-                             sectorOfLine.value(line, -1));
+        const QMap<QString, int> sectorOfLabel{
+            {QStringLiteral("5000"), 2}, {QStringLiteral("-10000"), 3}, {QStringLiteral("10000"), 0},
+            {QStringLiteral("30000"), 4}, {QStringLiteral("8000"), 6}};
+        // Each label's ink: the pixels its drawing changed.
+        QMap<QString, int> inkOfLabel;
+        QImage before = labels.image().copy();
+        connect(&labels, &Canvas::drawn, this, [&](Canvas::Drawing, const QString &text) {
+            const QImage &image = labels.image();
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (image.pixel(x, y) == before.pixel(x, y))
+                        continue;
+                    ++inkOfLabel[text];
+                    // The whole pixel, all four corners, lies in the label's sector.
+                    for (const QPointF corner : {QPointF(x, y), QPointF(x + 1, y), QPointF(x, y + 1), QPointF(x + 1, y + 1)}) {
+                        const QPointF p = labels.coordinates().fromPixels(corner) - roulette::kCentre;
+                        const double angle = std::atan2(-p.y(), p.x());
+                        QVERIFY2(std::hypot(p.x(), p.y()) < roulette::kInnerRadius - 2, qPrintable(text));
+                        QCOMPARE(roulette::outcomeAt(angle < 0 ? angle + 2 * roulette::kPi : angle).sector,
+                                 sectorOfLabel.value(text, -1));
+                    }
                 }
             }
-        }
-        QCOMPARE(inkOfLine.keys(), sectorOfLine.keys());
+            before = image.copy();
+        });
+        roulette::printSectorLabels(labels);
+        QCOMPARE(inkOfLabel.keys(), sectorOfLabel.keys());
     }
 
     void freeSpinShowsTheBallForMostOfEachTickAndSparesTheWheel()
