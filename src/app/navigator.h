@@ -36,7 +36,6 @@ public:
 
     Screen *currentScreen() const { return current_.get(); }
     ScreenId currentId() const { return currentId_; }
-    bool hasEnded() const { return ended_; }
 
 Q_SIGNALS:
     void programEnded(int exitCode);
