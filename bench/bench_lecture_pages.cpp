@@ -32,14 +32,14 @@ void lecturePage(benchmark::State &state, const content::Lecture *lecture, int p
         if (page > 0)
             screen->activate();
         for (int k = 1; k < page; ++k)
-            screen->command1Click();
+            screen->onNextClicked();
         QCoreApplication::processEvents();
         state.ResumeTiming();
 
         if (page == 0)
             screen->activate();
         else
-            screen->command1Click();
+            screen->onNextClicked();
         repaintCanvases(*screen);
 
         state.PauseTiming();

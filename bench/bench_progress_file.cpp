@@ -19,7 +19,7 @@ CourseState halfDoneCourse()
     course.userCode = QStringLiteral("zq");
     course.problemNo = 16;
     course.score = 39000;
-    for (int p = 1; p <= kProblemCount; ++p) {
+    for (int p = 1; p <= content::kLastProblem; ++p) {
         course.missCount[p] = p % 3;
         course.answerSeconds[p] = p < 16 ? float(20 + p) : p == 16 ? 43210.5f : 0.0f;
     }

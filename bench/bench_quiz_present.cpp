@@ -23,7 +23,7 @@ constexpr std::int16_t kLayout = 1;
 
 const QuizStage &stageOf(int problem)
 {
-    return QuizStage::stage1().holds(problem) ? QuizStage::stage1() : QuizStage::stage2();
+    return stageHolds(Stage::First, problem) ? QuizStage::stage1() : QuizStage::stage2();
 }
 
 // A quiz screen of the stage of `problem`, shown and opened on it, in the
@@ -32,7 +32,7 @@ std::unique_ptr<QuizScreen> openQuizAt(testing::TestApp &app, int problem)
 {
     app.course.userCode = QStringLiteral("zq");
     testing::writeBytes(app.filePath(QStringLiteral("zq.ucd")), testing::progressFileAt(problem, 0));
-    app.course.layoutDrawn[problem] = 1;
+    app.course.layoutDrawn[problem] = true;
     app.course.layoutNo = kLayout;
     auto screen = std::make_unique<QuizScreen>(app.context, stageOf(problem));
     screen->show();
@@ -65,14 +65,14 @@ void presentAfterNext(benchmark::State &state, int problem)
     for (auto _ : state) {
         state.PauseTiming();
         app.course.problemNo = static_cast<std::int16_t>(problem - 1);
-        app.course.solvedFlag = 1;
-        app.course.layoutDrawn[problem] = 1;
+        app.course.solvedFlag = true;
+        app.course.layoutDrawn[problem] = true;
         app.course.layoutNo = kLayout;
         app.media.clear();
         QCoreApplication::processEvents();
         state.ResumeTiming();
 
-        screen->command11Click();
+        screen->onNextClicked();
         screen->repaint();
     }
 }

@@ -21,8 +21,8 @@ void rouletteTick(benchmark::State &state)
     screen.activate();
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        screen.timer2Tick();
-        screen.holdTimeout();
+        screen.onSpinTick();
+        screen.onHoldTimeout();
         repaintCanvases(screen);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "course_session.h"
 #include "course_state.h"
 #include "form_state.h"
 #include "progress_file.h"
@@ -13,10 +14,11 @@ class MediaControlFactory;
 class Navigator;
 class Random;
 
-// Everything a screen reaches beyond its own controls: the shared course
-// state, the form-level state, the progress file and the lock of its user
-// code, the switcher and the platform services.
+// Everything a screen reaches beyond its own controls: the course's rules
+// and its shared state, the form-level state, the progress file and the
+// lock of its user code, the switcher and the platform services.
 struct AppContext {
+    CourseSession &session;
     CourseState &course;
     FormStates &forms;
     const ProgressFile &progress;

@@ -6,7 +6,7 @@ void CourseState::startFresh()
 {
     problemNo = 1;
     score = 0;
-    for (int i = 1; i <= kProblemCount; ++i) {
+    for (int i = 1; i <= content::kLastProblem; ++i) {
         missCount[i] = 0;
         answerSeconds[i] = 0;
     }

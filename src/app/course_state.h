@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/course.h"
+
 #include <QString>
 
 #include <array>
@@ -7,11 +9,9 @@
 
 namespace piyota {
 
-inline constexpr int kProblemCount = 30;
-
 // Per-problem values, indexed by problem number 1..30; index 0 is unused.
 template <typename T>
-using PerProblem = std::array<T, kProblemCount + 1>;
+using PerProblem = std::array<T, content::kLastProblem + 1>;
 
 // The state every screen of the course shares for the whole run.
 struct CourseState {
@@ -25,11 +25,10 @@ struct CourseState {
 
     // Kept in memory only.
     QString userCode;
-    int solvedFlag = 0;               // 1 once the current problem is answered correctly
-    std::int16_t resumed = 0;         // 1 after the start menu's continue button
-    PerProblem<QString> missText{};   // missCount as text, for the history board
-    PerProblem<std::int16_t> timeStarted{}; // non-zero once a start time was taken
-    PerProblem<std::int16_t> layoutDrawn{}; // non-zero once an answer layout was drawn
+    bool solvedFlag = false;          // the current problem is answered correctly
+    bool resumed = false;             // the start menu's continue button was used
+    PerProblem<bool> timeStarted{};   // a start time was taken on opening the quiz
+    PerProblem<bool> layoutDrawn{};   // an answer layout was drawn
     std::int16_t layoutNo = 0;        // the answer layout of the current problem, 1..3
 
     // Problem 1, no points, and a blank record; nothing else is touched.

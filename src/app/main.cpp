@@ -38,8 +38,9 @@ int main(int argc, char *argv[])
     FormStates forms;
     const ProgressFile progress(QDir::current());
     UserCodeLock codeLock(QDir::current());
+    CourseSession session(course, progress, codeLock, clock, random);
     Navigator navigator(createScreen);
-    AppContext app{course, forms, progress, codeLock, navigator, clock, random, dialogs, media};
+    AppContext app{session, course, forms, progress, codeLock, navigator, clock, random, dialogs, media};
     navigator.setContext(app);
 
     QObject::connect(&navigator, &Navigator::programEnded, &application, &QApplication::exit,

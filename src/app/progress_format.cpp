@@ -9,7 +9,7 @@
 namespace piyota {
 namespace {
 
-constexpr int kFieldCount = 2 + 2 * kProblemCount;
+constexpr int kFieldCount = 2 + 2 * content::kLastProblem;
 
 constexpr bool endsField(char c)
 {
@@ -128,7 +128,7 @@ void ProgressRecord::applyTo(CourseState &state) const
 {
     state.problemNo = problemNo;
     state.score = score;
-    for (int i = 1; i <= kProblemCount; ++i) {
+    for (int i = 1; i <= content::kLastProblem; ++i) {
         state.missCount[i] = missCount[i];
         state.answerSeconds[i] = answerSeconds[i];
     }
@@ -147,7 +147,7 @@ QByteArray formatSeconds(float seconds)
 QByteArray formatProgress(const ProgressRecord &record)
 {
     QByteArray text = QByteArray::number(record.problemNo) + ',' + formatScore(record.score) + "\r\n";
-    for (int i = 1; i <= kProblemCount; ++i)
+    for (int i = 1; i <= content::kLastProblem; ++i)
         text += QByteArray::number(record.missCount[i]) + ',' + formatSeconds(record.answerSeconds[i]) + "\r\n";
     return text;
 }
@@ -159,13 +159,13 @@ std::optional<ProgressRecord> parseProgress(QByteArrayView bytes)
         return std::nullopt;
 
     ProgressRecord record;
-    const auto problemNo = parseWhole(fields->at(0), 0, kProblemCount);
+    const auto problemNo = parseWhole(fields->at(0), 0, content::kLastProblem);
     const auto score = parseScore(fields->at(1));
     if (!problemNo || !score)
         return std::nullopt;
     record.problemNo = static_cast<std::int16_t>(*problemNo);
     record.score = *score;
-    for (int i = 1; i <= kProblemCount; ++i) {
+    for (int i = 1; i <= content::kLastProblem; ++i) {
         const auto misses = parseWhole(fields->at(2 * i), std::numeric_limits<std::int16_t>::min(),
                                        std::numeric_limits<std::int16_t>::max());
         const auto seconds = parseSingle(fields->at(2 * i + 1));

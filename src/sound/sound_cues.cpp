@@ -21,10 +21,9 @@ void playAnswerCue(MediaControl &control, const QString &file)
     control.setCommand(QStringLiteral("Sound"));
 }
 
-void playMusicCue(MediaControl &control, const QString &file, MusicClose closeWord)
+void playMusicCue(MediaControl &control, const QString &file)
 {
-    control.setCommand(closeWord == MusicClose::Capitalised ? QStringLiteral("Close")
-                                                            : QStringLiteral("close"));
+    control.setCommand(QStringLiteral("Close"));
     control.setFileName(file);
     control.setCommand(QStringLiteral("Open"));
     control.setCommand(QStringLiteral("Play"));

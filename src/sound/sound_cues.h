@@ -23,9 +23,7 @@ inline const QString historyMusic = QStringLiteral("bahha.rmi");
 void playEffectCue(MediaControl &control, const QString &file);
 // A verdict's sound.
 void playAnswerCue(MediaControl &control, const QString &file);
-// A screen's music; the title screen closes with "Close", the roulette and
-// the history board with "close".
-enum class MusicClose { Capitalised, LowerCase };
-void playMusicCue(MediaControl &control, const QString &file, MusicClose closeWord);
+// A screen's music.
+void playMusicCue(MediaControl &control, const QString &file);
 
 } // namespace piyota

@@ -45,7 +45,6 @@ inline QStringList screenSnapshot(const TestApp &app)
         QStringLiteral("answerSeconds ") + detail::joined(course.answerSeconds),
         QStringLiteral("timeStarted ") + detail::joined(course.timeStarted),
         QStringLiteral("layoutDrawn ") + detail::joined(course.layoutDrawn),
-        QStringLiteral("missText ") + QStringList(course.missText.begin(), course.missText.end()).join(u','),
     };
     const QWidget *screen = app.navigator.currentScreen();
     if (!screen)

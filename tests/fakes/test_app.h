@@ -45,8 +45,9 @@ struct TestApp {
     FakeRandom random;
     FakeDialogs dialogs;
     RecordingMediaControlFactory media;
+    CourseSession session{course, progress, codeLock, clock, random};
     Navigator navigator;
-    AppContext context{course, forms, progress, codeLock, navigator, clock, random, dialogs, media};
+    AppContext context{session, course, forms, progress, codeLock, navigator, clock, random, dialogs, media};
     std::optional<int> exitCode;
 
 private:

@@ -94,7 +94,7 @@ private Q_SLOTS:
         QCOMPARE(student.focused(), QStringLiteral("Command9")); // HELP, the only way on
         student.pressDigit(right);
         QCOMPARE(app.course.score, -3000);
-        QCOMPARE(app.course.solvedFlag, std::int16_t(0));
+        QVERIFY(!app.course.solvedFlag);
 
         // HELP with Return, the lecture paged with Return, back with keypad Enter.
         student.press(Qt::Key_Return);
@@ -106,7 +106,7 @@ private Q_SLOTS:
         for (int i = 0; i < pages; ++i) {
             student.press(Qt::Key_Return);
             QCOMPARE(app.navigator.currentId(), ScreenId::Lecture);
-            QCOMPARE(app.forms.lecturePageNo, std::int16_t(i + 1));
+            QCOMPARE(app.forms.lecturePageNo, i + 1);
         }
         QVERIFY(text->printedText() != page);
         student.press(Qt::Key_Enter, Qt::KeypadModifier);
@@ -145,7 +145,7 @@ private Q_SLOTS:
         student.press(Qt::Key_Return);
         auto *roulette = qobject_cast<RouletteScreen *>(app.navigator.currentScreen());
         for (int tick = 0; tick < 100 && !button(app, 3)->isEnabled(); ++tick)
-            roulette->timer3Tick();
+            roulette->onRunOutTick();
         QCOMPARE(student.focused(), QStringLiteral("Command3")); // 次へ
         QCOMPARE(labelText(app, 2), scoreText(app));
         student.press(Qt::Key_Return);

@@ -51,7 +51,7 @@ public:
         else if (verb == QLatin1String("answer"))
             playAnswerCue(*control_, argument);
         else if (verb == QLatin1String("music"))
-            playMusicCue(*control_, argument, MusicClose::Capitalised);
+            playMusicCue(*control_, argument);
         else if (verb == QLatin1String("command"))
             control_->setCommand(argument);
         else

@@ -113,14 +113,14 @@ private Q_SLOTS:
             control.setCommand(QString::fromLatin1(word));
         QVERIFY(log_->entries.isEmpty());
         // and the control works afterwards
-        playMusicCue(control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(control, SoundFile::titleMusic);
         QCOMPARE(log_->entries, QStringList{midiEntry(tinyMidiFile())});
     }
 
     void stopAndCloseOnStoppedMusicAreHarmless()
     {
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(control, SoundFile::titleMusic);
         control.setCommand(QStringLiteral("Stop"));
         control.setCommand(QStringLiteral("Stop"));
         control.setCommand(QStringLiteral("Close"));
@@ -132,7 +132,7 @@ private Q_SLOTS:
     void playStartsMidiMusic()
     {
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(control, SoundFile::titleMusic);
         QCOMPARE(log_->musicPlaying, 1);
         QCOMPARE(log_->lastMidi, tinyMidiFile());
     }
@@ -140,7 +140,7 @@ private Q_SLOTS:
     void playUnwrapsRmid()
     {
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, SoundFile::historyMusic, MusicClose::LowerCase);
+        playMusicCue(control, SoundFile::historyMusic);
         QCOMPARE(log_->musicPlaying, 1);
         QCOMPARE(log_->lastMidi, rmidMidi());
     }
@@ -149,7 +149,7 @@ private Q_SLOTS:
     {
         {
             MciMediaControl control(wave_, midi_);
-            playMusicCue(control, QStringLiteral("pinpon.wav"), MusicClose::LowerCase);
+            playMusicCue(control, QStringLiteral("pinpon.wav"));
             QCOMPARE(log_->entries, QStringList{QStringLiteral("wave pinpon.wav")});
         }
         QCOMPARE(log_->entries.last(), QStringLiteral("end wave pinpon.wav"));
@@ -158,7 +158,7 @@ private Q_SLOTS:
     void playAgainStartsFromTheBeginning()
     {
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(control, SoundFile::titleMusic);
         control.setCommand(QStringLiteral("Play"));
         const QString midi = midiEntry(tinyMidiFile());
         QCOMPARE(log_->entries, (QStringList{midi, QStringLiteral("end ") + midi, midi}));
@@ -168,7 +168,7 @@ private Q_SLOTS:
     void playAfterStopStartsAgain()
     {
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(control, SoundFile::titleMusic);
         control.setCommand(QStringLiteral("Stop"));
         control.setCommand(QStringLiteral("Play"));
         QCOMPARE(log_->musicPlaying, 1);
@@ -177,7 +177,7 @@ private Q_SLOTS:
     void playAfterCloseDoesNothing()
     {
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(control, SoundFile::titleMusic);
         control.setCommand(QStringLiteral("Close"));
         control.setCommand(QStringLiteral("Play"));
         QCOMPARE(log_->musicPlaying, 0);
@@ -195,7 +195,7 @@ private Q_SLOTS:
     void openClosesWhatWasOpen()
     {
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(control, SoundFile::titleMusic);
         control.setFileName(QStringLiteral("bahha.rmi"));
         control.setCommand(QStringLiteral("Open"));
         QCOMPARE(log_->musicPlaying, 0);
@@ -208,7 +208,7 @@ private Q_SLOTS:
         // The roulette's "Start": the music stops, the button sounds, the music
         // does not come back.
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, SoundFile::rouletteMusic, MusicClose::LowerCase);
+        playMusicCue(control, SoundFile::rouletteMusic);
         QCOMPARE(log_->lastMidi, tinyMidiFile("cany"));
         playEffectCue(control, SoundFile::forward);
         const QString midi = midiEntry(tinyMidiFile());
@@ -235,7 +235,7 @@ private Q_SLOTS:
     {
         {
             MciMediaControl control(wave_, midi_);
-            playMusicCue(control, SoundFile::historyMusic, MusicClose::LowerCase);
+            playMusicCue(control, SoundFile::historyMusic);
             QCOMPARE(log_->musicPlaying, 1);
         }
         QCOMPARE(log_->musicPlaying, 0);
@@ -247,7 +247,7 @@ private Q_SLOTS:
         MciMediaControl control(wave_, midi_);
         playEffectCue(control, QStringLiteral("missing.wav"));
         playAnswerCue(control, QStringLiteral("missing.wav"));
-        playMusicCue(control, QStringLiteral("missing.mid"), MusicClose::Capitalised);
+        playMusicCue(control, QStringLiteral("missing.mid"));
         control.setCommand(QStringLiteral("Stop"));
         control.setCommand(QStringLiteral("Close"));
         QVERIFY(log_->entries.isEmpty());
@@ -256,8 +256,8 @@ private Q_SLOTS:
     void missingFileAfterMusicEndsItAndStaysSilent()
     {
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, SoundFile::titleMusic, MusicClose::Capitalised);
-        playMusicCue(control, QStringLiteral("missing.mid"), MusicClose::Capitalised);
+        playMusicCue(control, SoundFile::titleMusic);
+        playMusicCue(control, QStringLiteral("missing.mid"));
         QCOMPARE(log_->musicPlaying, 0);
         control.setCommand(QStringLiteral("Play"));
         QCOMPARE(log_->musicPlaying, 0);
@@ -266,7 +266,7 @@ private Q_SLOTS:
     void malformedFileIsSilent()
     {
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, QStringLiteral("broken.rmi"), MusicClose::LowerCase);
+        playMusicCue(control, QStringLiteral("broken.rmi"));
         control.setCommand(QStringLiteral("Sound"));
         QVERIFY(log_->entries.isEmpty());
     }
@@ -283,7 +283,7 @@ private Q_SLOTS:
     void unknownWordsDoNothing()
     {
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(control, SoundFile::titleMusic);
         for (const char *word : {"", "Pause", "Record", "Eject", "Stop ", " Close", "Opening", "Back"})
             control.setCommand(QString::fromLatin1(word));
         QCOMPARE(log_->entries.size(), 1);
@@ -293,7 +293,7 @@ private Q_SLOTS:
     void fileNameAloneDoesNothing()
     {
         MciMediaControl control(wave_, midi_);
-        playMusicCue(control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(control, SoundFile::titleMusic);
         control.setFileName(QStringLiteral("pinpon.wav"));
         QCOMPARE(log_->entries.size(), 1);
         QCOMPARE(log_->musicPlaying, 1);
@@ -302,11 +302,11 @@ private Q_SLOTS:
     void controlOutlivingItsBackendsIsSilent()
     {
         auto control = std::make_unique<MciMediaControl>(wave_, midi_);
-        playMusicCue(*control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(*control, SoundFile::titleMusic);
         wave_.reset();
         midi_.reset();
         playEffectCue(*control, SoundFile::forward);
-        playMusicCue(*control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(*control, SoundFile::titleMusic);
         control.reset();
         const QString midi = midiEntry(tinyMidiFile());
         QCOMPARE(log_->entries, (QStringList{midi, QStringLiteral("end ") + midi}));
@@ -317,8 +317,8 @@ private Q_SLOTS:
         SoundSystem system(wave_, midi_);
         auto title = system.createControl();
         auto board = system.createControl();
-        playMusicCue(*title, SoundFile::titleMusic, MusicClose::Capitalised);
-        playMusicCue(*board, SoundFile::historyMusic, MusicClose::LowerCase);
+        playMusicCue(*title, SoundFile::titleMusic);
+        playMusicCue(*board, SoundFile::historyMusic);
         QCOMPARE(log_->musicPlaying, 2);
         playEffectCue(*title, SoundFile::forward);
         title.reset();

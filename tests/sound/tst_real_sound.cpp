@@ -65,7 +65,7 @@ private Q_SLOTS:
 
         // Music asked for while the soundfont loads.
         timer.start();
-        playMusicCue(*control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(*control, SoundFile::titleMusic);
         QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
 
         timer.restart();
@@ -73,20 +73,20 @@ private Q_SLOTS:
         playEffectCue(*control, QStringLiteral("pinpon.wav"));
         playAnswerCue(*control, QStringLiteral("missing.wav"));
         playEffectCue(*control, QStringLiteral("missing.wav"));
-        playMusicCue(*control, QStringLiteral("missing.mid"), MusicClose::LowerCase);
-        playMusicCue(*control, SoundFile::historyMusic, MusicClose::LowerCase);
+        playMusicCue(*control, QStringLiteral("missing.mid"));
+        playMusicCue(*control, SoundFile::historyMusic);
         QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
 
         QTest::qWait(600); // the soundfont is loaded, the music "plays"
 
         timer.restart();
-        playMusicCue(*control, QStringLiteral("pinpon.wav"), MusicClose::Capitalised);
-        playMusicCue(*control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(*control, QStringLiteral("pinpon.wav"));
+        playMusicCue(*control, SoundFile::titleMusic);
         control->setCommand(QStringLiteral("Stop"));
         control->setCommand(QStringLiteral("Play"));
         control->setCommand(QStringLiteral("Close"));
         control->setCommand(QStringLiteral("close"));
-        playMusicCue(*control, SoundFile::historyMusic, MusicClose::LowerCase);
+        playMusicCue(*control, SoundFile::historyMusic);
         control.reset(); // the screen closes with its music playing
         QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
     }
@@ -110,8 +110,7 @@ private Q_SLOTS:
         timer.start();
         for (int i = 0; i < 20; ++i) {
             auto control = system->createControl();
-            playMusicCue(*control, i % 2 ? SoundFile::titleMusic : SoundFile::historyMusic,
-                         MusicClose::LowerCase);
+            playMusicCue(*control, i % 2 ? SoundFile::titleMusic : SoundFile::historyMusic);
             playEffectCue(*control, QStringLiteral("pinpon.wav"));
         }
         QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
@@ -121,10 +120,10 @@ private Q_SLOTS:
     {
         auto system = realSoundSystem();
         auto control = system->createControl();
-        playMusicCue(*control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(*control, SoundFile::titleMusic);
         system.reset();
         playEffectCue(*control, QStringLiteral("pinpon.wav"));
-        playMusicCue(*control, SoundFile::historyMusic, MusicClose::LowerCase);
+        playMusicCue(*control, SoundFile::historyMusic);
         control.reset();
     }
 

@@ -35,24 +35,12 @@ private Q_SLOTS:
                                   }));
     }
 
-    void musicCueOfTheTitleScreen()
+    void musicCue()
     {
         RecordingMediaControl control;
-        playMusicCue(control, SoundFile::titleMusic, MusicClose::Capitalised);
+        playMusicCue(control, SoundFile::historyMusic);
         QCOMPARE(control.steps(), (QStringList{
                                       QStringLiteral("Command=Close"),
-                                      QStringLiteral("FileName=passport.mid"),
-                                      QStringLiteral("Command=Open"),
-                                      QStringLiteral("Command=Play"),
-                                  }));
-    }
-
-    void musicCueOfTheOtherScreens()
-    {
-        RecordingMediaControl control;
-        playMusicCue(control, SoundFile::historyMusic, MusicClose::LowerCase);
-        QCOMPARE(control.steps(), (QStringList{
-                                      QStringLiteral("Command=close"),
                                       QStringLiteral("FileName=bahha.rmi"),
                                       QStringLiteral("Command=Open"),
                                       QStringLiteral("Command=Play"),

@@ -17,3 +17,17 @@ inline const QString codeInUse = QStringLiteral(
     "そちらを終了してから、もう一度ためしてください。");
 
 } // namespace piyota::Caption
+
+// The titles of the screens' windows; they differ in their spaces and
+// parentheses.
+namespace piyota::WindowTitle {
+
+inline const QString title = QStringLiteral(" ぴよたの研修旅行2008（２次関数の巻） for Windows");
+inline const QString startMenu = QStringLiteral(" ぴよたの研修旅行2008(２次関数の巻) for Windows");
+inline const QString quiz =
+    QStringLiteral("  ぴよたの研修旅行2008（２次関数の巻） for Windows  ") + Caption::authorCredit;
+inline const QString lectureAndHistory =
+    QStringLiteral("  ぴよたの研修旅行2008(２次関数の巻) for Windows  ") + Caption::authorCredit;
+inline const QString roulette = QStringLiteral("  ぴよたの研修旅行2008 （ボーナスルーレット）");
+
+} // namespace piyota::WindowTitle

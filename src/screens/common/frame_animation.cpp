@@ -4,15 +4,14 @@
 
 namespace piyota {
 
-void alternateFrames(BlinkState &blinkState, std::initializer_list<QWidget *> shownWhenSet,
+void alternateFrames(bool &blinkState, std::initializer_list<QWidget *> shownWhenSet,
                      std::initializer_list<QWidget *> shownWhenClear)
 {
-    const bool set = blinkState != 0;
     for (QWidget *frame : shownWhenSet)
-        frame->setVisible(set);
+        frame->setVisible(blinkState);
     for (QWidget *frame : shownWhenClear)
-        frame->setVisible(!set);
-    blinkState = static_cast<BlinkState>(~blinkState);
+        frame->setVisible(!blinkState);
+    blinkState = !blinkState;
 }
 
 } // namespace piyota

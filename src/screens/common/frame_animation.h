@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/form_state.h"
-
 #include <initializer_list>
 
 class QWidget;
@@ -11,7 +9,7 @@ namespace piyota {
 // One tick of a two-frame character animation: while the flag is set the
 // first frames show and the second ones hide, otherwise the other way round;
 // then the flag is inverted.
-void alternateFrames(BlinkState &blinkState, std::initializer_list<QWidget *> shownWhenSet,
+void alternateFrames(bool &blinkState, std::initializer_list<QWidget *> shownWhenSet,
                      std::initializer_list<QWidget *> shownWhenClear);
 
 } // namespace piyota

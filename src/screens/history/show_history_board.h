@@ -3,12 +3,7 @@
 namespace piyota {
 
 struct AppContext;
-
-// How the run came to the board.
-enum class RunEnd {
-    QuitDuringProblem, // the quiz's quit: the current problem is unfinished
-    CourseFinished,    // the roulette after the last problem
-};
+enum class RunEnd;
 
 // Shows the learning history board and fills in what its callers fill in:
 // the progress sentence, the wrong answers up to the current problem, and

@@ -1,9 +1,7 @@
 #include "lecture_screen.h"
 
 #include "app/app_context.h"
-#include "app/navigator.h"
 #include "canvas/canvas.h"
-#include "content/course.h"
 #include "content/lectures/lecture.h"
 #include "page_player.h"
 #include "pictures/picture_files.h"
@@ -11,6 +9,7 @@
 #include "platform/geometry.h"
 #include "screens/common/captions.h"
 #include "screens/common/controls.h"
+#include "screens/common/follow_outcome.h"
 #include "screens/common/frame_animation.h"
 #include "screens/common/keyboard.h"
 #include "screens/common/picture_names.h"
@@ -24,81 +23,66 @@
 
 namespace piyota {
 
-namespace {
-
-constexpr int kLastStage1Problem = 15;
-
-} // namespace
-
 LectureScreen::LectureScreen(AppContext &app)
     : Screen(app)
-    , mmControl1_(app.media.createControl())
+    , sound_(app.media.createControl())
 {
-    setWindowTitle(QStringLiteral("  ぴよたの研修旅行2008(２次関数の巻) for Windows  ") + Caption::authorCredit);
+    setWindowTitle(WindowTitle::lectureAndHistory);
     setFixedSize(twipsSize(7080, 4845));
 
-    auto *command2 = addButton(this, QStringLiteral("Command2"), QStringLiteral("EXIT"), 120, 0, 855, 375);
-    auto *command1 = addButton(this, QStringLiteral("Command1"), QStringLiteral("次へ"), 6120, 0, 855, 375);
-    connect(command2, &QPushButton::clicked, this, &LectureScreen::command2Click);
-    connect(command1, &QPushButton::clicked, this, &LectureScreen::command1Click);
+    auto *exitButton = addButton(this, QStringLiteral("Command2"), QStringLiteral("EXIT"), 120, 0, 855, 375);
+    auto *nextButton = addButton(this, QStringLiteral("Command1"), QStringLiteral("次へ"), 6120, 0, 855, 375);
+    connect(exitButton, &QPushButton::clicked, this, &LectureScreen::onExitClicked);
+    connect(nextButton, &QPushButton::clicked, this, &LectureScreen::onNextClicked);
 
-    picture1_ = new Canvas(this, QStringLiteral("Picture1"), twipsRect(120, 480, 3375, 3375), gothicFont(11.25));
-    picture2_ = new Canvas(this, QStringLiteral("Picture2"), twipsRect(3600, 480, 3375, 3375), gothicFont(11.25));
-    picture3_ = new Canvas(this, QStringLiteral("Picture3"), twipsRect(1320, 4080, 4455, 615), minchoFont(9));
-    picture1_->setAccessibleName(QStringLiteral("説明"));
-    picture1_->setFocusPolicy(Qt::TabFocus); // to have the page read out
-    picture2_->setAccessibleName(QStringLiteral("グラフ"));
-    picture3_->setAccessibleName(QStringLiteral("数学博士の言葉"));
+    textPanel_ = new Canvas(this, QStringLiteral("Picture1"), twipsRect(120, 480, 3375, 3375), gothicFont(11.25));
+    graphPanel_ = new Canvas(this, QStringLiteral("Picture2"), twipsRect(3600, 480, 3375, 3375), gothicFont(11.25));
+    speechBox_ = new Canvas(this, QStringLiteral("Picture3"), twipsRect(1320, 4080, 4455, 615), minchoFont(9));
+    textPanel_->setAccessibleName(QStringLiteral("説明"));
+    textPanel_->setFocusPolicy(Qt::TabFocus); // to have the page read out
+    graphPanel_->setAccessibleName(QStringLiteral("グラフ"));
+    speechBox_->setAccessibleName(QStringLiteral("数学博士の言葉"));
 
     const FramePair boy = Picture::boy();
     const FramePair doctor = Picture::doctor();
-    images_[0] = addImage(this, QStringLiteral("Image1"), boy.first, PictureName::wavingBoy, 6120, 4080, 615, 615);
-    images_[1] = addImage(this, QStringLiteral("Image2"), boy.second, PictureName::wavingBoy, 6120, 4080, 615, 615);
-    images_[2] = addImage(this, QStringLiteral("Image3"), doctor.first, PictureName::doctor, 360, 4080, 615, 645);
-    images_[3] = addImage(this, QStringLiteral("Image4"), doctor.second, PictureName::doctor, 360, 4080, 615, 645);
+    boyFrames_[0] = addImage(this, QStringLiteral("Image1"), boy.first, PictureName::wavingBoy, 6120, 4080, 615, 615);
+    boyFrames_[1] = addImage(this, QStringLiteral("Image2"), boy.second, PictureName::wavingBoy, 6120, 4080, 615, 615);
+    doctorFrames_[0] = addImage(this, QStringLiteral("Image3"), doctor.first, PictureName::doctor, 360, 4080, 615, 645);
+    doctorFrames_[1] = addImage(this, QStringLiteral("Image4"), doctor.second, PictureName::doctor, 360, 4080, 615, 645);
 
-    auto *timer1 = addTimer(this, QStringLiteral("Timer1"), 300);
-    connect(timer1, &QTimer::timeout, this, &LectureScreen::timer1Tick);
+    auto *blinkTimer = addTimer(this, QStringLiteral("Timer1"), 300);
+    connect(blinkTimer, &QTimer::timeout, this, &LectureScreen::onBlinkTick);
 
-    chainTabOrder({command2, command1, picture1_});
-    command1->setFocus(); // Enter pages on
+    chainTabOrder({exitButton, nextButton, textPanel_});
+    nextButton->setFocus(); // Enter pages on
 }
 
 LectureScreen::~LectureScreen() = default;
 
 void LectureScreen::activate()
 {
-    if (const content::Lecture *lecture = content::lectureFor(app().course.problemNo))
+    if (const content::Lecture *lecture = app().session.lecture())
         performIntroduction(*lecture, panels());
 }
 
-void LectureScreen::command1Click()
+void LectureScreen::onNextClicked()
 {
-    const content::Lecture *lecture = content::lectureFor(app().course.problemNo);
-    if (!lecture)
-        return;
-    std::int16_t &pageNo = app().forms.lecturePageNo;
-    const auto contentPages = static_cast<int>(lecture->pages.size());
-    pageNo = static_cast<std::int16_t>(pageNo % (contentPages + 1));
-    if (pageNo < contentPages) {
-        performPage(*lecture, static_cast<std::size_t>(pageNo), panels());
-    } else {
-        returnToQuiz(lecture->lastProblem);
-        pageNo = -1;
-    }
-    ++pageNo;
+    const LectureStep step = app().session.nextLecturePage(app().forms.lecturePageNo);
+    if (step.page)
+        return performPage(*app().session.lecture(), *step.page, panels());
+    followRoute(app(), step.route);
 }
 
-void LectureScreen::command2Click()
+void LectureScreen::onExitClicked()
 {
-    playEffectCue(*mmControl1_, SoundFile::forward);
-    app().forms.lecturePageNo = 0;
-    returnToQuiz(app().course.problemNo);
+    playEffectCue(*sound_, SoundFile::forward);
+    followRoute(app(), app().session.exitLecture(app().forms.lecturePageNo));
 }
 
-void LectureScreen::timer1Tick()
+void LectureScreen::onBlinkTick()
 {
-    alternateFrames(app().forms.lectureBlink, {images_[0], images_[2]}, {images_[1], images_[3]});
+    alternateFrames(app().forms.lectureBlink, {boyFrames_[0], doctorFrames_[0]},
+                    {boyFrames_[1], doctorFrames_[1]});
 }
 
 void LectureScreen::paintEvent(QPaintEvent *)
@@ -110,19 +94,7 @@ void LectureScreen::paintEvent(QPaintEvent *)
 
 LecturePanels LectureScreen::panels() const
 {
-    return {*picture1_, *picture2_, *picture3_};
-}
-
-// The quiz screen of the stage a problem belongs to; above the course
-// there is none, and the program ends with this window.
-void LectureScreen::returnToQuiz(int problemNo)
-{
-    if (problemNo <= kLastStage1Problem)
-        app().navigator.show(ScreenId::Stage1Quiz);
-    else if (problemNo <= content::kLastProblem)
-        app().navigator.show(ScreenId::Stage2Quiz);
-    else
-        app().navigator.endProgram(0);
+    return {*textPanel_, *graphPanel_, *speechBox_};
 }
 
 } // namespace piyota

@@ -17,7 +17,7 @@ namespace content {
 struct Lecture;
 }
 
-// Form5: the math doctor's lecture on the current problem. The introduction
+// The math doctor's lecture on the current problem. The introduction
 // shows on opening, each "次へ" performs the next page, and after the last
 // page (or at once on "EXIT") the quiz screen of the stage comes back.
 class LectureScreen final : public Screen {
@@ -29,22 +29,22 @@ public:
     void activate() override;
 
 public Q_SLOTS:
-    void command1Click(); // 次へ
-    void command2Click(); // EXIT
-    void timer1Tick();
+    void onNextClicked();
+    void onExitClicked();
+    void onBlinkTick();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     LecturePanels panels() const;
-    void returnToQuiz(int problemNo);
 
-    std::unique_ptr<MediaControl> mmControl1_;
-    Canvas *picture1_;
-    Canvas *picture2_;
-    Canvas *picture3_;
-    std::array<QLabel *, 4> images_{};
+    std::unique_ptr<MediaControl> sound_;
+    Canvas *textPanel_;
+    Canvas *graphPanel_;
+    Canvas *speechBox_;
+    std::array<QLabel *, 2> boyFrames_{};
+    std::array<QLabel *, 2> doctorFrames_{};
 };
 
 } // namespace piyota

@@ -16,10 +16,10 @@ namespace piyota {
 class Canvas;
 class MediaControl;
 
-// Form3 and Form7: presents one problem at a time, judges the eight answer
-// buttons, and moves on with "次へ" once the answer is right. It leaves for
-// the lecture ("HELP"), the roulette (end of a group) and the history board
-// (quit), saving the progress file first.
+// The quiz screen of either stage: presents one problem at a time, has the
+// course judge the eight answer buttons, and moves on with "次へ" once the
+// answer is right. It leaves for the lecture ("HELP"), the roulette (end of
+// a group) and the history board (quit), as the course says.
 class QuizScreen final : public Screen {
     Q_OBJECT
 public:
@@ -29,18 +29,17 @@ public:
     void activate() override;
 
 public Q_SLOTS:
-    void answerClick(int button); // Command1..Command8
-    void command11Click();        // 次へ
-    void command9Click();         // HELP
-    void command10Click();        // 終了
-    void timer1Tick();
+    void onAnswerClicked(int button); // 1..8
+    void onNextClicked();
+    void onHelpClicked();
+    void onQuitClicked();
+    void onBlinkTick();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildControls();
-    void drawLayoutFor(int problem);
     void present(int problem, content::Presentation how);
     void clearProblem();
     void showScore();
@@ -50,18 +49,17 @@ private:
     void printHints();
 
     const QuizStage &stage_;
-    std::unique_ptr<MediaControl> mmControl1_;
-    Canvas *picture1_ = nullptr;
-    Canvas *picture2_ = nullptr;
-    Canvas *picture3_ = nullptr;
+    std::unique_ptr<MediaControl> sound_;
+    Canvas *questionBox_ = nullptr;
+    Canvas *answerBox_ = nullptr;
+    Canvas *hintBox_ = nullptr;
     std::array<QPushButton *, 8> answerButtons_{};
-    QPushButton *command9_ = nullptr;
-    QPushButton *command10_ = nullptr;
-    QPushButton *command11_ = nullptr;
-    QLabel *label2_ = nullptr;
-    QLabel *label4_ = nullptr;
-    std::array<QLabel *, 4> images_{};
-    QTimer *timer1_ = nullptr;
+    QPushButton *helpButton_ = nullptr;
+    QPushButton *quitButton_ = nullptr;
+    QPushButton *nextButton_ = nullptr;
+    QLabel *scoreLabel_ = nullptr;
+    QLabel *verdictLabel_ = nullptr;
+    std::array<QLabel *, 4> boyFrames_{}; // right of the hint box two, left of it two
 };
 
 } // namespace piyota

@@ -4,13 +4,13 @@ namespace piyota {
 
 const QuizStage &QuizStage::stage1()
 {
-    static const QuizStage stage{ScreenId::Stage1Quiz, 1, 15, 0, &FormStates::stage1QuizBlink};
+    static const QuizStage stage{Stage::First, 0, &FormStates::stage1QuizBlink};
     return stage;
 }
 
 const QuizStage &QuizStage::stage2()
 {
-    static const QuizStage stage{ScreenId::Stage2Quiz, 16, 30, -120, &FormStates::stage2QuizBlink};
+    static const QuizStage stage{Stage::Second, -120, &FormStates::stage2QuizBlink};
     return stage;
 }
 

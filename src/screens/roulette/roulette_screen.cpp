@@ -1,24 +1,19 @@
 #include "roulette_screen.h"
 
 #include "app/app_context.h"
-#include "app/navigator.h"
-#include "app/progress_format.h"
 #include "canvas/canvas.h"
 #include "canvas/palette.h"
-#include "content/course.h"
 #include "pictures/picture_files.h"
-#include "platform/clock.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
-#include "platform/random.h"
 #include "roulette_outcome.h"
+#include "screens/common/captions.h"
 #include "screens/common/controls.h"
+#include "screens/common/follow_outcome.h"
 #include "screens/common/frame_animation.h"
 #include "screens/common/keyboard.h"
 #include "screens/common/picture_names.h"
-#include "screens/common/save_point.h"
-#include "screens/history/show_history_board.h"
-#include "screens/quiz/quiz_stage.h"
+#include "screens/common/score_text.h"
 #include "sound/media_control.h"
 #include "sound/sound_cues.h"
 #include "wheel_drawing.h"
@@ -41,9 +36,9 @@ constexpr int kHoldPercent = 65;
 
 RouletteScreen::RouletteScreen(AppContext &app)
     : Screen(app)
-    , mmControl1_(app.media.createControl())
+    , sound_(app.media.createControl())
 {
-    setWindowTitle(QStringLiteral("  ぴよたの研修旅行2008 （ボーナスルーレット）"));
+    setWindowTitle(WindowTitle::roulette);
     setFixedSize(twipsSize(4680, 4065));
     buildControls();
 }
@@ -52,143 +47,135 @@ RouletteScreen::~RouletteScreen() = default;
 
 void RouletteScreen::buildControls()
 {
-    command1_ = addButton(this, QStringLiteral("Command1"), QStringLiteral("Start"), 120, 0, 615, 375);
-    command2_ = addButton(this, QStringLiteral("Command2"), QStringLiteral("Stop"), 720, 0, 615, 375);
-    command3_ = addButton(this, QStringLiteral("Command3"), QStringLiteral("次へ"), 3960, 0, 615, 375);
-    command2_->setEnabled(false);
-    command3_->setEnabled(false);
-    connect(command1_, &QPushButton::clicked, this, &RouletteScreen::command1Click);
-    connect(command2_, &QPushButton::clicked, this, &RouletteScreen::command2Click);
-    connect(command3_, &QPushButton::clicked, this, &RouletteScreen::command3Click);
+    startButton_ = addButton(this, QStringLiteral("Command1"), QStringLiteral("Start"), 120, 0, 615, 375);
+    stopButton_ = addButton(this, QStringLiteral("Command2"), QStringLiteral("Stop"), 720, 0, 615, 375);
+    nextButton_ = addButton(this, QStringLiteral("Command3"), QStringLiteral("次へ"), 3960, 0, 615, 375);
+    stopButton_->setEnabled(false);
+    nextButton_->setEnabled(false);
+    connect(startButton_, &QPushButton::clicked, this, &RouletteScreen::onStartClicked);
+    connect(stopButton_, &QPushButton::clicked, this, &RouletteScreen::onStopClicked);
+    connect(nextButton_, &QPushButton::clicked, this, &RouletteScreen::onNextClicked);
 
-    picture1_ = new Canvas(this, QStringLiteral("Picture1"), twipsRect(120, 480, 4455, 2895),
+    wheel_ = new Canvas(this, QStringLiteral("Picture1"), twipsRect(120, 480, 4455, 2895),
                            roulette::labelFont(), paletteColor(kWhite));
-    picture1_->setScale(0, 0, roulette::kCanvasWidth, roulette::kCanvasHeight);
-    picture1_->setAccessibleName(QStringLiteral("ボーナスルーレット"));
+    wheel_->setScale(0, 0, roulette::kCanvasWidth, roulette::kCanvasHeight);
+    wheel_->setAccessibleName(QStringLiteral("ボーナスルーレット"));
 
     // The companion dances in the canvas's bottom-left corner, the boy waves
     // in its bottom-right one.
     const FramePair companion = Picture::companion();
     const FramePair boy = Picture::boy();
-    images_[2] = addCanvasImage(QStringLiteral("Image3"), companion.first, PictureName::dancingChick, 120, 2160, 615);
-    images_[3] = addCanvasImage(QStringLiteral("Image4"), companion.second, PictureName::dancingChick, 120, 2160, 615);
-    images_[0] = addCanvasImage(QStringLiteral("Image1"), boy.first, PictureName::wavingBoy, 3720, 2160, 615);
-    images_[1] = addCanvasImage(QStringLiteral("Image2"), boy.second, PictureName::wavingBoy, 3720, 2160, 612);
+    companionFrames_[0] = addCanvasImage(QStringLiteral("Image3"), companion.first, PictureName::dancingChick, 120, 2160, 615);
+    companionFrames_[1] = addCanvasImage(QStringLiteral("Image4"), companion.second, PictureName::dancingChick, 120, 2160, 615);
+    boyFrames_[0] = addCanvasImage(QStringLiteral("Image1"), boy.first, PictureName::wavingBoy, 3720, 2160, 615);
+    boyFrames_[1] = addCanvasImage(QStringLiteral("Image2"), boy.second, PictureName::wavingBoy, 3720, 2160, 612);
 
     addLabel(this, QStringLiteral("Label1"), QStringLiteral("ぴよた得点"), 960, 3600, 1335, 255,
              gothicFont(11.25, true));
-    label2_ = addLabel(this, QStringLiteral("Label2"), QString(), 2280, 3600, 1095, 255, gothicFont(11.25));
+    scoreLabel_ = addLabel(this, QStringLiteral("Label2"), QString(), 2280, 3600, 1095, 255, gothicFont(11.25));
 
-    auto *timer1 = addTimer(this, QStringLiteral("Timer1"), 500);
-    connect(timer1, &QTimer::timeout, this, &RouletteScreen::timer1Tick);
+    auto *blinkTimer = addTimer(this, QStringLiteral("Timer1"), 500);
+    connect(blinkTimer, &QTimer::timeout, this, &RouletteScreen::onBlinkTick);
     // The spin's timers wait for Start and Stop.
-    timer2_ = addTimer(this, QStringLiteral("Timer2"), 100);
-    timer2_->stop();
-    connect(timer2_, &QTimer::timeout, this, &RouletteScreen::timer2Tick);
-    timer3_ = addTimer(this, QStringLiteral("Timer3"), 150);
-    timer3_->stop();
-    connect(timer3_, &QTimer::timeout, this, &RouletteScreen::timer3Tick);
+    spinTimer_ = addTimer(this, QStringLiteral("Timer2"), 100);
+    spinTimer_->stop();
+    connect(spinTimer_, &QTimer::timeout, this, &RouletteScreen::onSpinTick);
+    runOutTimer_ = addTimer(this, QStringLiteral("Timer3"), 150);
+    runOutTimer_->stop();
+    connect(runOutTimer_, &QTimer::timeout, this, &RouletteScreen::onRunOutTick);
     holdTimer_ = new QTimer(this);
     holdTimer_->setObjectName(QStringLiteral("HoldTimer"));
     holdTimer_->setSingleShot(true);
-    connect(holdTimer_, &QTimer::timeout, this, &RouletteScreen::holdTimeout);
+    connect(holdTimer_, &QTimer::timeout, this, &RouletteScreen::onHoldTimeout);
 
-    chainTabOrder({command1_, command2_, command3_});
-    command1_->setFocus();
+    chainTabOrder({startButton_, stopButton_, nextButton_});
+    startButton_->setFocus();
 }
 
 // An image box placed in twips from the canvas's inner top-left corner.
 QLabel *RouletteScreen::addCanvasImage(const QString &name, const QString &picture, const QString &description,
                                        int x, int y, int size)
 {
-    QLabel *image = addImage(picture1_, name, picture, description, x, y, size, size);
-    image->move(image->pos() + picture1_->contentsRect().topLeft());
+    QLabel *image = addImage(wheel_, name, picture, description, x, y, size, size);
+    image->move(image->pos() + wheel_->contentsRect().topLeft());
     return image;
 }
 
 void RouletteScreen::activate()
 {
     eraseColor_ = kWhite;
-    roulette::printSectorLabels(*picture1_);
+    roulette::printSectorLabels(*wheel_);
     showScore();
-    roulette::drawWheel(*picture1_);
+    roulette::drawWheel(*wheel_);
     placeBall(0);
     paintBall();
-    playMusicCue(*mmControl1_, SoundFile::rouletteMusic, MusicClose::LowerCase);
+    playMusicCue(*sound_, SoundFile::rouletteMusic);
 }
 
-void RouletteScreen::command1Click()
+void RouletteScreen::onStartClicked()
 {
-    playEffectCue(*mmControl1_, SoundFile::forward);
-    command1_->setEnabled(false);
-    command2_->setEnabled(true);
+    playEffectCue(*sound_, SoundFile::forward);
+    startButton_->setEnabled(false);
+    stopButton_->setEnabled(true);
     eraseBall();
     placeBall(0);
-    timer2_->start();
-    command2_->setFocus(); // Start went out of reach
+    spinTimer_->start();
+    stopButton_->setFocus(); // Start went out of reach
 }
 
-void RouletteScreen::command2Click()
+void RouletteScreen::onStopClicked()
 {
-    playEffectCue(*mmControl1_, SoundFile::forward);
-    command2_->setEnabled(false);
-    timer2_->stop();
+    playEffectCue(*sound_, SoundFile::forward);
+    stopButton_->setEnabled(false);
+    spinTimer_->stop();
     endHold();
-    app().random.seed(app().clock.secondsSinceMidnight());
-    stopDraw_ = app().random.next();
-    timer3_->start();
+    stopDraw_ = app().session.drawStop();
+    runOutTimer_->start();
 }
 
-void RouletteScreen::command3Click()
+void RouletteScreen::onNextClicked()
 {
-    playEffectCue(*mmControl1_, SoundFile::forward);
-    if (!saveBeforeLeaving(app(), this))
-        return;
-    const int problemNo = app().course.problemNo;
-    if (problemNo <= QuizStage::stage1().lastProblem)
-        app().navigator.show(ScreenId::Stage1Quiz);
-    else if (problemNo < content::kLastProblem)
-        app().navigator.show(ScreenId::Stage2Quiz);
-    else if (saveBeforeLeaving(app(), this)) // the course is over: saved once more for the board
-        showHistoryBoard(app(), RunEnd::CourseFinished);
+    playEffectCue(*sound_, SoundFile::forward);
+    followOutcome(app(), this, app().session.rouletteNext());
 }
 
-void RouletteScreen::timer1Tick()
+void RouletteScreen::onBlinkTick()
 {
-    alternateFrames(app().forms.rouletteBlink, {images_[0], images_[2]}, {images_[1], images_[3]});
+    alternateFrames(app().forms.rouletteBlink, {boyFrames_[0], companionFrames_[0]},
+                    {boyFrames_[1], companionFrames_[1]});
 }
 
-void RouletteScreen::timer2Tick()
+void RouletteScreen::onSpinTick()
 {
     endHold();
     placeBall(roulette::freeSpinStep(ballAngle_));
-    holdBall(*timer2_);
+    holdBall(*spinTimer_);
 }
 
-void RouletteScreen::timer3Tick()
+void RouletteScreen::onRunOutTick()
 {
     endHold();
     if (const auto next = roulette::runOutStep(ballAngle_, stopDraw_)) {
         placeBall(*next);
-        holdBall(*timer3_);
+        holdBall(*runOutTimer_);
         return;
     }
     settle();
 }
 
-void RouletteScreen::holdTimeout()
+void RouletteScreen::onHoldTimeout()
 {
     eraseBall();
 }
 
 void RouletteScreen::settle()
 {
-    app().course.score += roulette::outcomeAt(ballAngle_).scoreChange;
+    app().session.spinResult(roulette::outcomeAt(ballAngle_).scoreChange);
     showScore();
     paintBall(); // it stays where it came to rest
-    timer3_->stop();
-    command3_->setEnabled(true);
-    command3_->setFocus(); // the only way on
+    runOutTimer_->stop();
+    nextButton_->setEnabled(true);
+    nextButton_->setFocus(); // the only way on
 }
 
 void RouletteScreen::placeBall(double angle)
@@ -201,12 +188,12 @@ void RouletteScreen::placeBall(double angle)
 
 void RouletteScreen::paintBall()
 {
-    roulette::paintBall(*picture1_, {ballX_, ballY_}, kBrightRed);
+    roulette::paintBall(*wheel_, {ballX_, ballY_}, kBrightRed);
 }
 
 void RouletteScreen::eraseBall()
 {
-    roulette::paintBall(*picture1_, {ballX_, ballY_}, eraseColor_);
+    roulette::paintBall(*wheel_, {ballX_, ballY_}, eraseColor_);
 }
 
 // Shows the ball for most of the tick's period; the hold timer erases it
@@ -229,7 +216,7 @@ void RouletteScreen::endHold()
 
 void RouletteScreen::showScore()
 {
-    label2_->setText(QString::fromLatin1(formatScore(app().course.score)));
+    scoreLabel_->setText(scoreText(app().course.score));
 }
 
 } // namespace piyota

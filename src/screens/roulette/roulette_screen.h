@@ -14,11 +14,11 @@ namespace piyota {
 class Canvas;
 class MediaControl;
 
-// Form4: the bonus roulette after every group of five problems. "Start"
-// sets the ball running round the wheel, "Stop" lets it run out to a resting
-// place drawn at random, whose sector changes the score once; "次へ" saves
-// and goes on to the next quiz stage, or after the last problem to the
-// learning history board.
+// The bonus roulette after every group of five problems. "Start" sets the
+// ball running round the wheel, "Stop" lets it run out to a resting place
+// drawn at random, whose sector changes the score once; "次へ" saves and goes
+// on to the next quiz stage, or after the last problem to the learning
+// history board.
 class RouletteScreen final : public Screen {
     Q_OBJECT
 public:
@@ -28,13 +28,13 @@ public:
     void activate() override;
 
 public Q_SLOTS:
-    void command1Click(); // Start
-    void command2Click(); // Stop
-    void command3Click(); // 次へ
-    void timer1Tick();    // the figures' animation
-    void timer2Tick();    // the free spin
-    void timer3Tick();    // the run-out
-    void holdTimeout();   // the ball a spin tick showed goes
+    void onStartClicked();
+    void onStopClicked();
+    void onNextClicked();
+    void onBlinkTick();   // the figures' animation
+    void onSpinTick();    // the free spin
+    void onRunOutTick();  // the run-out
+    void onHoldTimeout(); // the ball a spin tick showed goes
 
 private:
     void buildControls();
@@ -48,15 +48,16 @@ private:
     void settle();
     void showScore();
 
-    std::unique_ptr<MediaControl> mmControl1_;
-    Canvas *picture1_ = nullptr;
-    QPushButton *command1_ = nullptr;
-    QPushButton *command2_ = nullptr;
-    QPushButton *command3_ = nullptr;
-    QLabel *label2_ = nullptr;
-    std::array<QLabel *, 4> images_{};
-    QTimer *timer2_ = nullptr;
-    QTimer *timer3_ = nullptr;
+    std::unique_ptr<MediaControl> sound_;
+    Canvas *wheel_ = nullptr;
+    QPushButton *startButton_ = nullptr;
+    QPushButton *stopButton_ = nullptr;
+    QPushButton *nextButton_ = nullptr;
+    QLabel *scoreLabel_ = nullptr;
+    std::array<QLabel *, 2> boyFrames_{};
+    std::array<QLabel *, 2> companionFrames_{};
+    QTimer *spinTimer_ = nullptr;
+    QTimer *runOutTimer_ = nullptr;
     QTimer *holdTimer_ = nullptr;
 
     double ballAngle_ = 0;

@@ -23,20 +23,20 @@ namespace piyota {
 
 TitleScreen::TitleScreen(AppContext &app)
     : Screen(app)
-    , mmControl1_(app.media.createControl())
+    , sound_(app.media.createControl())
 {
-    setWindowTitle(QStringLiteral(" ぴよたの研修旅行2008（２次関数の巻） for Windows"));
+    setWindowTitle(WindowTitle::title);
     setFixedSize(twipsSize(4935, 3855));
 
-    command2_ = addButton(this, QStringLiteral("Command2"), QStringLiteral("終了"), 120, 0, 735, 375);
-    command1_ = addButton(this, QStringLiteral("Command1"), QStringLiteral("次へ"), 4080, 0, 735, 375);
+    auto *quitButton = addButton(this, QStringLiteral("Command2"), QStringLiteral("終了"), 120, 0, 735, 375);
+    auto *nextButton = addButton(this, QStringLiteral("Command1"), QStringLiteral("次へ"), 4080, 0, 735, 375);
     addLabel(this, QStringLiteral("Label1"), QStringLiteral("ぴよたの研修旅行2008"), 480, 840, 3975,
              375, minchoFont(15.75, true));
     addLabel(this, QStringLiteral("Label3"), QStringLiteral("for Windows"), 2880, 1320, 1575, 255,
              minchoFont(12, true));
-    image1_ = addImage(this, QStringLiteral("Image1"), Picture::boy().first, PictureName::wavingBoy,
+    boyFrames_[0] = addImage(this, QStringLiteral("Image1"), Picture::boy().first, PictureName::wavingBoy,
                        2280, 1680, 615, 615);
-    image3_ = addImage(this, QStringLiteral("Image3"), Picture::boy().second, PictureName::wavingBoy,
+    boyFrames_[1] = addImage(this, QStringLiteral("Image3"), Picture::boy().second, PictureName::wavingBoy,
                        2280, 1680, 615, 615);
     addLabel(this, QStringLiteral("Label2"), QStringLiteral("（２次関数の巻）"), 1560, 2400, 2055, 255,
              minchoFont(12, true));
@@ -45,39 +45,39 @@ TitleScreen::TitleScreen(AppContext &app)
     addLabel(this, QStringLiteral("Label4"), Caption::authorCredit, 600, 3000, 3015, 255,
              minchoFont(9.75));
 
-    timer1_ = addTimer(this, QStringLiteral("Timer1"), 500);
-    connect(timer1_, &QTimer::timeout, this, &TitleScreen::timer1Tick);
+    auto *blinkTimer = addTimer(this, QStringLiteral("Timer1"), 500);
+    connect(blinkTimer, &QTimer::timeout, this, &TitleScreen::onBlinkTick);
 
-    connect(command1_, &QPushButton::clicked, this, &TitleScreen::command1Click);
-    connect(command2_, &QPushButton::clicked, this, &TitleScreen::command2Click);
+    connect(nextButton, &QPushButton::clicked, this, &TitleScreen::onNextClicked);
+    connect(quitButton, &QPushButton::clicked, this, &TitleScreen::onQuitClicked);
 
-    chainTabOrder({command2_, command1_});
-    command1_->setFocus(); // Enter goes on
+    chainTabOrder({quitButton, nextButton});
+    nextButton->setFocus(); // Enter goes on
 }
 
 TitleScreen::~TitleScreen() = default;
 
 void TitleScreen::activate()
 {
-    playMusicCue(*mmControl1_, SoundFile::titleMusic, MusicClose::Capitalised);
+    playMusicCue(*sound_, SoundFile::titleMusic);
 }
 
-void TitleScreen::command1Click()
+void TitleScreen::onNextClicked()
 {
-    playEffectCue(*mmControl1_, SoundFile::forward);
+    playEffectCue(*sound_, SoundFile::forward);
     app().navigator.show(ScreenId::StartMenu);
 }
 
-void TitleScreen::command2Click()
+void TitleScreen::onQuitClicked()
 {
-    playEffectCue(*mmControl1_, SoundFile::quit);
+    playEffectCue(*sound_, SoundFile::quit);
     if (app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::programEndTitle))
         app().navigator.endProgram(0);
 }
 
-void TitleScreen::timer1Tick()
+void TitleScreen::onBlinkTick()
 {
-    alternateFrames(app().forms.titleBlink, {image1_}, {image3_});
+    alternateFrames(app().forms.titleBlink, {boyFrames_[0]}, {boyFrames_[1]});
 }
 
 void TitleScreen::paintEvent(QPaintEvent *)

@@ -2,17 +2,16 @@
 
 #include "app/screen.h"
 
+#include <array>
 #include <memory>
 
 class QLabel;
-class QPushButton;
-class QTimer;
 
 namespace piyota {
 
 class MediaControl;
 
-// Form1: the title with its music and waving character; "次へ" leads to the
+// The title with its music and waving character; "次へ" leads to the
 // start menu, "終了" asks and ends the program.
 class TitleScreen final : public Screen {
     Q_OBJECT
@@ -23,20 +22,16 @@ public:
     void activate() override;
 
 public Q_SLOTS:
-    void command1Click(); // 次へ
-    void command2Click(); // 終了
-    void timer1Tick();
+    void onNextClicked();
+    void onQuitClicked();
+    void onBlinkTick();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::unique_ptr<MediaControl> mmControl1_;
-    QPushButton *command1_;
-    QPushButton *command2_;
-    QLabel *image1_;
-    QLabel *image3_;
-    QTimer *timer1_;
+    std::unique_ptr<MediaControl> sound_;
+    std::array<QLabel *, 2> boyFrames_{}; // the boy's two frames, one over the other
 };
 
 } // namespace piyota

@@ -82,7 +82,7 @@ private Q_SLOTS:
         QVERIFY(panel(1)->printedText().contains(QStringLiteral("ｸﾞﾗﾌのまとめ")));
         next();
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage1Quiz);
-        QCOMPARE(app_->forms.lecturePageNo, std::int16_t(0));
+        QCOMPARE(app_->forms.lecturePageNo, 0);
 
         app_->navigator.show(ScreenId::Lecture);
         next();
@@ -99,7 +99,7 @@ private Q_SLOTS:
         button(2)->click();
         QCOMPARE(app_->media.steps().mid(2, 1), QStringList{QStringLiteral("FileName=pinpon.wav")});
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage2Quiz);
-        QCOMPARE(app_->forms.lecturePageNo, std::int16_t(0));
+        QCOMPARE(app_->forms.lecturePageNo, 0);
     }
 
     void eachLectureReturnsToItsStage_data()
@@ -135,7 +135,7 @@ private Q_SLOTS:
         app_->forms.lecturePageNo = 9; // left by a longer lecture
         open(2); // lecture 1 has a cycle of 7: 9 folds to page 3
         next();
-        QCOMPARE(app_->forms.lecturePageNo, std::int16_t(3));
+        QCOMPARE(app_->forms.lecturePageNo, 3);
         QVERIFY(inkPixels(*panel(2)) > 200); // page 3 plots the curves that open downwards
         QCOMPARE(panel(1)->printedText().count(QStringLiteral("これらのグラフを描くと、")), 1);
     }
@@ -159,7 +159,7 @@ private Q_SLOTS:
         QCOMPARE(panel(3)->printedText(), QString());
         app_->forms.lecturePageNo = 4;
         next();
-        QCOMPARE(app_->forms.lecturePageNo, std::int16_t(4));
+        QCOMPARE(app_->forms.lecturePageNo, 4);
         QCOMPARE(app_->navigator.currentId(), ScreenId::Lecture);
         button(2)->click();
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage1Quiz);
@@ -222,9 +222,9 @@ private Q_SLOTS:
         auto shown = [this](int image) {
             return screen()->findChild<QLabel *>(QStringLiteral("Image%1").arg(image))->isVisibleTo(screen());
         };
-        screen()->timer1Tick();
+        screen()->onBlinkTick();
         QCOMPARE((QList<bool>{shown(1), shown(2), shown(3), shown(4)}), (QList<bool>{false, true, false, true}));
-        screen()->timer1Tick();
+        screen()->onBlinkTick();
         QCOMPARE((QList<bool>{shown(1), shown(2), shown(3), shown(4)}), (QList<bool>{true, false, true, false}));
     }
 

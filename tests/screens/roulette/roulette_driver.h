@@ -45,12 +45,12 @@ public:
     {
         button(1)->click();
         for (int tick = 0; tick < freeTicks; ++tick)
-            screen()->timer2Tick();
+            screen()->onSpinTick();
         app_.random.values.push_back(stopDraw);
         button(2)->click();
         int ticks = 0;
         while (!button(3)->isEnabled() && ticks < 100) {
-            screen()->timer3Tick();
+            screen()->onRunOutTick();
             ++ticks;
         }
         return ticks;

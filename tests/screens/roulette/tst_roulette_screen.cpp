@@ -45,7 +45,7 @@ private Q_SLOTS:
     void activationDrawsTheWheelWithTheBallAtEast()
     {
         QCOMPARE(roulette_->screen()->windowTitle(), QStringLiteral("  ぴよたの研修旅行2008 （ボーナスルーレット）"));
-        QCOMPARE(app_->media.steps(), (QStringList{QStringLiteral("Command=close"), QStringLiteral("FileName=Canyon.mid"),
+        QCOMPARE(app_->media.steps(), (QStringList{QStringLiteral("Command=Close"), QStringLiteral("FileName=Canyon.mid"),
                                                   QStringLiteral("Command=Open"), QStringLiteral("Command=Play")}));
         QVERIFY(roulette_->button(1)->isEnabled());
         QVERIFY(!roulette_->button(2)->isEnabled());
@@ -117,18 +117,18 @@ private Q_SLOTS:
         QVERIFY(roulette_->timer(QStringLiteral("Timer2"))->isActive());
         QTimer *hold = roulette_->timer(QStringLiteral("HoldTimer"));
         for (int tick = 1; tick <= 25; ++tick) {
-            roulette_->screen()->timer2Tick();
+            roulette_->screen()->onSpinTick();
             QCOMPARE(roulette_->ballSpot(tick % 24), kRed);
             QVERIFY(hold->isActive() && hold->isSingleShot());
             QVERIFY(hold->interval() >= 60 && hold->interval() <= 70);
-            roulette_->screen()->holdTimeout();
+            roulette_->screen()->onHoldTimeout();
             QCOMPARE(roulette_->ballSpot(tick % 24), kWhite);
         }
         QCOMPARE(roulette_->wheel()->image(), wheel); // every cell had the ball once
 
         // A tick that comes before the hold ends takes the old ball away first.
-        roulette_->screen()->timer2Tick();
-        roulette_->screen()->timer2Tick();
+        roulette_->screen()->onSpinTick();
+        roulette_->screen()->onSpinTick();
         QCOMPARE(roulette_->ballSpot(2), kWhite);
         QCOMPARE(roulette_->ballSpot(3), kRed);
     }
@@ -154,7 +154,7 @@ private Q_SLOTS:
         app_->course.score = score;
         app_->clock.now = 777.5f;
         roulette_->button(1)->click();
-        roulette_->screen()->timer2Tick(); // the ball is on show at cell 1
+        roulette_->screen()->onSpinTick(); // the ball is on show at cell 1
         app_->random.values = {stopDraw};
         app_->media.clear();
         roulette_->button(2)->click();
@@ -170,7 +170,7 @@ private Q_SLOTS:
         while (!roulette_->button(3)->isEnabled() && ticks < 100) {
             for (const QPushButton *button : {roulette_->button(1), roulette_->button(2)})
                 QVERIFY(!button->isEnabled());
-            roulette_->screen()->timer3Tick();
+            roulette_->screen()->onRunOutTick();
             ++ticks;
             QTimer *hold = roulette_->timer(QStringLiteral("HoldTimer"));
             QVERIFY(!hold->isActive() || (hold->interval() >= 90 && hold->interval() <= 105));
@@ -238,12 +238,12 @@ private Q_SLOTS:
         auto shown = [this](int image) {
             return roulette_->screen()->findChild<QLabel *>(QStringLiteral("Image%1").arg(image))->isVisibleTo(roulette_->screen());
         };
-        roulette_->screen()->timer1Tick();
+        roulette_->screen()->onBlinkTick();
         QCOMPARE((QList<bool>{shown(1), shown(2), shown(3), shown(4)}), (QList<bool>{false, true, false, true}));
         app_->navigator.show(ScreenId::Roulette);
-        roulette_->screen()->timer1Tick();
+        roulette_->screen()->onBlinkTick();
         QCOMPARE((QList<bool>{shown(1), shown(2), shown(3), shown(4)}), (QList<bool>{true, false, true, false}));
-        QCOMPARE(app_->forms.rouletteBlink, BlinkState(0));
+        QVERIFY(!app_->forms.rouletteBlink);
     }
 
 private:

@@ -42,7 +42,7 @@ private Q_SLOTS:
                  QStringLiteral("半角８文字以内で、ユーザーコードを入力してください・・・"));
         QCOMPARE(read(QStringLiteral("kenta.ucd")), freshFile()); // overwritten without asking
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage1Quiz);
-        QCOMPARE(app_->course.resumed, std::int16_t(0));
+        QVERIFY(!app_->course.resumed);
         QCOMPARE(app_->media.steps().mid(0, 5),
                  (QStringList{QStringLiteral("Command=Stop"), QStringLiteral("Command=Close"),
                               QStringLiteral("FileName=pinpon.wav"), QStringLiteral("Command=Open"),
@@ -83,7 +83,7 @@ private Q_SLOTS:
         QCOMPARE(app_->course.missCount[1], 1);
         // The problem in progress counts its time from now.
         QCOMPARE(app_->course.answerSeconds[problemNo], 50000.5f);
-        QCOMPARE(app_->course.resumed, std::int16_t(1));
+        QVERIFY(app_->course.resumed);
         QCOMPARE(read(QStringLiteral("aiko.ucd")), saved); // nothing written
     }
 
@@ -93,7 +93,7 @@ private Q_SLOTS:
         click(QStringLiteral("Command2"));
         QCOMPARE(read(QStringLiteral("zq.ucd")), freshFile());
         QCOMPARE(app_->course.userCode, QStringLiteral("zq"));
-        QCOMPARE(app_->course.resumed, std::int16_t(1));
+        QVERIFY(app_->course.resumed);
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage1Quiz);
     }
 

@@ -1,0 +1,13 @@
+#include "score_text.h"
+
+#include "app/progress_format.h"
+
+namespace piyota {
+
+// The progress file writes the score in the same plain notation.
+QString scoreText(double score)
+{
+    return QString::fromLatin1(formatScore(score));
+}
+
+} // namespace piyota

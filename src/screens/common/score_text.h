@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace piyota {
+
+// The score as its labels show it: plain, a "-" when negative, no leading
+// space, no thousands separators (0, 3000, -6000).
+QString scoreText(double score);
+
+} // namespace piyota
