@@ -231,7 +231,7 @@ private Q_SLOTS:
     {
         quiz_->drawLayouts({1});
         quiz_->openAt(30, 0);
-        QCOMPARE(quiz_->picture(1)->geometry().x(), 0); // Form7 stands 120 twips further left
+        QCOMPARE(quiz_->picture(1)->geometry().x(), 0); // the stage 2 screen stands 120 twips further left
         quiz_->answerRight();
         quiz_->next();
         QCOMPARE(app_->navigator.currentId(), ScreenId::Roulette);
