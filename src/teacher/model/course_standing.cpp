@@ -25,7 +25,7 @@ bool holdsWholeSeconds(float field)
 // reads as done.
 bool isCourseDone(const ProgressRecord &record)
 {
-    return record.problemNo == kProblemCount && holdsWholeSeconds(record.answerSeconds[kProblemCount]);
+    return record.problemNo == content::kLastProblem && holdsWholeSeconds(record.answerSeconds[content::kLastProblem]);
 }
 
 bool hasReachedProblem(const ProgressRecord &record, int problem)
@@ -35,7 +35,7 @@ bool hasReachedProblem(const ProgressRecord &record, int problem)
 
 bool hasFinishedProblem(const ProgressRecord &record, int problem)
 {
-    return problem >= 1 && (problem < record.problemNo || (problem == kProblemCount && isCourseDone(record)));
+    return problem >= 1 && (problem < record.problemNo || (problem == content::kLastProblem && isCourseDone(record)));
 }
 
 // The field of the problem the student is on is 0 until the problem is shown

@@ -41,7 +41,7 @@ void markHardest(QList<ProblemFigures> &problems)
 QList<ProblemFigures> problemFigures(const QList<ProgressRecord> &records)
 {
     QList<ProblemFigures> problems;
-    for (int p = 1; p <= kProblemCount; ++p) {
+    for (int p = 1; p <= content::kLastProblem; ++p) {
         ProblemFigures figures;
         figures.problem = p;
         QList<double> seconds;

@@ -15,7 +15,7 @@ constexpr qsizetype kMostMissedShown = 3;
 QList<ProblemMisses> mostMissedProblems(const ProgressRecord &record)
 {
     QList<ProblemMisses> missed;
-    for (int p = 1; p <= kProblemCount; ++p) {
+    for (int p = 1; p <= content::kLastProblem; ++p) {
         if (hasReachedProblem(record, p) && record.missCount[p] > 0)
             missed.append({p, record.missCount[p]});
     }
@@ -34,7 +34,7 @@ StudentFigures studentFigures(const QString &userCode, const ProgressRecord &rec
     figures.courseDone = isCourseDone(record);
     figures.problemInProgress = isCurrentProblemInProgress(record);
     figures.score = record.score;
-    for (int p = 1; p <= kProblemCount; ++p) {
+    for (int p = 1; p <= content::kLastProblem; ++p) {
         if (hasReachedProblem(record, p))
             figures.totalMisses += record.missCount[p];
         if (hasFinishedProblem(record, p))

@@ -19,7 +19,7 @@ QString problemReachedText(const StudentFigures &student)
 double problemReachedOrder(const StudentFigures &student)
 {
     if (student.courseDone)
-        return kProblemCount + 1;
+        return content::kLastProblem + 1;
     return student.problemReached + (student.problemInProgress ? 0.5 : 0.0);
 }
 
