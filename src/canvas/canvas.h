@@ -119,14 +119,11 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent *event) override;
 
+private:
     QSizeF drawingSize() const { return contentsRect().size(); }
-    QColor foreColor() const { return foreColor_; }
-    void setCoordinates(const CoordinateSystem &coordinates) { coordinates_ = coordinates; }
     // Repaints after something was drawn into the image.
     void drawingChanged() { update(); }
-    QImage &imageForDrawing() { return image_; }
 
-private:
     // Where a text is drawn and how much condensed: its pen origin on the
     // baseline, in pixels, and its horizontal scale.
     struct TextPlacement {
