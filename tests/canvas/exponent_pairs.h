@@ -52,7 +52,7 @@ inline std::vector<ExponentPair> questionExponentPairs()
 // after any change of Y, X or colour.
 inline std::vector<ExponentPair> lectureExponentPairs()
 {
-    using content::CanvasOp;
+    namespace draw = content::draw;
     std::vector<ExponentPair> pairs;
     for (const content::Lecture &lecture : content::lectures()) {
         std::vector<const content::Page *> pages{&lecture.introduction};
@@ -61,15 +61,18 @@ inline std::vector<ExponentPair> lectureExponentPairs()
         for (std::size_t p = 0; p < pages.size(); ++p) {
             const content::Page &ops = *pages[p];
             for (std::size_t i = 0; i < ops.size(); ++i) {
-                if (ops[i].kind != CanvasOp::Kind::Exponent)
+                const auto *exponent = std::get_if<draw::Exponent>(&ops[i]);
+                if (!exponent)
                     continue;
                 std::size_t f = i + 1;
-                while (f < ops.size() && (ops[f].kind == CanvasOp::Kind::SetY || ops[f].kind == CanvasOp::Kind::SetX
-                                          || ops[f].kind == CanvasOp::Kind::Colour))
+                while (f < ops.size()
+                       && (std::holds_alternative<draw::SetY>(ops[f]) || std::holds_alternative<draw::SetX>(ops[f])
+                           || std::holds_alternative<draw::Colour>(ops[f])))
                     ++f;
                 const QString where = QStringLiteral("lecture %1 %2").arg(lecture.number).arg(
                     p == 0 ? QStringLiteral("introduction") : QStringLiteral("page %1").arg(p));
-                pairs.push_back({where, ops[i].text, f < ops.size() ? ops[f].text : QString()});
+                const auto *formula = f < ops.size() ? std::get_if<draw::Print>(&ops[f]) : nullptr;
+                pairs.push_back({where, exponent->line, formula ? formula->text : QString()});
             }
         }
     }

@@ -12,7 +12,7 @@ namespace written = piyota::transcription;
 
 namespace {
 
-using Kind = content::CanvasOp::Kind;
+namespace draw = content::draw;
 using WrittenKind = written::Operation::Kind;
 
 // A page as it draws: a start without a panel marker draws on the text
@@ -21,14 +21,14 @@ using WrittenKind = written::Operation::Kind;
 content::Page normalised(const content::Page &page)
 {
     content::Page result;
-    const bool marked = !page.empty()
-        && (page.front().kind == Kind::ToText || page.front().kind == Kind::ToGraph
-            || page.front().kind == Kind::ToSpeech);
+    const bool marked = !page.empty() && std::holds_alternative<draw::ToPanel>(page.front());
     if (!marked)
         result.push_back(content::op::text());
     for (const content::CanvasOp &op : page) {
-        if (op.kind == Kind::NewLines && !result.empty() && result.back().kind == Kind::NewLines)
-            result.back().count += op.count;
+        const auto *newLines = std::get_if<draw::NewLines>(&op);
+        auto *run = result.empty() ? nullptr : std::get_if<draw::NewLines>(&result.back());
+        if (newLines && run)
+            run->count += newLines->count;
         else
             result.push_back(op);
     }
@@ -79,29 +79,36 @@ QString numbers(std::initializer_list<double> values)
 // without its curve, which is compared by value.
 QString describe(const content::CanvasOp &op)
 {
-    switch (op.kind) {
-    case Kind::ToText: return u"text"_s;
-    case Kind::ToGraph: return u"graph"_s;
-    case Kind::ToSpeech: return u"speech"_s;
-    case Kind::SpeechLines: return u"speech-lines"_s;
-    case Kind::Print: return u"print "_s + quoted(op.text);
-    case Kind::PrintContinued: return u"print-on "_s + quoted(op.text);
-    case Kind::Exponent: return u"exponent "_s + quoted(op.text);
-    case Kind::NewLines: return u"newline %1"_s.arg(op.count);
-    case Kind::AtColumn:
-        return (op.continued ? u"column-on %1 "_s : u"column %1 "_s).arg(op.count) + quoted(op.text);
-    case Kind::Colour: return u"colour %1"_s.arg(op.colour);
-    case Kind::SetY: return u"y "_s + number(op.y1);
-    case Kind::SetX: return u"x "_s + number(op.x1);
-    case Kind::Clear: return u"clear"_s;
-    case Kind::Scale: return u"scale "_s + numbers({op.x1, op.y1, op.x2, op.y2});
-    case Kind::Line:
-        return u"line "_s + numbers({op.x1, op.y1, op.x2, op.y2})
-               + (op.colour == -1 ? QString() : u" colour %1"_s.arg(op.colour));
-    case Kind::Plot: return u"plot "_s + numbers({op.x1, op.x2, op.step, double(op.colour)});
-    case Kind::Circle: return u"circle "_s + numbers({op.x1, op.y1, op.r, double(op.colour)});
-    }
-    return {};
+    return std::visit(
+        content::Overloaded{
+            [](const draw::ToPanel &to) {
+                switch (to.panel) {
+                case draw::Panel::Text: return u"text"_s;
+                case draw::Panel::Graph: return u"graph"_s;
+                case draw::Panel::Speech: return u"speech"_s;
+                }
+                return QString();
+            },
+            [](const draw::SpeechLines &) { return u"speech-lines"_s; },
+            [](const draw::Print &op) { return (op.continued ? u"print-on "_s : u"print "_s) + quoted(op.text); },
+            [](const draw::Exponent &op) { return u"exponent "_s + quoted(op.line); },
+            [](const draw::NewLines &op) { return u"newline %1"_s.arg(op.count); },
+            [](const draw::PrintAtColumn &op) {
+                return (op.continued ? u"column-on %1 "_s : u"column %1 "_s).arg(op.column) + quoted(op.text);
+            },
+            [](const draw::Colour &op) { return u"colour %1"_s.arg(op.paletteIndex); },
+            [](const draw::SetY &op) { return u"y "_s + number(op.y); },
+            [](const draw::SetX &op) { return u"x "_s + number(op.x); },
+            [](const draw::Clear &) { return u"clear"_s; },
+            [](const draw::Scale &op) { return u"scale "_s + numbers({op.x1, op.y1, op.x2, op.y2}); },
+            [](const draw::Line &op) {
+                return u"line "_s + numbers({op.x1, op.y1, op.x2, op.y2})
+                       + (op.colour ? u" colour %1"_s.arg(*op.colour) : QString());
+            },
+            [](const draw::Plot &op) { return u"plot "_s + numbers({op.from, op.to, op.step, double(op.colour)}); },
+            [](const draw::Circle &op) { return u"circle "_s + numbers({op.x, op.y, op.radius, double(op.colour)}); },
+        },
+        op);
 }
 
 QString describe(const written::Operation &op)
@@ -129,7 +136,7 @@ QString describe(const written::Operation &op)
 
 // Where the program's curve leaves the transcription's formula: its value
 // at both ends of the range and at three points between.
-QString curveDifference(const content::CanvasOp &op, const written::Operation &expected)
+QString curveDifference(const draw::Plot &op, const written::Operation &expected)
 {
     if (!op.curve)
         return u"the program's plot has no curve"_s;
@@ -163,8 +170,8 @@ QString pageDifference(const content::Page &page, const written::LecturePage &ex
             i < expected.size() ? expected[i].source.text() : fallback.text());
         if (program != transcribed)
             return where + u": the program has "_s + program + u", the transcription "_s + transcribed;
-        if (shown[i].kind == Kind::Plot) {
-            const QString curve = curveDifference(shown[i], expected[i]);
+        if (const auto *plot = std::get_if<draw::Plot>(&shown[i])) {
+            const QString curve = curveDifference(*plot, expected[i]);
             if (!curve.isEmpty())
                 return where + u": "_s + curve;
         }

@@ -24,8 +24,7 @@ namespace piyota::fontfit {
 
 namespace {
 
-using content::CanvasOp;
-using Kind = CanvasOp::Kind;
+namespace draw = content::draw;
 
 constexpr int kGothicPixels = 15;
 constexpr int kMinchoPixels = 12;
@@ -79,34 +78,44 @@ private:
     {
         panel_ = Text;
         for (std::size_t i = 0; i < page.size(); ++i) {
-            const CanvasOp &op = page[i];
-            switch (op.kind) {
-            case Kind::ToText: panel_ = Text; break;
-            case Kind::ToGraph: panel_ = Graph; break;
-            case Kind::ToSpeech: panel_ = Speech; break;
-            case Kind::Print:
-                line_[panel_] += op.text;
-                endLine();
-                break;
-            case Kind::PrintContinued: line_[panel_] += op.text; break;
-            case Kind::NewLines:
-            case Kind::Clear:
+            const auto endLineAndStartOver = [this] {
                 endLine();
                 start_[panel_] = 0;
-                break;
-            case Kind::SetX:
-                if (line_[panel_].isEmpty())
-                    start_[panel_] = panel_ == Graph && scale_ ? scale_->pixel(op.x1) : op.x1 / kTwipsPerPixel;
-                break;
-            case Kind::Scale: scale_ = XScale{op.x1, op.x2 - op.x1}; break;
-            case Kind::Exponent: addExponentPair(page, i); break;
-            case Kind::AtColumn:
-                if (panel_ == Graph)
-                    addAxisValues(page, i);
-                break;
-            default: break;
-            }
+            };
+            std::visit(content::Overloaded{
+                           [this](const draw::ToPanel &to) { panel_ = panelOf(to.panel); },
+                           [this](const draw::Print &print) {
+                               line_[panel_] += print.text;
+                               if (!print.continued)
+                                   endLine();
+                           },
+                           [&](const draw::NewLines &) { endLineAndStartOver(); },
+                           [&](const draw::Clear &) { endLineAndStartOver(); },
+                           [this](const draw::SetX &setX) {
+                               if (line_[panel_].isEmpty())
+                                   start_[panel_] = panel_ == Graph && scale_ ? scale_->pixel(setX.x)
+                                                                              : setX.x / kTwipsPerPixel;
+                           },
+                           [this](const draw::Scale &scale) { scale_ = XScale{scale.x1, scale.x2 - scale.x1}; },
+                           [&](const draw::Exponent &exponent) { addExponentPair(page, i, exponent); },
+                           [&](const draw::PrintAtColumn &label) {
+                               if (panel_ == Graph)
+                                   addAxisValues(page, i, label);
+                           },
+                           [](const auto &) {},
+                       },
+                       page[i]);
         }
+    }
+
+    static Panel panelOf(draw::Panel panel)
+    {
+        switch (panel) {
+        case draw::Panel::Text: return Text;
+        case draw::Panel::Graph: return Graph;
+        case draw::Panel::Speech: return Speech;
+        }
+        return Text;
     }
 
     void endLine()
@@ -120,11 +129,11 @@ private:
         line_[panel_].clear();
     }
 
-    void addExponentPair(const content::Page &page, std::size_t index)
+    void addExponentPair(const content::Page &page, std::size_t index, const draw::Exponent &exponent)
     {
         for (std::size_t i = index + 1; i < page.size(); ++i) {
-            if (page[i].kind == Kind::Print || page[i].kind == Kind::PrintContinued) {
-                texts_.exponentPairs.push_back({page[index].text, page[i].text});
+            if (const auto *formula = std::get_if<draw::Print>(&page[i])) {
+                texts_.exponentPairs.push_back({exponent.line, formula->text});
                 return;
             }
         }
@@ -132,19 +141,18 @@ private:
 
     // The numbers after a run of spaces on a label line, on the scale in
     // force or, before the page's scale, the one it sets.
-    void addAxisValues(const content::Page &page, std::size_t index)
+    void addAxisValues(const content::Page &page, std::size_t index, const draw::PrintAtColumn &op)
     {
         std::optional<XScale> target = scale_;
         for (std::size_t i = index + 1; i < page.size(); ++i) {
-            if (page[i].kind == Kind::Scale) {
-                target = XScale{page[i].x1, page[i].x2 - page[i].x1};
+            if (const auto *scale = std::get_if<draw::Scale>(&page[i])) {
+                target = XScale{scale->x1, scale->x2 - scale->x1};
                 break;
             }
         }
         if (!target)
             return;
-        const CanvasOp &op = page[index];
-        const double columnX = (scale_ ? scale_->pixel(0) : 0) + (op.count - 1) * kColumnPixels;
+        const double columnX = (scale_ ? scale_->pixel(0) : 0) + (op.column - 1) * kColumnPixels;
         static const QRegularExpression token(QStringLiteral("(?<=  )[^ ]+"));
         for (auto it = token.globalMatch(op.text); it.hasNext();) {
             const auto match = it.next();

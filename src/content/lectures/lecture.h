@@ -2,115 +2,133 @@
 
 #include <QString>
 
+#include <optional>
+#include <variant>
 #include <vector>
 
 namespace piyota::content {
 
-// One drawing operation of a lecture page, performed on one of the lecture
-// screen's three panels.
-struct CanvasOp {
-    enum class Kind {
-        ToText,         // the following operations go to the text panel (Picture1)
-        ToGraph,        // ... to the graph panel (Picture2)
-        ToSpeech,       // ... to the speech box (Picture3)
-        Print,          // a literal, then a new line
-        PrintContinued, // a literal that stays on the line (";")
-        Exponent,       // the digit line of a square, placed over the formula line that follows
-        NewLines,       // count new lines
-        AtColumn,       // moves to a text column, then prints (continued when `continued`)
-        Colour,         // palette colour
-        SetY,
-        SetX,
-        Clear,
-        Scale,   // (x1, y1)-(x2, y2)
-        Line,    // (x1, y1)-(x2, y2), in `colour` when it is not -1
-        Plot,    // y = curve(x), x from x1 to x2 by step, in colour
-        Circle,  // centre (x1, y1), radius r, in colour
-        SpeechLines, // the doctor's three lines
-    };
-    using Curve = double (*)(double x);
+// The drawing operations of a lecture page, each performed on one of the
+// lecture screen's three panels, in the panel's current coordinates.
+namespace draw {
 
-    Kind kind;
-    QString text;
-    int count = 0;  // NewLines, AtColumn column
-    int colour = -1;
-    bool continued = false;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    double step = 0; // Plot
-    double r = 0;    // Circle
-    Curve curve = nullptr;
+enum class Panel {
+    Text,   // Picture1
+    Graph,  // Picture2
+    Speech, // Picture3
 };
 
+// The operations that follow go to this panel.
+struct ToPanel {
+    Panel panel;
+};
+
+// A literal, then a new line; or, continued, staying on the line after it.
+struct Print {
+    QString text;
+    bool continued = false;
+};
+
+// The digit line of a square, placed over the formula line printed next.
+struct Exponent {
+    QString line;
+};
+
+struct NewLines {
+    int count = 1;
+};
+
+// A literal printed from a text column, then as Print.
+struct PrintAtColumn {
+    int column;
+    QString text;
+    bool continued = false;
+};
+
+struct Colour {
+    int paletteIndex;
+};
+
+struct SetY {
+    double y;
+};
+
+struct SetX {
+    double x;
+};
+
+struct Clear {};
+
+// The panel's user coordinates: (x1, y1) at its top left, (x2, y2) at its
+// bottom right.
+struct Scale {
+    double x1, y1, x2, y2;
+};
+
+// A line from (x1, y1) to (x2, y2), in the current colour unless one is given.
+struct Line {
+    double x1, y1, x2, y2;
+    std::optional<int> colour;
+};
+
+using Curve = double (*)(double x);
+
+// The points of y = curve(x), x from `from` to `to` by `step`.
+struct Plot {
+    Curve curve;
+    double from, to, step;
+    int colour;
+};
+
+struct Circle {
+    double x, y, radius;
+    int colour;
+};
+
+// The doctor's three lines.
+struct SpeechLines {};
+
+} // namespace draw
+
+using CanvasOp = std::variant<draw::ToPanel, draw::Print, draw::Exponent, draw::NewLines, draw::PrintAtColumn,
+                              draw::Colour, draw::SetY, draw::SetX, draw::Clear, draw::Scale, draw::Line,
+                              draw::Plot, draw::Circle, draw::SpeechLines>;
+
+// Reads an operation with whichever of the given callables takes its type:
+// std::visit(Overloaded{[](const draw::Print &) { ... }, ...}, op).
+template <class... Callables>
+struct Overloaded : Callables... {
+    using Callables::operator()...;
+};
+
+// The operations as the lecture tables write them.
 namespace op {
 
-inline CanvasOp text() { return {CanvasOp::Kind::ToText, {}}; }
-inline CanvasOp graph() { return {CanvasOp::Kind::ToGraph, {}}; }
-inline CanvasOp speech() { return {CanvasOp::Kind::ToSpeech, {}}; }
-inline CanvasOp speechLines() { return {CanvasOp::Kind::SpeechLines, {}}; }
-inline CanvasOp print(const QString &literal) { return {CanvasOp::Kind::Print, literal}; }
-inline CanvasOp printOn(const QString &literal) { return {CanvasOp::Kind::PrintContinued, literal}; }
-inline CanvasOp exponent(const QString &digitLine) { return {CanvasOp::Kind::Exponent, digitLine}; }
-inline CanvasOp newLine(int times = 1)
+inline CanvasOp text() { return draw::ToPanel{draw::Panel::Text}; }
+inline CanvasOp graph() { return draw::ToPanel{draw::Panel::Graph}; }
+inline CanvasOp speech() { return draw::ToPanel{draw::Panel::Speech}; }
+inline CanvasOp speechLines() { return draw::SpeechLines{}; }
+inline CanvasOp print(const QString &literal) { return draw::Print{literal}; }
+inline CanvasOp printOn(const QString &literal) { return draw::Print{literal, true}; }
+inline CanvasOp exponent(const QString &digitLine) { return draw::Exponent{digitLine}; }
+inline CanvasOp newLine(int times = 1) { return draw::NewLines{times}; }
+inline CanvasOp atColumn(int column, const QString &literal) { return draw::PrintAtColumn{column, literal}; }
+inline CanvasOp atColumnOn(int column, const QString &literal) { return draw::PrintAtColumn{column, literal, true}; }
+inline CanvasOp colour(int paletteIndex) { return draw::Colour{paletteIndex}; }
+inline CanvasOp y(double value) { return draw::SetY{value}; }
+inline CanvasOp x(double value) { return draw::SetX{value}; }
+inline CanvasOp clear() { return draw::Clear{}; }
+inline CanvasOp scale(double x1, double y1, double x2, double y2) { return draw::Scale{x1, y1, x2, y2}; }
+inline CanvasOp line(double x1, double y1, double x2, double y2) { return draw::Line{x1, y1, x2, y2, {}}; }
+inline CanvasOp line(double x1, double y1, double x2, double y2, int colour)
 {
-    CanvasOp o{CanvasOp::Kind::NewLines, {}};
-    o.count = times;
-    return o;
+    return draw::Line{x1, y1, x2, y2, colour};
 }
-inline CanvasOp atColumn(int column, const QString &literal, bool continued = false)
+inline CanvasOp plot(draw::Curve curve, double from, double to, double step, int colour)
 {
-    CanvasOp o{CanvasOp::Kind::AtColumn, literal};
-    o.count = column;
-    o.continued = continued;
-    return o;
+    return draw::Plot{curve, from, to, step, colour};
 }
-inline CanvasOp atColumnOn(int column, const QString &literal) { return atColumn(column, literal, true); }
-inline CanvasOp colour(int paletteIndex)
-{
-    CanvasOp o{CanvasOp::Kind::Colour, {}};
-    o.colour = paletteIndex;
-    return o;
-}
-inline CanvasOp y(double value)
-{
-    CanvasOp o{CanvasOp::Kind::SetY, {}};
-    o.y1 = value;
-    return o;
-}
-inline CanvasOp x(double value)
-{
-    CanvasOp o{CanvasOp::Kind::SetX, {}};
-    o.x1 = value;
-    return o;
-}
-inline CanvasOp clear() { return {CanvasOp::Kind::Clear, {}}; }
-inline CanvasOp scale(double x1, double y1, double x2, double y2)
-{
-    CanvasOp o{CanvasOp::Kind::Scale, {}};
-    o.x1 = x1, o.y1 = y1, o.x2 = x2, o.y2 = y2;
-    return o;
-}
-inline CanvasOp line(double x1, double y1, double x2, double y2, int colour = -1)
-{
-    CanvasOp o{CanvasOp::Kind::Line, {}};
-    o.x1 = x1, o.y1 = y1, o.x2 = x2, o.y2 = y2;
-    o.colour = colour;
-    return o;
-}
-inline CanvasOp plot(CanvasOp::Curve curve, double from, double to, double step, int colour)
-{
-    CanvasOp o{CanvasOp::Kind::Plot, {}};
-    o.curve = curve;
-    o.x1 = from, o.x2 = to, o.step = step;
-    o.colour = colour;
-    return o;
-}
-inline CanvasOp circle(double x, double y, double radius, int colour)
-{
-    CanvasOp o{CanvasOp::Kind::Circle, {}};
-    o.x1 = x, o.y1 = y, o.r = radius;
-    o.colour = colour;
-    return o;
-}
+inline CanvasOp circle(double x, double y, double radius, int colour) { return draw::Circle{x, y, radius, colour}; }
 
 } // namespace op
 

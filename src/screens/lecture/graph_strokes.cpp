@@ -7,7 +7,7 @@ namespace piyota {
 namespace {
 
 using content::CanvasOp;
-using Kind = CanvasOp::Kind;
+namespace draw = content::draw;
 
 // Samples per pixel along a curve: as close as a plot sets its points.
 constexpr double kSamplesPerPixel = 4;
@@ -32,14 +32,14 @@ GraphStrokes::GraphStrokes(const content::Lecture &lecture, std::size_t page, st
         for (std::size_t i = 0; i < pages[p]->size(); ++i) {
             const CanvasOp &each = (*pages[p])[i];
             reached = reached || (p == page && i == op);
-            if (each.kind == Kind::ToGraph || each.kind == Kind::ToText || each.kind == Kind::ToSpeech) {
-                onGraph = each.kind == Kind::ToGraph;
+            if (const auto *to = std::get_if<draw::ToPanel>(&each)) {
+                onGraph = to->panel == draw::Panel::Graph;
             } else if (!onGraph) {
                 continue;
-            } else if (each.kind == Kind::Scale) {
-                coordinates = CoordinateSystem::scaled(panelPixels, each.x1, each.y1, each.x2, each.y2);
+            } else if (const auto *scale = std::get_if<draw::Scale>(&each)) {
+                coordinates = CoordinateSystem::scaled(panelPixels, scale->x1, scale->y1, scale->x2, scale->y2);
                 scale_ = coordinates;
-            } else if (each.kind == Kind::Clear) {
+            } else if (std::holds_alternative<draw::Clear>(each)) {
                 if (reached)
                     return;
                 lines_.clear();
@@ -54,22 +54,15 @@ GraphStrokes::GraphStrokes(const content::Lecture &lecture, std::size_t page, st
 
 void GraphStrokes::add(const content::CanvasOp &op, const CoordinateSystem &coordinates)
 {
-    switch (op.kind) {
-    case Kind::Line:
-        lines_.emplace_back(pixelOf(coordinates.toPixels(op.x1, op.y1)).center(),
-                            pixelOf(coordinates.toPixels(op.x2, op.y2)).center());
-        break;
-    case Kind::Plot:
-        curves_.push_back({op.curve, op.x1, op.x2, coordinates});
-        break;
-    case Kind::Circle: {
-        const QPointF centre = coordinates.toPixels(op.x1, op.y1);
-        const double radius = std::abs(coordinates.horizontalPixels(op.r)) + 1;
+    if (const auto *line = std::get_if<draw::Line>(&op)) {
+        lines_.emplace_back(pixelOf(coordinates.toPixels(line->x1, line->y1)).center(),
+                            pixelOf(coordinates.toPixels(line->x2, line->y2)).center());
+    } else if (const auto *plot = std::get_if<draw::Plot>(&op)) {
+        curves_.push_back({plot->curve, plot->from, plot->to, coordinates});
+    } else if (const auto *circle = std::get_if<draw::Circle>(&op)) {
+        const QPointF centre = coordinates.toPixels(circle->x, circle->y);
+        const double radius = std::abs(coordinates.horizontalPixels(circle->radius)) + 1;
         circles_.emplace_back(centre - QPointF(radius, radius), centre + QPointF(radius, radius));
-        break;
-    }
-    default:
-        break;
     }
 }
 

@@ -31,7 +31,7 @@ public:
 
 private:
     struct Curve {
-        content::CanvasOp::Curve f;
+        content::draw::Curve f;
         double from;
         double to;
         CoordinateSystem coordinates;

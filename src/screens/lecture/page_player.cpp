@@ -11,7 +11,7 @@ namespace piyota {
 namespace {
 
 using content::CanvasOp;
-using Kind = CanvasOp::Kind;
+namespace draw = content::draw;
 
 const QStringList kSpeechLines{
     QStringLiteral("「わしが数学博士である。」"),
@@ -32,14 +32,14 @@ Formula formulaAfter(const content::Page &page, std::size_t exponentIndex)
     Formula formula;
     for (std::size_t i = exponentIndex + 1; i < page.size(); ++i) {
         const CanvasOp &op = page[i];
-        if (op.kind == Kind::SetX)
-            formula.x = op.x1;
-        else if (op.kind == Kind::SetY)
-            formula.y = op.y1;
-        else if (op.kind == Kind::Print || op.kind == Kind::PrintContinued) {
-            formula.text = op.text;
+        if (const auto *setX = std::get_if<draw::SetX>(&op))
+            formula.x = setX->x;
+        else if (const auto *setY = std::get_if<draw::SetY>(&op))
+            formula.y = setY->y;
+        else if (const auto *print = std::get_if<draw::Print>(&op)) {
+            formula.text = print->text;
             break;
-        } else if (op.kind != Kind::SetY && op.kind != Kind::Colour)
+        } else if (!std::holds_alternative<draw::Colour>(op))
             break;
     }
     return formula;
@@ -64,91 +64,80 @@ void printPlain(Canvas &panel, const QString &text, bool continued)
 // Prints a text of the graph panel at column `column`, or where the current
 // point is for 0. A line of values along the axes stands at their points; a
 // label printed at a column moves aside where the graph would strike it.
-void printOnGraph(const Place &place, Canvas &panel, const CanvasOp &op, int column)
+void printOnGraph(const Place &place, Canvas &panel, const QString &text, int column, bool continued)
 {
-    const bool continued = op.kind == Kind::PrintContinued || op.continued;
-    if (column == 0 && !isPointLabelLine(op.text))
-        return printPlain(panel, op.text, continued);
+    if (column == 0 && !isPointLabelLine(text))
+        return printPlain(panel, text, continued);
     const double x = column > 0 ? panel.columnX(column) : panel.currentX();
     const GraphStrokes strokes(place.lecture, place.page, place.op, QSizeF(panel.image().deviceIndependentSize()));
-    if (const auto places = pointLabelPlaces(panel, strokes, op.text, x)) {
+    if (const auto places = pointLabelPlaces(panel, strokes, text, x)) {
         panel.setCurrentX(x);
-        return panel.printWordsAt(op.text, *places, continued);
+        return panel.printWordsAt(text, *places, continued);
     }
     if (column == 0)
-        return printPlain(panel, op.text, continued);
-    const int aside = column + clearColumns(panel, strokes, op.text, x);
+        return printPlain(panel, text, continued);
+    const int aside = column + clearColumns(panel, strokes, text, x);
     if (continued)
-        panel.printAtColumnContinued(aside, op.text);
+        panel.printAtColumnContinued(aside, text);
     else
-        panel.printAtColumn(aside, op.text);
+        panel.printAtColumn(aside, text);
 }
 
 void perform(const Place &place, const content::Page &page, Canvas &panel)
 {
-    const CanvasOp &op = page[place.op];
-    switch (op.kind) {
-    case Kind::Print:
-    case Kind::PrintContinued:
-        if (place.onGraph)
-            printOnGraph(place, panel, op, 0);
-        else if (op.kind == Kind::Print)
-            panel.print(op.text);
-        else
-            panel.printContinued(op.text);
-        break;
-    case Kind::Exponent: {
-        const Formula formula = formulaAfter(page, place.op);
-        panel.printExponentLine(op.text, formula.text, formula.x, formula.y);
-        break;
+    std::visit(content::Overloaded{
+                   [&](const draw::Print &print) {
+                       if (place.onGraph)
+                           printOnGraph(place, panel, print.text, 0, print.continued);
+                       else
+                           printPlain(panel, print.text, print.continued);
+                   },
+                   [&](const draw::Exponent &exponent) {
+                       const Formula formula = formulaAfter(page, place.op);
+                       panel.printExponentLine(exponent.line, formula.text, formula.x, formula.y);
+                   },
+                   [&](const draw::NewLines &newLines) { panel.newLine(newLines.count); },
+                   [&](const draw::PrintAtColumn &print) {
+                       if (place.onGraph)
+                           printOnGraph(place, panel, print.text, print.column, print.continued);
+                       else if (print.continued)
+                           panel.printAtColumnContinued(print.column, print.text);
+                       else
+                           panel.printAtColumn(print.column, print.text);
+                   },
+                   [&](const draw::Colour &colour) { panel.setForeColor(colour.paletteIndex); },
+                   [&](const draw::SetY &setY) { panel.setCurrentY(setY.y); },
+                   [&](const draw::SetX &setX) { panel.setCurrentX(setX.x); },
+                   [&](const draw::Clear &) { panel.clear(); },
+                   [&](const draw::Scale &scale) { panel.setScale(scale.x1, scale.y1, scale.x2, scale.y2); },
+                   [&](const draw::Line &line) {
+                       if (line.colour)
+                           panel.drawLine(line.x1, line.y1, line.x2, line.y2, *line.colour);
+                       else
+                           panel.drawLine(line.x1, line.y1, line.x2, line.y2);
+                   },
+                   [&](const draw::Plot &plot) { panel.plot(plot.curve, plot.from, plot.to, plot.step, plot.colour); },
+                   [&](const draw::Circle &circle) { panel.drawCircle(circle.x, circle.y, circle.radius, circle.colour); },
+                   [&](const draw::SpeechLines &) {
+                       for (const QString &line : kSpeechLines)
+                           panel.print(line);
+                   },
+                   [](const draw::ToPanel &) {}, // chosen by performOps
+               },
+               page[place.op]);
+}
+
+Canvas &panelFor(draw::Panel panel, const LecturePanels &panels)
+{
+    switch (panel) {
+    case draw::Panel::Text:
+        return panels.text;
+    case draw::Panel::Graph:
+        return panels.graph;
+    case draw::Panel::Speech:
+        return panels.speech;
     }
-    case Kind::NewLines:
-        panel.newLine(op.count);
-        break;
-    case Kind::AtColumn:
-        if (place.onGraph)
-            printOnGraph(place, panel, op, op.count);
-        else if (op.continued)
-            panel.printAtColumnContinued(op.count, op.text);
-        else
-            panel.printAtColumn(op.count, op.text);
-        break;
-    case Kind::Colour:
-        panel.setForeColor(op.colour);
-        break;
-    case Kind::SetY:
-        panel.setCurrentY(op.y1);
-        break;
-    case Kind::SetX:
-        panel.setCurrentX(op.x1);
-        break;
-    case Kind::Clear:
-        panel.clear();
-        break;
-    case Kind::Scale:
-        panel.setScale(op.x1, op.y1, op.x2, op.y2);
-        break;
-    case Kind::Line:
-        if (op.colour < 0)
-            panel.drawLine(op.x1, op.y1, op.x2, op.y2);
-        else
-            panel.drawLine(op.x1, op.y1, op.x2, op.y2, op.colour);
-        break;
-    case Kind::Plot:
-        panel.plot(op.curve, op.x1, op.x2, op.step, op.colour);
-        break;
-    case Kind::Circle:
-        panel.drawCircle(op.x1, op.y1, op.r, op.colour);
-        break;
-    case Kind::SpeechLines:
-        for (const QString &line : kSpeechLines)
-            panel.print(line);
-        break;
-    case Kind::ToText:
-    case Kind::ToGraph:
-    case Kind::ToSpeech:
-        break;
-    }
+    return panels.text;
 }
 
 void performOps(const content::Lecture &lecture, std::size_t pageNumber, const content::Page &page,
@@ -156,19 +145,10 @@ void performOps(const content::Lecture &lecture, std::size_t pageNumber, const c
 {
     Canvas *panel = &panels.text;
     for (std::size_t i = 0; i < page.size(); ++i) {
-        switch (page[i].kind) {
-        case Kind::ToText:
-            panel = &panels.text;
-            break;
-        case Kind::ToGraph:
-            panel = &panels.graph;
-            break;
-        case Kind::ToSpeech:
-            panel = &panels.speech;
-            break;
-        default:
+        if (const auto *to = std::get_if<draw::ToPanel>(&page[i]))
+            panel = &panelFor(to->panel, panels);
+        else
             perform({lecture, pageNumber, i, panel == &panels.graph}, page, *panel);
-        }
     }
 }
 

@@ -10,16 +10,36 @@ using namespace piyota::content;
 
 namespace {
 
-using Kind = CanvasOp::Kind;
+using draw::Panel;
 
 bool near(double a, double b)
 {
     return std::fabs(a - b) < 1e-9;
 }
 
-bool isPanel(Kind kind)
+template <class Operation>
+const Operation *as(const CanvasOp &op)
 {
-    return kind == Kind::ToText || kind == Kind::ToGraph || kind == Kind::ToSpeech;
+    return std::get_if<Operation>(&op);
+}
+
+template <class Operation>
+bool is(const CanvasOp &op)
+{
+    return std::holds_alternative<Operation>(op);
+}
+
+bool isPanel(const CanvasOp &op, Panel panel)
+{
+    const auto *to = as<draw::ToPanel>(op);
+    return to && to->panel == panel;
+}
+
+// The text of a literal printed alone, or nothing.
+const QString *printed(const CanvasOp &op)
+{
+    const auto *print = as<draw::Print>(op);
+    return print ? &print->text : nullptr;
 }
 
 bool isPalette(int colour)
@@ -64,23 +84,23 @@ std::vector<PageRef> everyPage()
 }
 
 // The panel each operation of a page draws on.
-std::vector<Kind> panelsOf(const Page &page)
+std::vector<Panel> panelsOf(const Page &page)
 {
-    std::vector<Kind> panels;
-    Kind panel = Kind::ToText;
+    std::vector<Panel> panels;
+    Panel panel = Panel::Text;
     for (const CanvasOp &op : page) {
-        if (isPanel(op.kind))
-            panel = op.kind;
+        if (const auto *to = as<draw::ToPanel>(op))
+            panel = to->panel;
         panels.push_back(panel);
     }
     return panels;
 }
 
-const CanvasOp &nthPlot(const Page &page, int n)
+const draw::Plot &nthPlot(const Page &page, int n)
 {
     for (const CanvasOp &op : page) {
-        if (op.kind == Kind::Plot && n-- == 0)
-            return op;
+        if (const auto *plot = as<draw::Plot>(op); plot && n-- == 0)
+            return *plot;
     }
     qFatal("no such plot");
 }
@@ -112,7 +132,7 @@ void LecturesTest::everyPageNamesItsPanelFirst()
 {
     for (const PageRef &page : everyPage()) {
         QVERIFY2(!page.ops->empty(), qPrintable(page.where(0)));
-        QVERIFY2(isPanel(page.ops->front().kind), qPrintable(page.where(0)));
+        QVERIFY2(is<draw::ToPanel>(page.ops->front()), qPrintable(page.where(0)));
     }
 }
 
@@ -122,15 +142,14 @@ void LecturesTest::introductionsEndWithTheSpeechLines()
         const Page &ops = *page.ops;
         if (page.number == 0) {
             QVERIFY2(ops.size() > 3, qPrintable(page.where(0)));
-            QCOMPARE(ops.front().kind, Kind::ToText);
-            QCOMPARE(ops[ops.size() - 2].kind, Kind::ToSpeech);
-            QCOMPARE(ops.back().kind, Kind::SpeechLines);
+            QVERIFY2(isPanel(ops.front(), Panel::Text), qPrintable(page.where(0)));
+            QVERIFY2(isPanel(ops[ops.size() - 2], Panel::Speech), qPrintable(page.where(ops.size() - 2)));
+            QVERIFY2(is<draw::SpeechLines>(ops.back()), qPrintable(page.where(ops.size() - 1)));
             continue;
         }
         // The speech box only ever holds the doctor's greeting.
         for (std::size_t i = 0; i < ops.size(); ++i) {
-            QVERIFY2(ops[i].kind != Kind::ToSpeech && ops[i].kind != Kind::SpeechLines,
-                     qPrintable(page.where(i)));
+            QVERIFY2(!isPanel(ops[i], Panel::Speech) && !is<draw::SpeechLines>(ops[i]), qPrintable(page.where(i)));
         }
     }
 }
@@ -144,20 +163,21 @@ void LecturesTest::exponentsStandOverAFormula()
             const QString where = page.where(i);
             // A digit line printed and then lowered onto is a square that
             // lost its exponent role.
-            if (ops[i].kind == Kind::Print && i + 1 < ops.size() && ops[i + 1].kind == Kind::SetY)
-                QVERIFY2(!isDigitLine(ops[i].text), qPrintable(where));
-            if (ops[i].kind != Kind::Exponent)
+            const auto *print = as<draw::Print>(ops[i]);
+            if (print && !print->continued && i + 1 < ops.size() && is<draw::SetY>(ops[i + 1]))
+                QVERIFY2(!isDigitLine(print->text), qPrintable(where));
+            const auto *exponent = as<draw::Exponent>(ops[i]);
+            if (!exponent)
                 continue;
             ++exponents;
-            QVERIFY2(isDigitLine(ops[i].text), qPrintable(where));
-            QVERIFY2(i + 1 < ops.size() && ops[i + 1].kind == Kind::SetY, qPrintable(where));
+            QVERIFY2(isDigitLine(exponent->line), qPrintable(where));
+            QVERIFY2(i + 1 < ops.size() && is<draw::SetY>(ops[i + 1]), qPrintable(where));
             std::size_t j = i + 1;
-            while (j < ops.size()
-                   && (ops[j].kind == Kind::SetY || ops[j].kind == Kind::SetX || ops[j].kind == Kind::Colour))
+            while (j < ops.size() && (is<draw::SetY>(ops[j]) || is<draw::SetX>(ops[j]) || is<draw::Colour>(ops[j])))
                 ++j;
             QVERIFY2(j < ops.size(), qPrintable(where));
-            QVERIFY2(ops[j].kind == Kind::Print || ops[j].kind == Kind::PrintContinued, qPrintable(where));
-            QVERIFY2(!isDigitLine(ops[j].text), qPrintable(where));
+            QVERIFY2(printed(ops[j]), qPrintable(where));
+            QVERIFY2(!isDigitLine(*printed(ops[j])), qPrintable(where));
         }
     }
     QVERIFY(exponents > 100);
@@ -168,11 +188,17 @@ void LecturesTest::onlyFivePaletteColours()
     for (const PageRef &page : everyPage()) {
         const Page &ops = *page.ops;
         for (std::size_t i = 0; i < ops.size(); ++i) {
-            const CanvasOp &op = ops[i];
-            const bool coloured = op.kind == Kind::Colour || op.kind == Kind::Plot || op.kind == Kind::Circle
-                || (op.kind == Kind::Line && op.colour != -1);
-            if (coloured)
-                QVERIFY2(isPalette(op.colour), qPrintable(page.where(i)));
+            const std::optional<int> colour = std::visit(
+                Overloaded{
+                    [](const draw::Colour &op) -> std::optional<int> { return op.paletteIndex; },
+                    [](const draw::Plot &op) -> std::optional<int> { return op.colour; },
+                    [](const draw::Circle &op) -> std::optional<int> { return op.colour; },
+                    [](const draw::Line &op) { return op.colour; },
+                    [](const auto &) -> std::optional<int> { return std::nullopt; },
+                },
+                ops[i]);
+            if (colour)
+                QVERIFY2(isPalette(*colour), qPrintable(page.where(i)));
         }
     }
 }
@@ -187,13 +213,13 @@ void LecturesTest::textPanelPositionsMoveDownUntilCleared()
             const Page &ops = *page.ops;
             const auto panels = panelsOf(ops);
             for (std::size_t i = 0; i < ops.size(); ++i) {
-                if (panels[i] != Kind::ToText)
+                if (panels[i] != Panel::Text)
                     continue;
-                if (ops[i].kind == Kind::Clear)
+                if (is<draw::Clear>(ops[i]))
                     lastY = 0;
-                if (ops[i].kind == Kind::SetY) {
-                    QVERIFY2(ops[i].y1 > lastY && ops[i].y1 < 3375, qPrintable(page.where(i)));
-                    lastY = ops[i].y1;
+                if (const auto *setY = as<draw::SetY>(ops[i])) {
+                    QVERIFY2(setY->y > lastY && setY->y < 3375, qPrintable(page.where(i)));
+                    lastY = setY->y;
                 }
             }
         }
@@ -206,19 +232,20 @@ void LecturesTest::everyScaleIsFollowedByItsAxes()
     for (const PageRef &page : everyPage()) {
         const Page &ops = *page.ops;
         for (std::size_t i = 0; i < ops.size(); ++i) {
-            const CanvasOp &s = ops[i];
-            if (s.kind != Kind::Scale)
+            const auto *scale = as<draw::Scale>(ops[i]);
+            if (!scale)
                 continue;
             ++scales;
+            const draw::Scale &s = *scale;
             const QString where = page.where(i);
             QVERIFY2(s.x1 < 0 && 0 < s.x2 && s.y2 < 0 && 0 < s.y1, qPrintable(where));
             QVERIFY2(i + 2 < ops.size(), qPrintable(where));
-            const CanvasOp &xAxis = ops[i + 1];
-            const CanvasOp &yAxis = ops[i + 2];
-            QVERIFY2(xAxis.kind == Kind::Line && yAxis.kind == Kind::Line, qPrintable(where));
-            QVERIFY2(near(xAxis.x1, s.x1 + 0.1) && near(xAxis.x2, s.x2 - 0.1) && xAxis.y1 == 0 && xAxis.y2 == 0,
+            const auto *xAxis = as<draw::Line>(ops[i + 1]);
+            const auto *yAxis = as<draw::Line>(ops[i + 2]);
+            QVERIFY2(xAxis && yAxis, qPrintable(where));
+            QVERIFY2(near(xAxis->x1, s.x1 + 0.1) && near(xAxis->x2, s.x2 - 0.1) && xAxis->y1 == 0 && xAxis->y2 == 0,
                      qPrintable(where));
-            QVERIFY2(near(yAxis.y1, s.y1 - 1) && near(yAxis.y2, s.y2 + 1) && yAxis.x1 == 0 && yAxis.x2 == 0,
+            QVERIFY2(near(yAxis->y1, s.y1 - 1) && near(yAxis->y2, s.y2 + 1) && yAxis->x1 == 0 && yAxis->x2 == 0,
                      qPrintable(where));
         }
     }
@@ -230,20 +257,21 @@ void LecturesTest::plotsLieInsideTheirScale()
     // A scale stays in force across pages, so plots on later pages use the
     // last one set on the graph panel.
     for (const Lecture &lecture : lectures()) {
-        const CanvasOp *scale = nullptr;
+        const draw::Scale *scale = nullptr;
         for (const PageRef &page : pagesOf(lecture)) {
             const Page &ops = *page.ops;
             for (std::size_t i = 0; i < ops.size(); ++i) {
-                if (ops[i].kind == Kind::Scale)
-                    scale = &ops[i];
-                if (ops[i].kind != Kind::Plot)
+                if (const auto *set = as<draw::Scale>(ops[i]))
+                    scale = set;
+                const auto *plot = as<draw::Plot>(ops[i]);
+                if (!plot)
                     continue;
                 const QString where = page.where(i);
-                QVERIFY2(panelsOf(ops)[i] == Kind::ToGraph, qPrintable(where));
+                QVERIFY2(panelsOf(ops)[i] == Panel::Graph, qPrintable(where));
                 QVERIFY2(scale, qPrintable(where));
-                QVERIFY2(ops[i].curve, qPrintable(where));
-                QVERIFY2(ops[i].x1 < ops[i].x2, qPrintable(where));
-                QVERIFY2(scale->x1 < ops[i].x1 && ops[i].x2 < scale->x2, qPrintable(where));
+                QVERIFY2(plot->curve, qPrintable(where));
+                QVERIFY2(plot->from < plot->to, qPrintable(where));
+                QVERIFY2(scale->x1 < plot->from && plot->to < scale->x2, qPrintable(where));
             }
         }
     }
@@ -254,11 +282,12 @@ void LecturesTest::plotSteps()
     for (const PageRef &page : everyPage()) {
         const Page &ops = *page.ops;
         for (std::size_t i = 0; i < ops.size(); ++i) {
-            if (ops[i].kind != Kind::Plot)
+            const auto *plot = as<draw::Plot>(ops[i]);
+            if (!plot)
                 continue;
             const QString where = page.where(i);
-            const bool fine = near(ops[i].step, 0.001);
-            QVERIFY2(fine || near(ops[i].step, 0.01), qPrintable(where));
+            const bool fine = near(plot->step, 0.001);
+            QVERIFY2(fine || near(plot->step, 0.01), qPrintable(where));
             if (fine)
                 QVERIFY2(page.lecture->number >= 7, qPrintable(where));
         }
@@ -272,12 +301,13 @@ void LecturesTest::highlightsLieOverTheirBaseCurve()
     int highlights = 0;
     for (const PageRef &page : everyPage()) {
         const Page &ops = *page.ops;
-        const CanvasOp *base = nullptr;
+        const draw::Plot *base = nullptr;
         int pieces = 0;
         for (std::size_t i = 0; i < ops.size(); ++i) {
-            const CanvasOp &op = ops[i];
-            if (op.kind != Kind::Plot)
+            const auto *plot = as<draw::Plot>(ops[i]);
+            if (!plot)
                 continue;
+            const draw::Plot &op = *plot;
             const QString where = page.where(i);
             if (op.colour == 10) {
                 QVERIFY2(page.lecture->number >= 7 && page.lecture->number <= 9, qPrintable(where));
@@ -289,8 +319,8 @@ void LecturesTest::highlightsLieOverTheirBaseCurve()
                 continue;
             ++pieces;
             QVERIFY2(op.colour == 12 && near(op.step, 0.001), qPrintable(where));
-            QVERIFY2(base->x1 <= op.x1 && op.x2 <= base->x2, qPrintable(where));
-            for (double x : {op.x1, (op.x1 + op.x2) / 2, op.x2})
+            QVERIFY2(base->from <= op.from && op.to <= base->to, qPrintable(where));
+            for (double x : {op.from, (op.from + op.to) / 2, op.to})
                 QVERIFY2(near(op.curve(x), base->curve(x)), qPrintable(where));
         }
         if (base)
@@ -306,9 +336,10 @@ void LecturesTest::curvesAreParabolas()
     for (const PageRef &page : everyPage()) {
         const Page &ops = *page.ops;
         for (std::size_t i = 0; i < ops.size(); ++i) {
-            if (ops[i].kind != Kind::Plot)
+            const auto *plot = as<draw::Plot>(ops[i]);
+            if (!plot)
                 continue;
-            const auto f = ops[i].curve;
+            const auto f = plot->curve;
             const double second = f(1) - 2 * f(0) + f(-1);
             QVERIFY2(!near(second, 0), qPrintable(page.where(i)));
             QVERIFY2(near(f(3) - 2 * f(2) + f(1), second), qPrintable(page.where(i)));
@@ -323,12 +354,13 @@ void LecturesTest::circlesMarkTheTouchingPoint()
     for (const PageRef &page : everyPage()) {
         const Page &ops = *page.ops;
         for (std::size_t i = 0; i < ops.size(); ++i) {
-            if (ops[i].kind != Kind::Circle)
+            const auto *circle = as<draw::Circle>(ops[i]);
+            if (!circle)
                 continue;
             ++circles;
             const QString where = page.where(i);
             QVERIFY2(page.lecture->number == 9, qPrintable(where));
-            QVERIFY2(ops[i].x1 == 2 && ops[i].y1 == 0 && ops[i].r > 0, qPrintable(where));
+            QVERIFY2(circle->x == 2 && circle->y == 0 && circle->radius > 0, qPrintable(where));
             QVERIFY2(near(nthPlot(ops, 0).curve(2), 0), qPrintable(where));
         }
     }
