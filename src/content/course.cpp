@@ -63,14 +63,6 @@ QString problemTitle(int problem)
     return QStringLiteral("　【問題") + number + QStringLiteral("】");
 }
 
-QString exponentLineText(const QuestionItem &item)
-{
-    QString text;
-    for (const ExponentDigit &digit : item.digits)
-        text += QString(digit.spacesBefore, QLatin1Char(' ')) + digit.digit;
-    return text;
-}
-
 std::optional<ProblemLayout> presentedLayout(int problem, int layout, Presentation how)
 {
     const ProblemLayout *base = findLayout(problem, layout);

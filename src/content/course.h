@@ -19,9 +19,6 @@ enum class Presentation { OnActivation, AfterNext };
 // full-width digits for 1 to 9, "　【問題10】" with half-width ones above.
 QString problemTitle(int problem);
 
-// An exponent item as the line it stands for: its spaces and digits.
-QString exponentLineText(const QuestionItem &item);
-
 // Problem p (1..30) in layout k (1..3) as the given presentation shows it;
 // nothing outside those ranges.
 std::optional<ProblemLayout> presentedLayout(int problem, int layout, Presentation how);

@@ -8,39 +8,43 @@
 
 namespace piyota::content {
 
-// One digit of an exponent line: the half-width spaces in front of it,
-// counted from the line start or from the previous digit, and the digit.
+// One item printed into the question box, in order.
+struct QuestionItem {
+    enum class Kind {
+        Line,          // a text line, printed as it stands
+        Exponent,      // the digit line of a square, placed over the formula line that follows
+        PrintPosition, // sets the box's vertical print position (twips)
+    };
+    Kind kind;
+    QString text;   // Line, Exponent: the line as printed
+    int printY = 0; // PrintPosition
+};
+
+inline QuestionItem line(const QString &text)
+{
+    return {QuestionItem::Kind::Line, text, 0};
+}
+
+// One digit of an exponent line as the problem tables write it: the
+// half-width spaces in front of it, counted from the line start or from the
+// previous digit, and the digit.
 struct ExponentDigit {
     int spacesBefore;
     QChar digit = QLatin1Char('2');
 };
 
-// One item printed into the question box, in order.
-struct QuestionItem {
-    enum class Kind {
-        Line,          // a text line, printed as it stands
-        Exponent,      // the superscript digits of the formula line that follows
-        PrintPosition, // sets the box's vertical print position (twips)
-    };
-    Kind kind;
-    QString text;                       // Line
-    std::vector<ExponentDigit> digits;  // Exponent
-    int printY = 0;                     // PrintPosition
-};
-
-inline QuestionItem line(const QString &text)
-{
-    return {QuestionItem::Kind::Line, text, {}, 0};
-}
-
+// The exponent line that the tables' digits spell.
 inline QuestionItem exponent(std::initializer_list<ExponentDigit> digits)
 {
-    return {QuestionItem::Kind::Exponent, {}, digits, 0};
+    QString text;
+    for (const ExponentDigit &digit : digits)
+        text += QString(digit.spacesBefore, QLatin1Char(' ')) + digit.digit;
+    return {QuestionItem::Kind::Exponent, text, 0};
 }
 
 inline QuestionItem printPosition(int twipsY)
 {
-    return {QuestionItem::Kind::PrintPosition, {}, {}, twipsY};
+    return {QuestionItem::Kind::PrintPosition, {}, twipsY};
 }
 
 inline constexpr int kChoiceCount = 7; // Command1..Command7; Command8 is always "その他"

@@ -39,7 +39,7 @@ inline std::vector<ExponentPair> questionExponentPairs()
                 const auto &items = shown->question;
                 for (std::size_t i = 0; i < items.size(); ++i) {
                     if (items[i].kind == QuestionItem::Kind::Exponent)
-                        pairs.push_back({where, content::exponentLineText(items[i]),
+                        pairs.push_back({where, items[i].text,
                                          i + 2 < items.size() ? items[i + 2].text : QString()});
                 }
             }

@@ -68,25 +68,25 @@ QStringList textLineFaults(const QString &line, const QString &at)
 QStringList exponentFaults(const std::vector<QuestionItem> &items, std::size_t index,
                            const QString &at)
 {
-    const QuestionItem &exponent = items[index];
+    const QString &exponent = items[index].text;
     QStringList faults;
-    if (exponent.digits.empty())
+    static const QRegularExpression digit(u"[0-9]"_s);
+    static const QRegularExpression spacesThenDigits(u"^( +[0-9])+$"_s); // a space at least before each digit
+    const qsizetype digits = exponent.count(digit);
+    if (digits == 0)
         faults << at + u"an exponent line without digits"_s;
-    for (const ExponentDigit &digit : exponent.digits) {
-        if (digit.spacesBefore < 1 || digit.digit < u'0' || digit.digit > u'9')
-            faults << at + u"exponent line \"%1\" holds more than spaces and digits"_s.arg(
-                               exponentLineText(exponent));
-    }
+    else if (!spacesThenDigits.match(exponent).hasMatch())
+        faults << at + u"exponent line \"%1\" holds more than spaces and digits"_s.arg(exponent);
     if (index + 2 >= items.size() || items[index + 1].kind != Kind::PrintPosition
         || items[index + 2].kind != Kind::Line) {
         faults << at + u"an exponent line not followed by a print position and a formula line"_s;
         return faults;
     }
     const QString &formula = items[index + 2].text;
-    if (exponentGaps(formula) != int(exponent.digits.size()))
+    if (exponentGaps(formula) != digits)
         faults << at + u"\"%1\" leaves %2 gaps for %3 exponents"_s.arg(formula)
                            .arg(exponentGaps(formula))
-                           .arg(exponent.digits.size());
+                           .arg(digits);
     return faults;
 }
 

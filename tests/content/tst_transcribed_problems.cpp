@@ -23,7 +23,7 @@ QString describe(const content::QuestionItem &item)
     case Kind::Line:
         return u"line "_s + quoted(item.text);
     case Kind::Exponent:
-        return u"exponent "_s + quoted(content::exponentLineText(item));
+        return u"exponent "_s + quoted(item.text);
     case Kind::PrintPosition:
         return u"y %1"_s.arg(item.printY);
     }

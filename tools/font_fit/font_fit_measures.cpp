@@ -184,7 +184,7 @@ void collectQuestions(CourseTexts &texts)
                     } else if (items[i].kind == QuestionItem::Kind::Exponent) {
                         for (std::size_t f = i + 1; f < items.size(); ++f) {
                             if (items[f].kind == QuestionItem::Kind::Line) {
-                                texts.exponentPairs.push_back({content::exponentLineText(items[i]), items[f].text});
+                                texts.exponentPairs.push_back({items[i].text, items[f].text});
                                 break;
                             }
                         }

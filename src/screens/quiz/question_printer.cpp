@@ -46,7 +46,7 @@ void printQuestion(Canvas &box, int problem, const content::ProblemLayout &layou
             break;
         case QuestionItem::Kind::Exponent: {
             const Formula formula = formulaAfter(items, i);
-            box.printExponentLine(content::exponentLineText(items[i]), formula.text, 0, formula.y);
+            box.printExponentLine(items[i].text, formula.text, 0, formula.y);
             break;
         }
         case QuestionItem::Kind::PrintPosition:
