@@ -1,9 +1,12 @@
+#include "content/lectures/extremum_pages.h"
 #include "content/lectures/lecture_set.h"
+#include "content/lectures/page_parts.h"
 
 namespace piyota::content {
 
 using namespace Qt::StringLiterals;
 using namespace op;
+using namespace extremum;
 
 // Lecture 6: maximum and minimum of a quadratic function (problem 26).
 Lecture lecture6()
@@ -13,18 +16,12 @@ Lecture lecture6()
         .firstProblem = 26,
         .lastProblem = 26,
         // Introduction: example 1: maximum and minimum of y = x² - 4x - 1
-        .introduction = {
-            text(),
-            newLine(),
-            print(u" 【例題１】"_s),
-            print(u"　　次の２次関数の最大値と"_s),
-            print(u"　最小値を求めてみよう。"_s),
-            exponent(u"          2"_s), y(970),
-            print(u"　　ｙ＝ｘ   －４ｘ－１"_s),
-            print(u"　[次へ]をクリックするんじゃ!"_s),
-            speech(),
-            speechLines(),
-        },
+        .introduction = joined(statement(u" 【例題１】"_s, u"          2"_s), {
+                                   print(u"　　ｙ＝ｘ   －４ｘ－１"_s),
+                                   print(u"　[次へ]をクリックするんじゃ!"_s),
+                                   speech(),
+                                   speechLines(),
+                               }),
         .pages = {
             // Page 1: completing the square: (x - 2)² - 5
             {
@@ -39,13 +36,7 @@ Lecture lecture6()
                 print(u"　　＝(ｘ－２)   －５ と変形できる。"_s),
             },
             // Page 2: vertex (2, -5), opening upwards
-            {
-                text(),
-                colour(12),
-                print(u"　　頂点が(２，－５)で、"_s),
-                print(u"　下に凸の放物線になるので、"_s),
-                colour(0),
-            },
+            vertexAndOpening(u"　　頂点が(２，－５)で、"_s, u"　下に凸の放物線になるので、"_s),
             // Page 3: the graph of y = x² - 4x - 1
             {
                 graph(),
@@ -62,33 +53,9 @@ Lecture lecture6()
                 plot([](double x) { return x * x - 4 * x - 1; }, -2.8, 6.8, 0.01, 12),
             },
             // Page 4: answer: no maximum, minimum -5 at x = 2
-            {
-                graph(),
-                newLine(6),
-                x(-3),
-                colour(12),
-                print(u" グラフより、"_s),
-                colour(9),
-                x(-3),
-                print(u"　　最大値 なし"_s),
-                x(-3),
-                print(u"　　最小値 －５ (ｘ＝２のとき)"_s),
-                colour(0),
-            },
+            extremes({}, u" グラフより、"_s, u"　　最大値 なし"_s, u"　　最小値 －５ (ｘ＝２のとき)"_s),
             // Page 5: example 2: y = -x² + 4x + 1
-            {
-                text(),
-                clear(),
-                graph(),
-                clear(),
-                text(),
-                newLine(),
-                print(u" 【例題２】"_s),
-                print(u"　　次の２次関数の最大値と"_s),
-                print(u"　最小値を求めてみよう。"_s),
-                exponent(u"             2"_s), y(970),
-                print(u"　　ｙ＝－ｘ   ＋４ｘ＋１"_s),
-            },
+            joined(nextStatement(u" 【例題２】"_s, u"             2"_s), {print(u"　　ｙ＝－ｘ   ＋４ｘ＋１"_s)}),
             // Page 6: completing the square: -(x - 2)² + 5
             {
                 text(),
@@ -104,13 +71,7 @@ Lecture lecture6()
                 print(u"　　＝－(ｘ－２)   ＋５ より、"_s),
             },
             // Page 7: vertex (2, 5), opening downwards
-            {
-                text(),
-                colour(12),
-                print(u"　　頂点が(２，５)で、"_s),
-                print(u"　上に凸の放物線になるので、"_s),
-                colour(0),
-            },
+            vertexAndOpening(u"　　頂点が(２，５)で、"_s, u"　上に凸の放物線になるので、"_s),
             // Page 8: the graph of y = -x² + 4x + 1
             {
                 graph(),
@@ -129,20 +90,7 @@ Lecture lecture6()
                 plot([](double x) { return -(x * x) + 4 * x + 1; }, -2.8, 6.8, 0.01, 12),
             },
             // Page 9: answer: maximum 5 at x = 2, no minimum
-            {
-                graph(),
-                newLine(6),
-                x(-3),
-                y(-18),
-                colour(12),
-                print(u" グラフより、"_s),
-                colour(9),
-                x(-3),
-                print(u"　　最大値 ５ (ｘ＝２のとき)"_s),
-                x(-3),
-                print(u"　　最小値 なし"_s),
-                colour(0),
-            },
+            extremes(-18, u" グラフより、"_s, u"　　最大値 ５ (ｘ＝２のとき)"_s, u"　　最小値 なし"_s),
         },
     };
 }

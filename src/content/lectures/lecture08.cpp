@@ -1,9 +1,33 @@
+#include "content/lectures/inequality_pages.h"
 #include "content/lectures/lecture_set.h"
 
 namespace piyota::content {
 
 using namespace Qt::StringLiterals;
 using namespace op;
+using namespace inequality;
+
+namespace {
+
+// Both examples of this lecture are about y = 2x² + x - 3.
+double parabola(double x)
+{
+    return 2 * x * x + x - 3;
+}
+
+Page considerTheParabola()
+{
+    return considerTheGraph(u"            2"_s, u"　　ｙ＝２ｘ   ＋ｘ－３"_s);
+}
+
+// The roots, with the parabola's formula as the page prints it.
+Page itsRoots(const QString &formula)
+{
+    return meetingTheXAxis(u"        2"_s, u"　　２ｘ   ＋ｘ－３＝０ "_s, u"           2"_s, formula,
+                           u"　ｘ軸との交点を求めると、"_s, u"　　ｘ＝－３／２ ， １"_s);
+}
+
+} // namespace
 
 // Lecture 8: quadratic inequalities with two roots (problem 28).
 Lecture lecture8()
@@ -13,44 +37,12 @@ Lecture lecture8()
         .firstProblem = 28,
         .lastProblem = 28,
         // Introduction: example 1: 2x² + x - 3 ≥ 0
-        .introduction = {
-            text(),
-            newLine(),
-            print(u" 【例題１】"_s),
-            print(u"　　次の２次不等式を解け。"_s),
-            exponent(u"          2"_s), y(750),
-            print(u"　　　２ｘ   ＋ｘ－３≧０"_s),
-            speech(),
-            speechLines(),
-        },
+        .introduction = firstExample(u"          2"_s, u"　　　２ｘ   ＋ｘ－３≧０"_s),
         .pages = {
             // Page 1: consider the graph of y = 2x² + x - 3
-            {
-                text(),
-                newLine(),
-                print(u" ＜考え方＞"_s),
-                colour(12),
-                exponent(u"            2"_s), y(1500),
-                printOn(u"　　ｙ＝２ｘ   ＋ｘ－３"_s),
-                colour(0),
-                print(u"　のグラフを"_s),
-                print(u"　考える。"_s),
-            },
+            considerTheParabola(),
             // Page 2: its roots: x = -3/2 and 1
-            {
-                text(),
-                colour(12),
-                exponent(u"        2"_s), y(2020),
-                printOn(u"　　２ｘ   ＋ｘ－３＝０ "_s),
-                colour(0),
-                print(u"を解いて、"_s),
-                exponent(u"           2"_s), y(2330),
-                print(u"　 ｙ＝２ｘ   ＋ｘ－３ のグラフと"_s),
-                print(u"　ｘ軸との交点を求めると、"_s),
-                colour(12),
-                print(u"　　ｘ＝－３／２ ， １"_s),
-                colour(0),
-            },
+            itsRoots(u"　 ｙ＝２ｘ   ＋ｘ－３ のグラフと"_s),
             // Page 3: the graph, red on and above the x axis
             {
                 graph(),
@@ -67,81 +59,20 @@ Lecture lecture8()
                 scale(-5, 40, 5, -40),
                 line(-4.9, 0, 4.9, 0),
                 line(0, 39, 0, -39),
-                plot([](double x) { return 2 * x * x + x - 3; }, -4.8, 4.3, 0.01, 10),
-                plot([](double x) { return 2 * x * x + x - 3; }, -4.8, -1.5, 0.001, 12),
-                plot([](double x) { return 2 * x * x + x - 3; }, 1, 4.3, 0.001, 12),
+                plot(parabola, -4.8, 4.3, 0.01, 10),
+                plot(parabola, -4.8, -1.5, 0.001, 12),
+                plot(parabola, 1, 4.3, 0.001, 12),
             },
             // Page 4: the red part is where the inequality holds
-            {
-                graph(),
-                y(-1),
-                newLine(),
-                x(-5),
-                print(u"　　この２次不等式を満たす範囲は"_s),
-                x(-5),
-                colour(12),
-                printOn(u"　ｘ軸と、ｘ軸より上"_s),
-                colour(0),
-                print(u"になるので、"_s),
-                x(-5),
-                colour(12),
-                printOn(u"　グラフの赤い部分"_s),
-                colour(0),
-                print(u"になる。"_s),
-            },
+            holdsOn(-5, u"　ｘ軸と、ｘ軸より上"_s, u"　グラフの赤い部分"_s),
             // Page 5: answer: x ≤ -3/2, 1 ≤ x
-            {
-                graph(),
-                x(-5),
-                colour(9),
-                print(u"　　 よって、グラフの赤い部分に"_s),
-                x(-5),
-                print(u"　 対応するｘを求めると、"_s),
-                colour(0),
-                x(-5),
-                print(u"　　ｘ≦－３／２ ， １≦ｘ"_s),
-                colour(0),
-            },
+            answerFromTheRedPart(-5, {}, u"　　ｘ≦－３／２ ， １≦ｘ"_s),
             // Page 6: example 2: 2x² + x - 3 < 0
-            {
-                text(),
-                clear(),
-                graph(),
-                clear(),
-                text(),
-                newLine(),
-                print(u" 【例題２】"_s),
-                print(u"　　次の２次不等式を解け。"_s),
-                exponent(u"          2"_s), y(750),
-                print(u"　　　２ｘ   ＋ｘ－３＜０"_s),
-            },
+            nextExample(u" 【例題２】"_s, u"          2"_s, u"　　　２ｘ   ＋ｘ－３＜０"_s),
             // Page 7: consider the graph of y = 2x² + x - 3
-            {
-                text(),
-                newLine(),
-                print(u" ＜考え方＞"_s),
-                colour(12),
-                exponent(u"            2"_s), y(1500),
-                printOn(u"　　ｙ＝２ｘ   ＋ｘ－３"_s),
-                colour(0),
-                print(u"　のグラフを"_s),
-                print(u"　考える。"_s),
-            },
+            considerTheParabola(),
             // Page 8: its roots: x = -3/2 and 1
-            {
-                text(),
-                colour(12),
-                exponent(u"        2"_s), y(2020),
-                printOn(u"　　２ｘ   ＋ｘ－３＝０ "_s),
-                colour(0),
-                print(u"を解いて、"_s),
-                exponent(u"           2"_s), y(2330),
-                print(u"　 ｙ＝２ｘ  ＋ｘ－３ のグラフと"_s),
-                print(u"　ｘ軸との交点を求めると、"_s),
-                colour(12),
-                print(u"　　ｘ＝－３／２ ， １"_s),
-                colour(0),
-            },
+            itsRoots(u"　 ｙ＝２ｘ  ＋ｘ－３ のグラフと"_s),
             // Page 9: the graph, red below the x axis
             {
                 graph(),
@@ -163,40 +94,13 @@ Lecture lecture8()
                 scale(-5, 40, 5, -40),
                 line(-4.9, 0, 4.9, 0),
                 line(0, 39, 0, -39),
-                plot([](double x) { return 2 * x * x + x - 3; }, -4.8, 4.3, 0.01, 10),
-                plot([](double x) { return 2 * x * x + x - 3; }, -1.5, 1, 0.001, 12),
+                plot(parabola, -4.8, 4.3, 0.01, 10),
+                plot(parabola, -1.5, 1, 0.001, 12),
             },
             // Page 10: the red part is where the inequality holds
-            {
-                graph(),
-                y(-1),
-                newLine(),
-                x(-5),
-                print(u"　　この２次不等式を満たす範囲は"_s),
-                x(-5),
-                colour(12),
-                printOn(u"　ｘ軸より下"_s),
-                colour(0),
-                print(u"になるので、"_s),
-                x(-5),
-                colour(12),
-                printOn(u"　グラフの赤い部分"_s),
-                colour(0),
-                print(u"になる。"_s),
-            },
+            holdsOn(-5, u"　ｘ軸より下"_s, u"　グラフの赤い部分"_s),
             // Page 11: answer: -3/2 < x < 1
-            {
-                graph(),
-                x(-5),
-                colour(9),
-                print(u"　　 よって、グラフの赤い部分に"_s),
-                x(-5),
-                print(u"　 対応するｘを求めると、"_s),
-                colour(0),
-                x(-5),
-                print(u"　－３／２＜ｘ＜１"_s),
-                colour(0),
-            },
+            answerFromTheRedPart(-5, {}, u"　－３／２＜ｘ＜１"_s),
         },
     };
 }

@@ -1,9 +1,37 @@
+#include "content/lectures/inequality_pages.h"
 #include "content/lectures/lecture_set.h"
 
 namespace piyota::content {
 
 using namespace Qt::StringLiterals;
 using namespace op;
+using namespace inequality;
+
+namespace {
+
+// Every example of this lecture is about y = x² - 4x + 4.
+double parabola(double x)
+{
+    return x * x - 4 * x + 4;
+}
+
+Page considerTheParabola()
+{
+    return considerTheGraph(u"          2"_s, u"　　ｙ＝ｘ   －４ｘ＋４"_s);
+}
+
+Page touchingTheXAxis()
+{
+    return meetingTheXAxis(u"      2"_s, u"　　ｘ   －４ｘ＋４＝０ "_s, u"         2"_s, u"　 ｙ＝ｘ   －４ｘ＋４ のグラフと"_s,
+                           u"　ｘ軸との交点を求めると、ｘ＝２。"_s, u"　よって、ｘ＝２ で ｘ軸に接する。"_s);
+}
+
+Page graphOfTheParabola(int colour, std::initializer_list<CanvasOp> marks = {})
+{
+    return graphOnTheXAxis(0.2, u"ｙ＝ｘ   －４ｘ＋４ のグラフ"_s, u"                           x"_s, parabola, colour, marks);
+}
+
+} // namespace
 
 // Lecture 9: quadratic inequalities whose parabola touches the x axis (problem 29).
 Lecture lecture9()
@@ -13,44 +41,12 @@ Lecture lecture9()
         .firstProblem = 29,
         .lastProblem = 29,
         // Introduction: example 1: x² - 4x + 4 > 0
-        .introduction = {
-            text(),
-            newLine(),
-            print(u" 【例題１】"_s),
-            print(u"　　次の２次不等式を解け。"_s),
-            exponent(u"        2"_s), y(750),
-            print(u"　　　ｘ   －４ｘ＋４＞０"_s),
-            speech(),
-            speechLines(),
-        },
+        .introduction = firstExample(u"        2"_s, u"　　　ｘ   －４ｘ＋４＞０"_s),
         .pages = {
             // Page 1: consider the graph of y = x² - 4x + 4
-            {
-                text(),
-                newLine(),
-                print(u" ＜考え方＞"_s),
-                colour(12),
-                exponent(u"          2"_s), y(1500),
-                printOn(u"　　ｙ＝ｘ   －４ｘ＋４"_s),
-                colour(0),
-                print(u"　のグラフを"_s),
-                print(u"　考える。"_s),
-            },
+            considerTheParabola(),
             // Page 2: it touches the x axis at x = 2
-            {
-                text(),
-                colour(12),
-                exponent(u"      2"_s), y(2020),
-                printOn(u"　　ｘ   －４ｘ＋４＝０ "_s),
-                colour(0),
-                print(u"を解いて、"_s),
-                exponent(u"         2"_s), y(2330),
-                print(u"　 ｙ＝ｘ   －４ｘ＋４ のグラフと"_s),
-                print(u"　ｘ軸との交点を求めると、ｘ＝２。"_s),
-                colour(12),
-                print(u"　よって、ｘ＝２ で ｘ軸に接する。"_s),
-                colour(0),
-            },
+            touchingTheXAxis(),
             // Page 3: the graph, red except at the circled point of contact
             {
                 graph(),
@@ -69,316 +65,49 @@ Lecture lecture9()
                 scale(-3, 40, 7, -40),
                 line(-2.9, 0, 6.9, 0),
                 line(0, 39, 0, -39),
-                plot([](double x) { return x * x - 4 * x + 4; }, -2.8, 6.8, 0.01, 10),
-                plot([](double x) { return x * x - 4 * x + 4; }, -2.8, 1.9, 0.001, 12),
-                plot([](double x) { return x * x - 4 * x + 4; }, 2.1, 6.8, 0.001, 12),
+                plot(parabola, -2.8, 6.8, 0.01, 10),
+                plot(parabola, -2.8, 1.9, 0.001, 12),
+                plot(parabola, 2.1, 6.8, 0.001, 12),
                 circle(2, 0, 0.1, 9),
             },
             // Page 4: the red part lies above the x axis
-            {
-                graph(),
-                y(-1),
-                newLine(),
-                x(-3),
-                print(u"　　この２次不等式を満たす範囲は"_s),
-                x(-3),
-                colour(12),
-                printOn(u"　ｘ軸より上"_s),
-                colour(0),
-                print(u"になるので、"_s),
-                x(-3),
-                colour(12),
-                printOn(u"　グラフの赤い部分"_s),
-                colour(0),
-                print(u"になる。"_s),
-            },
+            holdsOn(-3, u"　ｘ軸より上"_s, u"　グラフの赤い部分"_s),
             // Page 5: answer: x < 2, 2 < x
-            {
-                graph(),
-                x(-3),
-                y(-23),
-                colour(9),
-                print(u"　　 よって、グラフの赤い部分に"_s),
-                x(-3),
-                print(u"　 対応するｘを求めると、"_s),
-                colour(0),
-                x(-3),
-                print(u"　　(答え)  ｘ＜２ ， ２＜ｘ"_s),
-                colour(0),
-            },
+            answerFromTheRedPart(-3, -23, u"　　(答え)  ｘ＜２ ， ２＜ｘ"_s),
             // Page 6: example 2: x² - 4x + 4 ≥ 0
-            {
-                text(),
-                clear(),
-                graph(),
-                clear(),
-                text(),
-                newLine(),
-                print(u" 【例題２】"_s),
-                print(u"　　次の２次不等式を解け。"_s),
-                exponent(u"        2"_s), y(750),
-                print(u"　　　ｘ   －４ｘ＋４≧０"_s),
-            },
+            nextExample(u" 【例題２】"_s, u"        2"_s, u"　　　ｘ   －４ｘ＋４≧０"_s),
             // Page 7: consider the graph of y = x² - 4x + 4
-            {
-                text(),
-                newLine(),
-                print(u" ＜考え方＞"_s),
-                colour(12),
-                exponent(u"          2"_s), y(1500),
-                printOn(u"　　ｙ＝ｘ   －４ｘ＋４"_s),
-                colour(0),
-                print(u"　のグラフを"_s),
-                print(u"　考える。"_s),
-            },
+            considerTheParabola(),
             // Page 8: it touches the x axis at x = 2
-            {
-                text(),
-                colour(12),
-                exponent(u"      2"_s), y(2020),
-                printOn(u"　　ｘ   －４ｘ＋４＝０ "_s),
-                colour(0),
-                print(u"を解いて、"_s),
-                exponent(u"         2"_s), y(2330),
-                print(u"　 ｙ＝ｘ   －４ｘ＋４ のグラフと"_s),
-                print(u"　ｘ軸との交点を求めると、ｘ＝２。"_s),
-                colour(12),
-                print(u"　よって、ｘ＝２ で ｘ軸に接する。"_s),
-                colour(0),
-            },
+            touchingTheXAxis(),
             // Page 9: the graph, red throughout
-            {
-                graph(),
-                y(40),
-                x(0.2),
-                print(u"y"_s),
-                newLine(),
-                colour(12),
-                x(-2),
-                exponent(u"      2"_s), y(27),
-                x(-2),
-                print(u"ｙ＝ｘ   －４ｘ＋４ のグラフ"_s),
-                colour(0),
-                newLine(3),
-                y(6),
-                atColumn(3, u"                           x"_s),
-                atColumn(3, u"      2                    "_s),
-                newLine(),
-                scale(-3, 40, 7, -40),
-                line(-2.9, 0, 6.9, 0),
-                line(0, 39, 0, -39),
-                plot([](double x) { return x * x - 4 * x + 4; }, -2.8, 6.8, 0.001, 12),
-            },
+            graphOfTheParabola(12),
             // Page 10: the red part lies on and above the x axis
-            {
-                graph(),
-                y(-1),
-                newLine(),
-                x(-3),
-                print(u"　　この２次不等式を満たす範囲は"_s),
-                x(-3),
-                colour(12),
-                printOn(u"　ｘ軸と、ｘ軸より上"_s),
-                colour(0),
-                print(u"になるので、"_s),
-                x(-3),
-                colour(12),
-                printOn(u"　グラフの赤い部分"_s),
-                colour(0),
-                print(u"になる。"_s),
-            },
+            holdsOn(-3, u"　ｘ軸と、ｘ軸より上"_s, u"　グラフの赤い部分"_s),
             // Page 11: answer: all real numbers
-            {
-                graph(),
-                x(-3),
-                y(-23),
-                colour(9),
-                print(u"　　 よって、グラフの赤い部分に"_s),
-                x(-3),
-                print(u"　 対応するｘを求めると、"_s),
-                colour(0),
-                x(-3),
-                print(u"　　(答え)  全ての実数"_s),
-                colour(0),
-            },
+            answerFromTheRedPart(-3, -23, u"　　(答え)  全ての実数"_s),
             // Page 12: example 3: x² - 4x + 4 ≤ 0
-            {
-                text(),
-                clear(),
-                graph(),
-                clear(),
-                text(),
-                newLine(),
-                print(u" 【例題３】"_s),
-                print(u"　　次の２次不等式を解け。"_s),
-                exponent(u"        2"_s), y(750),
-                print(u"　　　ｘ   －４ｘ＋４≦０"_s),
-            },
+            nextExample(u" 【例題３】"_s, u"        2"_s, u"　　　ｘ   －４ｘ＋４≦０"_s),
             // Page 13: consider the graph of y = x² - 4x + 4
-            {
-                text(),
-                newLine(),
-                print(u" ＜考え方＞"_s),
-                colour(12),
-                exponent(u"          2"_s), y(1500),
-                printOn(u"　　ｙ＝ｘ   －４ｘ＋４"_s),
-                colour(0),
-                print(u"　のグラフを"_s),
-                print(u"　考える。"_s),
-            },
+            considerTheParabola(),
             // Page 14: it touches the x axis at x = 2
-            {
-                text(),
-                colour(12),
-                exponent(u"      2"_s), y(2020),
-                printOn(u"　　ｘ   －４ｘ＋４＝０ "_s),
-                colour(0),
-                print(u"を解いて、"_s),
-                exponent(u"         2"_s), y(2330),
-                print(u"　 ｙ＝ｘ   －４ｘ＋４ のグラフと"_s),
-                print(u"　ｘ軸との交点を求めると、ｘ＝２。"_s),
-                colour(12),
-                print(u"　よって、ｘ＝２ で ｘ軸に接する。"_s),
-                colour(0),
-            },
+            touchingTheXAxis(),
             // Page 15: the graph in black, the point of contact marked red
-            {
-                graph(),
-                y(40),
-                x(0.2),
-                print(u"y"_s),
-                newLine(),
-                colour(12),
-                x(-2),
-                exponent(u"      2"_s), y(27),
-                x(-2),
-                print(u"ｙ＝ｘ   －４ｘ＋４ のグラフ"_s),
-                colour(0),
-                newLine(3),
-                y(6),
-                atColumn(3, u"                           x"_s),
-                atColumn(3, u"      2                    "_s),
-                newLine(),
-                scale(-3, 40, 7, -40),
-                line(-2.9, 0, 6.9, 0),
-                line(0, 39, 0, -39),
-                plot([](double x) { return x * x - 4 * x + 4; }, -2.8, 6.8, 0.001, 0),
-                circle(2, 0, 0.1, 12),
-                circle(2, 0, 0.05, 12),
-                circle(2, 0, 0.01, 12),
-            },
+            graphOfTheParabola(0, {circle(2, 0, 0.1, 12), circle(2, 0, 0.05, 12), circle(2, 0, 0.01, 12)}),
             // Page 16: the red part lies on and below the x axis
-            {
-                graph(),
-                y(-1),
-                newLine(),
-                x(-3),
-                print(u"　　この２次不等式を満たす範囲は"_s),
-                x(-3),
-                colour(12),
-                printOn(u"　ｘ軸と、ｘ軸より下"_s),
-                colour(0),
-                print(u"になるので、"_s),
-                x(-3),
-                colour(12),
-                printOn(u"　グラフの赤い部分"_s),
-                colour(0),
-                print(u"になる。"_s),
-            },
+            holdsOn(-3, u"　ｘ軸と、ｘ軸より下"_s, u"　グラフの赤い部分"_s),
             // Page 17: answer: x = 2
-            {
-                graph(),
-                x(-3),
-                y(-23),
-                colour(9),
-                print(u"　　 よって、グラフの赤い部分は"_s),
-                x(-3),
-                print(u"　 ただ１点だけである。"_s),
-                colour(0),
-                x(-3),
-                print(u"　　(答え)  ｘ＝２"_s),
-                colour(0),
-            },
+            answer(-3, -23, u"　　 よって、グラフの赤い部分は"_s, u"　 ただ１点だけである。"_s, u"　　(答え)  ｘ＝２"_s),
             // Page 18: example 4: x² - 4x + 4 < 0
-            {
-                text(),
-                clear(),
-                graph(),
-                clear(),
-                text(),
-                newLine(),
-                print(u" 【例題４】"_s),
-                print(u"　　次の２次不等式を解け。"_s),
-                exponent(u"        2"_s), y(750),
-                print(u"　　　ｘ   －４ｘ＋４＜０"_s),
-            },
+            nextExample(u" 【例題４】"_s, u"        2"_s, u"　　　ｘ   －４ｘ＋４＜０"_s),
             // Page 19: consider the graph of y = x² - 4x + 4
-            {
-                text(),
-                newLine(),
-                print(u" ＜考え方＞"_s),
-                colour(12),
-                exponent(u"          2"_s), y(1500),
-                printOn(u"　　ｙ＝ｘ   －４ｘ＋４"_s),
-                colour(0),
-                print(u"　のグラフを"_s),
-                print(u"　考える。"_s),
-            },
+            considerTheParabola(),
             // Page 20: it touches the x axis at x = 2
-            {
-                text(),
-                colour(12),
-                exponent(u"      2"_s), y(2020),
-                printOn(u"　　ｘ   －４ｘ＋４＝０ "_s),
-                colour(0),
-                print(u"を解いて、"_s),
-                exponent(u"         2"_s), y(2330),
-                print(u"　 ｙ＝ｘ   －４ｘ＋４ のグラフと"_s),
-                print(u"　ｘ軸との交点を求めると、ｘ＝２。"_s),
-                colour(12),
-                print(u"　よって、ｘ＝２ で ｘ軸に接する。"_s),
-                colour(0),
-            },
+            touchingTheXAxis(),
             // Page 21: the graph in black
-            {
-                graph(),
-                y(40),
-                x(0.2),
-                print(u"y"_s),
-                newLine(),
-                colour(12),
-                x(-2),
-                exponent(u"      2"_s), y(27),
-                x(-2),
-                print(u"ｙ＝ｘ   －４ｘ＋４ のグラフ"_s),
-                colour(0),
-                newLine(3),
-                y(6),
-                atColumn(3, u"                           x"_s),
-                atColumn(3, u"      2                    "_s),
-                newLine(),
-                scale(-3, 40, 7, -40),
-                line(-2.9, 0, 6.9, 0),
-                line(0, 39, 0, -39),
-                plot([](double x) { return x * x - 4 * x + 4; }, -2.8, 6.8, 0.001, 0),
-            },
+            graphOfTheParabola(0),
             // Page 22: no part of the graph lies below the x axis
-            {
-                graph(),
-                y(-1),
-                newLine(),
-                x(-3),
-                print(u"　　この２次不等式を満たす範囲は"_s),
-                x(-3),
-                colour(12),
-                printOn(u"　ｘ軸より下"_s),
-                colour(0),
-                print(u"になるので、"_s),
-                x(-3),
-                colour(12),
-                print(u"　グラフ上にはない。"_s),
-                colour(0),
-            },
+            holdsNowhere(-3, u"　ｘ軸より下"_s),
             // Page 23: answer: no solution
             {
                 graph(),

@@ -1,9 +1,42 @@
+#include "content/lectures/inequality_pages.h"
 #include "content/lectures/lecture_set.h"
 
 namespace piyota::content {
 
 using namespace Qt::StringLiterals;
 using namespace op;
+using namespace inequality;
+
+namespace {
+
+// The parabola that every graph of this lecture draws: y = x² - 4x + 9.
+double parabola(double x)
+{
+    return x * x - 4 * x + 9;
+}
+
+Page considerTheParabola()
+{
+    return considerTheGraph(u"          2"_s, u"　　ｙ＝ｘ   －４ｘ＋９"_s);
+}
+
+// Its vertex (2, 5) from the completed square: it opens upwards.
+Page completingTheSquare()
+{
+    return {
+        text(),
+        exponent(u"          2"_s), y(2020),
+        print(u"　　ｙ＝ｘ   －４ｘ＋９"_s),
+        colour(12),
+        exponent(u"                  2"_s), y(2330),
+        print(u"　　　＝(ｘ－２)   ＋５"_s),
+        colour(0),
+        print(u"　　頂点が(２，５)で、"_s),
+        print(u"　　下に凸の放物線になるので、"_s),
+    };
+}
+
+} // namespace
 
 // Lecture 10: quadratic inequalities whose parabola misses the x axis (problem 30).
 Lecture lecture10()
@@ -13,41 +46,12 @@ Lecture lecture10()
         .firstProblem = 30,
         .lastProblem = 30,
         // Introduction: example 1: x² - 4x + 9 > 0
-        .introduction = {
-            text(),
-            newLine(),
-            print(u" 【例題１】"_s),
-            print(u"　　次の２次不等式を解け。"_s),
-            exponent(u"        2"_s), y(750),
-            print(u"　　　ｘ   －４ｘ＋９＞０"_s),
-            speech(),
-            speechLines(),
-        },
+        .introduction = firstExample(u"        2"_s, u"　　　ｘ   －４ｘ＋９＞０"_s),
         .pages = {
             // Page 1: consider the graph of y = x² - 4x + 9
-            {
-                text(),
-                newLine(),
-                print(u" ＜考え方＞"_s),
-                colour(12),
-                exponent(u"          2"_s), y(1500),
-                printOn(u"　　ｙ＝ｘ   －４ｘ＋９"_s),
-                colour(0),
-                print(u"　のグラフを"_s),
-                print(u"　考える。"_s),
-            },
+            considerTheParabola(),
             // Page 2: completing the square: (x - 2)² + 5, vertex (2, 5)
-            {
-                text(),
-                exponent(u"          2"_s), y(2020),
-                print(u"　　ｙ＝ｘ   －４ｘ＋９"_s),
-                colour(12),
-                exponent(u"                  2"_s), y(2330),
-                print(u"　　　＝(ｘ－２)   ＋５"_s),
-                colour(0),
-                print(u"　　頂点が(２，５)で、"_s),
-                print(u"　　下に凸の放物線になるので、"_s),
-            },
+            completingTheSquare(),
             // Page 3: the graph, red throughout
             {
                 graph(),
@@ -64,7 +68,7 @@ Lecture lecture10()
                 scale(-3, 40, 7, -40),
                 line(-2.9, 0, 6.9, 0),
                 line(0, 39, 0, -39),
-                plot([](double x) { return x * x - 4 * x + 9; }, -2.8, 6.8, 0.001, 12),
+                plot(parabola, -2.8, 6.8, 0.001, 12),
             },
             // Page 4: the whole graph lies above the x axis
             {
@@ -86,96 +90,17 @@ Lecture lecture10()
                 colour(0),
             },
             // Page 5: answer: all real numbers
-            {
-                graph(),
-                x(-3),
-                y(-23),
-                colour(9),
-                print(u"　　 よって、グラフの赤い部分に"_s),
-                x(-3),
-                print(u"　 対応するｘを求めると、"_s),
-                colour(0),
-                x(-3),
-                print(u"　　(答え)  全ての実数"_s),
-                colour(0),
-            },
+            answerFromTheRedPart(-3, -23, u"　　(答え)  全ての実数"_s),
             // Page 6: example 2: x² - 4x + 9 < 0
-            {
-                text(),
-                clear(),
-                graph(),
-                clear(),
-                text(),
-                newLine(),
-                print(u" 【例題２】"_s),
-                print(u"　　次の２次不等式を解け。"_s),
-                exponent(u"        2"_s), y(750),
-                print(u"　　　ｘ   －４ｘ＋９＜０"_s),
-            },
+            nextExample(u" 【例題２】"_s, u"        2"_s, u"　　　ｘ   －４ｘ＋９＜０"_s),
             // Page 7: consider the graph of y = x² - 4x + 9
-            {
-                text(),
-                newLine(),
-                print(u" ＜考え方＞"_s),
-                colour(12),
-                exponent(u"          2"_s), y(1500),
-                printOn(u"　　ｙ＝ｘ   －４ｘ＋９"_s),
-                colour(0),
-                print(u"　のグラフを"_s),
-                print(u"　考える。"_s),
-            },
+            considerTheParabola(),
             // Page 8: completing the square: (x - 2)² + 5, vertex (2, 5)
-            {
-                text(),
-                exponent(u"          2"_s), y(2020),
-                print(u"　　ｙ＝ｘ   －４ｘ＋９"_s),
-                colour(12),
-                exponent(u"                  2"_s), y(2330),
-                print(u"　　　＝(ｘ－２)   ＋５"_s),
-                colour(0),
-                print(u"　　頂点が(２，５)で、"_s),
-                print(u"　　下に凸の放物線になるので、"_s),
-            },
+            completingTheSquare(),
             // Page 9: the graph in black
-            {
-                graph(),
-                y(40),
-                x(0.3),
-                print(u"y"_s),
-                newLine(),
-                colour(12),
-                x(-2),
-                exponent(u"      2"_s), y(27),
-                x(-2),
-                print(u"ｙ＝ｘ   －４ｘ＋９ のグラフ"_s),
-                colour(0),
-                newLine(3),
-                y(6),
-                atColumn(3, u"                          x"_s),
-                atColumn(3, u"      2                    "_s),
-                newLine(),
-                scale(-3, 40, 7, -40),
-                line(-2.9, 0, 6.9, 0),
-                line(0, 39, 0, -39),
-                plot([](double x) { return x * x - 4 * x + 9; }, -2.8, 6.8, 0.001, 0),
-            },
+            graphOnTheXAxis(0.3, u"ｙ＝ｘ   －４ｘ＋９ のグラフ"_s, u"                          x"_s, parabola, 0),
             // Page 10: no part of the graph lies below the x axis
-            {
-                graph(),
-                y(-1),
-                newLine(),
-                x(-3),
-                print(u"　　この２次不等式を満たす範囲は"_s),
-                x(-3),
-                colour(12),
-                printOn(u"　ｘ軸より下"_s),
-                colour(0),
-                print(u"になるので、"_s),
-                x(-3),
-                colour(12),
-                print(u"　グラフ上にはない。"_s),
-                colour(0),
-            },
+            holdsNowhere(-3, u"　ｘ軸より下"_s),
             // Page 11: answer: no solution
             {
                 graph(),
@@ -187,18 +112,7 @@ Lecture lecture10()
                 colour(0),
             },
             // Page 12: example 3: -x² + 4x - 9 ≤ 0
-            {
-                text(),
-                clear(),
-                graph(),
-                clear(),
-                text(),
-                newLine(),
-                print(u" 【例題３】"_s),
-                print(u"　　次の２次不等式を解け。"_s),
-                exponent(u"           2"_s), y(750),
-                print(u"　　　－ｘ   ＋４ｘ－９≦０"_s),
-            },
+            nextExample(u" 【例題３】"_s, u"           2"_s, u"　　　－ｘ   ＋４ｘ－９≦０"_s),
             // Page 13: both sides times -1: x² - 4x + 9 ≥ 0
             {
                 text(),
@@ -227,60 +141,11 @@ Lecture lecture10()
                 print(u"　　下に凸の放物線になるので、"_s),
             },
             // Page 15: the graph, red throughout
-            {
-                graph(),
-                y(40),
-                x(0.2),
-                print(u"y"_s),
-                newLine(),
-                colour(12),
-                x(-2),
-                exponent(u"      2"_s), y(27),
-                x(-2),
-                print(u"ｙ＝ｘ   －４ｘ＋９ のグラフ"_s),
-                colour(0),
-                newLine(3),
-                y(6),
-                atColumn(3, u"                           x"_s),
-                atColumn(3, u"      2                    "_s),
-                newLine(),
-                scale(-3, 40, 7, -40),
-                line(-2.9, 0, 6.9, 0),
-                line(0, 39, 0, -39),
-                plot([](double x) { return x * x - 4 * x + 9; }, -2.8, 6.8, 0.001, 12),
-            },
+            graphOnTheXAxis(0.2, u"ｙ＝ｘ   －４ｘ＋９ のグラフ"_s, u"                           x"_s, parabola, 12),
             // Page 16: the whole graph lies on and above the x axis
-            {
-                graph(),
-                y(-1),
-                newLine(),
-                x(-3),
-                print(u"　　この２次不等式を満たす範囲は"_s),
-                x(-3),
-                colour(12),
-                printOn(u"　ｘ軸と、ｘ軸より上"_s),
-                colour(0),
-                print(u"になるので、"_s),
-                x(-3),
-                colour(12),
-                printOn(u"　グラフの全部(赤い部分)"_s),
-                colour(0),
-                print(u"になる。"_s),
-            },
+            holdsOn(-3, u"　ｘ軸と、ｘ軸より上"_s, u"　グラフの全部(赤い部分)"_s),
             // Page 17: answer: all real numbers
-            {
-                graph(),
-                x(-3),
-                y(-23),
-                colour(9),
-                print(u"　　 よって、グラフの赤い部分に"_s),
-                x(-3),
-                print(u"　 対応するｘを求めると、"_s),
-                colour(0),
-                x(-3),
-                print(u"　　(答え)  全ての実数"_s),
-                colour(0),
-            },
+            answerFromTheRedPart(-3, -23, u"　　(答え)  全ての実数"_s),
         },
     };
 }

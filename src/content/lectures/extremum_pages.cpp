@@ -1,0 +1,49 @@
+#include "content/lectures/extremum_pages.h"
+
+#include "content/lectures/page_parts.h"
+
+namespace piyota::content::extremum {
+
+using namespace Qt::StringLiterals;
+using namespace op;
+
+Page statement(const QString &title, const QString &exponentLine)
+{
+    return {
+        text(),
+        newLine(),
+        print(title),
+        print(u"　　次の２次関数の最大値と"_s),
+        print(u"　最小値を求めてみよう。"_s),
+        exponent(exponentLine), y(970),
+    };
+}
+
+Page nextStatement(const QString &title, const QString &exponentLine)
+{
+    return joined(clearedPanels(), statement(title, exponentLine));
+}
+
+Page vertexAndOpening(const QString &vertex, const QString &opening)
+{
+    return {text(), colour(12), print(vertex), print(opening), colour(0)};
+}
+
+Page extremes(std::optional<double> yAt, const QString &reason, const QString &maximum, const QString &minimum)
+{
+    Page page{graph(), newLine(6), x(-3)};
+    if (yAt)
+        page.push_back(y(*yAt));
+    return joined(std::move(page), {
+                                       colour(12),
+                                       print(reason),
+                                       colour(9),
+                                       x(-3),
+                                       print(maximum),
+                                       x(-3),
+                                       print(minimum),
+                                       colour(0),
+                                   });
+}
+
+} // namespace piyota::content::extremum

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "content/lectures/lecture.h"
+
+#include <QString>
+
+#include <optional>
+
+// The pages that the lectures on a quadratic function's maximum and minimum
+// (6 and 7) share: each example is stated, its square completed, its vertex
+// and opening named, its graph drawn and the extremes read off it.
+namespace piyota::content::extremum {
+
+// "【例題N】 次の２次関数の最大値と 最小値を求めてみよう。" and the exponent
+// line of the function, whose formula line the caller prints.
+Page statement(const QString &title, const QString &exponentLine);
+
+// The same on cleared panels, for an example after the first.
+Page nextStatement(const QString &title, const QString &exponentLine);
+
+// The vertex and which way the parabola opens, in red.
+Page vertexAndOpening(const QString &vertex, const QString &opening);
+
+// The extremes read off the graph: the reason in red, then the maximum and
+// the minimum in blue, printed from x = -3 (and y, where given).
+Page extremes(std::optional<double> y, const QString &reason, const QString &maximum, const QString &minimum);
+
+} // namespace piyota::content::extremum
