@@ -27,13 +27,13 @@ public:
     {
         add({Step::Kind::Answer, afterMs, file, label});
     }
-    void music(const QString &file, MusicClose closeWord, const QString &label)
+    void music(const QString &file, const QString &label)
     {
-        add({Step::Kind::Music, 0, file, label, closeWord});
+        add({Step::Kind::Music, 0, file, label});
     }
     void songToItsEnd(const QString &file, const QString &label)
     {
-        add({Step::Kind::SongToItsEnd, 0, file, label, MusicClose::Capitalised});
+        add({Step::Kind::SongToItsEnd, 0, file, label});
     }
     void expectNoStream(const QString &label, int afterMs = kSettleMs)
     {
@@ -56,7 +56,7 @@ void title(SequenceBuilder &b, int run)
 {
     const QString where = QStringLiteral("run %1 title").arg(run);
     b.open(where);
-    b.music(SoundFile::titleMusic, MusicClose::Capitalised, where);
+    b.music(SoundFile::titleMusic, where);
     b.effect(kMusicHeardMs, SoundFile::forward, where + QStringLiteral(" 次へ"));
     b.open(QStringLiteral("run %1 start menu").arg(run));
     b.effect(400, SoundFile::forward, QStringLiteral("run %1 start menu 次へ").arg(run));
@@ -65,7 +65,7 @@ void title(SequenceBuilder &b, int run)
 void roulette(SequenceBuilder &b, const QString &where)
 {
     b.open(where);
-    b.music(SoundFile::rouletteMusic, MusicClose::LowerCase, where);
+    b.music(SoundFile::rouletteMusic, where);
     b.effect(kMusicHeardMs, SoundFile::forward, where + QStringLiteral(" Start"));
     b.effect(b.nextGap(), SoundFile::forward, where + QStringLiteral(" Stop"));
     b.effect(600, SoundFile::forward, where + QStringLiteral(" 次へ"));
@@ -98,11 +98,11 @@ void board(SequenceBuilder &b, int run)
 {
     const QString where = QStringLiteral("run %1 board").arg(run);
     b.open(where);
-    b.music(SoundFile::historyMusic, MusicClose::LowerCase, where);
+    b.music(SoundFile::historyMusic, where);
     b.effect(kMusicHeardMs, SoundFile::quit, where + QStringLiteral(" 終了"));
     // Its music back on before the program ends with the board: the screen
     // takes it with it.
-    b.music(SoundFile::historyMusic, MusicClose::LowerCase, where + QStringLiteral(" again"));
+    b.music(SoundFile::historyMusic, where + QStringLiteral(" again"));
     b.close(kMusicHeardMs, where);
     b.expectNoStream(where + QStringLiteral(" closed"));
 }
@@ -113,7 +113,7 @@ void songPlayedToItsEnd(SequenceBuilder &b)
     b.open(where);
     b.songToItsEnd(shortSongFile, where);
     b.expectNoStream(where + QStringLiteral(", over"), kSongEndsWithinMs);
-    b.music(SoundFile::titleMusic, MusicClose::Capitalised, where + QStringLiteral(", then the title's song"));
+    b.music(SoundFile::titleMusic, where + QStringLiteral(", then the title's song"));
     b.close(kMusicHeardMs, where);
     b.expectNoStream(where + QStringLiteral(", closed"));
 }

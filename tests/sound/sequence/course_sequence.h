@@ -23,7 +23,6 @@ struct Step {
     int afterMs = 0;
     QString file;   // Effect, Answer, Music, SongToItsEnd
     QString label;  // where in the course, for the report
-    MusicClose closeWord = MusicClose::LowerCase;
 };
 
 // A song of half a second, which the check writes beside the course's music.

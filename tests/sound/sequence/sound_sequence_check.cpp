@@ -171,13 +171,13 @@ private:
             waveCues.push_back({toneOf(step.file), at, step.label});
             break;
         case Step::Kind::Music:
-            playMusicCue(*screen_, step.file, step.closeWord);
+            playMusicCue(*screen_, step.file);
             endMusic(at);
             music.push_back({step.label, at, std::nullopt});
             ++musicCues;
             break;
         case Step::Kind::SongToItsEnd:
-            playMusicCue(*screen_, step.file, step.closeWord);
+            playMusicCue(*screen_, step.file);
             endMusic(at);
             ++musicCues;
             break;
