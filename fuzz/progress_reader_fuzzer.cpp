@@ -16,7 +16,7 @@
 
 namespace {
 
-using piyota::kProblemCount;
+using piyota::content::kLastProblem;
 using piyota::ProgressRecord;
 
 void require(bool holds, const char *what)
@@ -29,12 +29,12 @@ void require(bool holds, const char *what)
 
 bool inRange(const ProgressRecord &record)
 {
-    if (record.problemNo < 0 || record.problemNo > kProblemCount || !std::isfinite(record.score))
+    if (record.problemNo < 0 || record.problemNo > kLastProblem || !std::isfinite(record.score))
         return false;
     // Index 0 is never read into.
     if (record.missCount[0] != 0 || record.answerSeconds[0] != 0)
         return false;
-    for (int i = 1; i <= kProblemCount; ++i) {
+    for (int i = 1; i <= kLastProblem; ++i) {
         if (record.missCount[i] < std::numeric_limits<std::int16_t>::min()
             || record.missCount[i] > std::numeric_limits<std::int16_t>::max()
             || !std::isfinite(record.answerSeconds[i]))
@@ -55,7 +55,7 @@ bool sameAsSaved(const ProgressRecord &original, const ProgressRecord &reread)
     if (reread.problemNo != original.problemNo || reread.missCount != original.missCount
         || !closeTo(original.score, reread.score, 1e-14))
         return false;
-    for (int i = 1; i <= kProblemCount; ++i) {
+    for (int i = 1; i <= kLastProblem; ++i) {
         if (!closeTo(original.answerSeconds[i], reread.answerSeconds[i], 1e-6))
             return false;
     }
