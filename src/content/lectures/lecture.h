@@ -100,6 +100,9 @@ template <class... Callables>
 struct Overloaded : Callables... {
     using Callables::operator()...;
 };
+// Spelt out for clang before 17, which does not deduce an aggregate's arguments.
+template <class... Callables>
+Overloaded(Callables...) -> Overloaded<Callables...>;
 
 // The operations as the lecture tables write them.
 namespace op {
