@@ -236,13 +236,13 @@ void PulseOutput::connect()
 void PulseOutput::start(SoundId id, Content content, Role role)
 {
     const bool generated = content.generated != nullptr;
-    const pa_sample_spec spec = generated
+    const pa_sample_spec sampleFormat = generated
         ? pa_sample_spec{PA_SAMPLE_FLOAT32NE, std::uint32_t(content.generated->sampleRate()), 2}
         : pa_sample_spec{PA_SAMPLE_S16NE, std::uint32_t(content.wave->sampleRate), std::uint8_t(content.wave->channels)};
-    if (!pa_sample_spec_valid(&spec))
+    if (!pa_sample_spec_valid(&sampleFormat))
         return;
     pa_proplist *properties = propertiesOf(PA_PROP_MEDIA_ROLE, role == Role::Event ? "event" : "music");
-    pa_stream *stream = pa_stream_new_with_proplist(context_, "sound", &spec, nullptr, properties);
+    pa_stream *stream = pa_stream_new_with_proplist(context_, "sound", &sampleFormat, nullptr, properties);
     pa_proplist_free(properties);
     if (!stream)
         return;
@@ -256,10 +256,10 @@ void PulseOutput::start(SoundId id, Content content, Role role)
     buffer.fragsize = std::uint32_t(-1);
     pa_stream_flags_t flags = PA_STREAM_NOFLAGS;
     if (generated) {
-        buffer.tlength = std::uint32_t(pa_usec_to_bytes(kGeneratedBufferUs, &spec));
-        buffer.minreq = std::uint32_t(pa_usec_to_bytes(kGeneratedPieceUs, &spec));
+        buffer.tlength = std::uint32_t(pa_usec_to_bytes(kGeneratedBufferUs, &sampleFormat));
+        buffer.minreq = std::uint32_t(pa_usec_to_bytes(kGeneratedPieceUs, &sampleFormat));
     } else {
-        buffer.tlength = std::uint32_t(pa_usec_to_bytes(kTargetLatencyUs, &spec));
+        buffer.tlength = std::uint32_t(pa_usec_to_bytes(kTargetLatencyUs, &sampleFormat));
         buffer.minreq = std::uint32_t(-1);
         flags = PA_STREAM_ADJUST_LATENCY;
     }

@@ -22,13 +22,13 @@ double nowMs()
 
 SinkRecorder::SinkRecorder()
 {
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, kRate, 1};
+    const pa_sample_spec sampleFormat{PA_SAMPLE_FLOAT32LE, kRate, 1};
     pa_buffer_attr attributes{};
     attributes.maxlength = std::numeric_limits<std::uint32_t>::max();
     attributes.fragsize = std::uint32_t(kFragmentFrames * sizeof(float));
     int error = 0;
     pa_simple *stream = pa_simple_new(nullptr, "piyota sequence check", PA_STREAM_RECORD, "@DEFAULT_MONITOR@",
-                                      "recording", &spec, nullptr, &attributes, &error);
+                                      "recording", &sampleFormat, nullptr, &attributes, &error);
     if (!stream) {
         error_ = QString::fromUtf8(pa_strerror(error));
         return;
