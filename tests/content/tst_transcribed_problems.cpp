@@ -9,7 +9,6 @@ namespace written = piyota::transcription;
 
 namespace {
 
-using Kind = content::QuestionItem::Kind;
 using WrittenKind = written::QuestionItem::Kind;
 
 QString quoted(const QString &text)
@@ -17,27 +16,18 @@ QString quoted(const QString &text)
     return u"\""_s + text + u"\""_s;
 }
 
-QString describe(const content::QuestionItem &item)
+// One question item, said the same way whether the program or the
+// transcription holds it, so that the two can be compared as text.
+template <typename Item>
+QString describe(const Item &item)
 {
+    using Kind = typename Item::Kind;
     switch (item.kind) {
     case Kind::Line:
         return u"line "_s + quoted(item.text);
     case Kind::Exponent:
         return u"exponent "_s + quoted(item.text);
     case Kind::PrintPosition:
-        return u"y %1"_s.arg(item.printY);
-    }
-    return {};
-}
-
-QString describe(const written::QuestionItem &item)
-{
-    switch (item.kind) {
-    case WrittenKind::Line:
-        return u"line "_s + quoted(item.text);
-    case WrittenKind::Exponent:
-        return u"exponent "_s + quoted(item.text);
-    case WrittenKind::PrintPosition:
         return u"y %1"_s.arg(item.printY);
     }
     return {};
