@@ -119,7 +119,6 @@ void QuizScreen::activate()
     printHints();
     if (!entry.problem)
         return;
-    nextButton_->setEnabled(false);
     helpButton_->setEnabled(true);
     if (entry.clearsPrevious)
         clearProblem();
