@@ -33,6 +33,8 @@ const StudentFigures *studentNamed(const ClassOverview &overview, const QString 
     }
     return nullptr;
 }
+// The figures live in the overview: a temporary one would leave the pointer dangling.
+const StudentFigures *studentNamed(ClassOverview &&, const QString &) = delete;
 
 QList<ProblemMisses> misses(std::initializer_list<std::pair<int, int>> pairs)
 {
@@ -101,7 +103,8 @@ private Q_SLOTS:
     {
         QVERIFY(writeBytes(folder_->filePath(QStringLiteral("quick.ucd")),
                            progressText(30, "90000", finishedUpTo(29, "0,0"))));
-        const StudentFigures *quick = studentNamed(readFolder(folder_->path()), QStringLiteral("quick"));
+        const ClassOverview overview = readFolder(folder_->path());
+        const StudentFigures *quick = studentNamed(overview, QStringLiteral("quick"));
         QVERIFY(quick);
         QVERIFY(quick->courseDone);
         QVERIFY(!quick->problemInProgress);
