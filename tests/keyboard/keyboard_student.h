@@ -30,6 +30,13 @@ public:
         send(QEvent::KeyRelease, key, modifiers);
     }
 
+    // A key pressed whose release reached no window of the program: the
+    // window it went down in closed before the key came up.
+    void pressReleaseLost(Qt::Key key) { send(QEvent::KeyPress, key, Qt::NoModifier); }
+
+    // The student waits before the next key.
+    void pause(ulong milliseconds) { time_ += milliseconds; }
+
     // A key held down: the repeated presses the keyboard sends after the first.
     void repeat(Qt::Key key, int times)
     {

@@ -294,6 +294,32 @@ private Q_SLOTS:
         }
     }
 
+    // The title's 次へ closes its window while Return is still down, and the
+    // release may reach no window of the program. A press of the student's
+    // a moment later is no repeat: it presses 初めからやる. Unflagged
+    // presses as fast as a keyboard repeats still do nothing.
+    void aPressAfterALostReleaseCounts_data()
+    {
+        QTest::addColumn<ulong>("pause");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("a second later") << 1200UL << 1;
+        QTest::newRow("at a keyboard's repeat delay") << 600UL << 0;
+    }
+
+    void aPressAfterALostReleaseCounts()
+    {
+        QFETCH(ulong, pause);
+        QFETCH(int, questions);
+        TestApp app;
+        KeyboardStudent student(app);
+        app.navigator.show(ScreenId::Title);
+        student.pressReleaseLost(Qt::Key_Return);
+        QCOMPARE(app.navigator.currentId(), ScreenId::StartMenu);
+        student.pause(pause);
+        student.hold(Qt::Key_Return, KeyRepeats::UnflaggedPresses, 0);
+        QCOMPARE(app.dialogs.asked.size(), questions);
+    }
+
     // Repeats of a key that went down before the window had the keyboard:
     // no press of its own was seen here.
     void repeatsOfAKeyPressedElsewhereDoNothing()

@@ -6,6 +6,15 @@
 
 namespace piyota {
 
+namespace {
+
+// Longer than any keyboard's wait before it starts repeating a held key
+// (half a second to two thirds of one on the common desktops), so a press
+// after this long is never a repeat.
+constexpr ulong kLongestRepeatGapMs = 1000;
+
+} // namespace
+
 HeldKeyGuard::HeldKeyGuard(QObject *application)
     : QObject(application)
 {
@@ -33,14 +42,20 @@ void HeldKeyGuard::watch(int key)
 // carries the time of the press and gets the verdict of the first.
 bool HeldKeyGuard::dropsPress(const QKeyEvent &press)
 {
-    if (press.isAutoRepeat())
-        return true;
     KeyState &state = keys_[press.key()];
+    if (press.isAutoRepeat()) {
+        state.pressedAt = press.timestamp();
+        return true;
+    }
     if (state.judgedPressAt != press.timestamp()) {
         // A time of 0 is a press made up by a program, which says nothing.
-        const bool atRelease = press.timestamp() != 0 && state.releasedAt == press.timestamp();
-        state.judgedRepeat = state.down || atRelease;
+        const bool timed = press.timestamp() != 0;
+        const bool atRelease = timed && state.releasedAt == press.timestamp();
+        const bool releaseLost =
+            timed && state.pressedAt && press.timestamp() > *state.pressedAt + kLongestRepeatGapMs;
+        state.judgedRepeat = (state.down && !releaseLost) || atRelease;
         state.judgedPressAt = press.timestamp();
+        state.pressedAt = press.timestamp();
         state.down = true;
     }
     return state.judgedRepeat;

@@ -18,10 +18,13 @@ namespace piyota {
 //
 // The guard watches the keys that press buttons, for every window and
 // dialog of the program, and drops a press of a watched key that is a
-// repeat: one Qt flags as such, one that comes while the key is still down,
-// or one that comes at the very time of the key's last release (the repeat
-// pairs that Qt did not recognise). Releases go through: a button completes
-// a press only when the press went to that button.
+// repeat: one Qt flags as such, one that comes while the key is still down
+// soon after its press before, or one that comes at the very time of the
+// key's last release (the repeat pairs that Qt did not recognise). Releases
+// go through: a button completes a press only when the press went to that
+// button. A release can be lost, when the window the key went down in
+// closed before the key came up and no window of the program had the
+// keyboard then; a press long after the last one is the student's again.
 class HeldKeyGuard final : public QObject {
     Q_OBJECT
 public:
@@ -37,6 +40,7 @@ private:
 
     struct KeyState {
         bool down = false;                     // pressed, not released since
+        std::optional<ulong> pressedAt;        // the time of its last press, repeats included
         std::optional<ulong> releasedAt;       // the time of its last release
         std::optional<ulong> judgedPressAt;    // the time of the last press judged
         bool judgedRepeat = false;             // whether it was a repeat
