@@ -1,10 +1,11 @@
 #pragma once
 
 #include "course_session.h"
-#include "course_state.h"
 #include "form_state.h"
 #include "progress_file.h"
 #include "user_code_lock.h"
+
+#include "app/course_state.h" // piyota_progress
 
 namespace piyota {
 

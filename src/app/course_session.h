@@ -1,8 +1,9 @@
 #pragma once
 
 #include "course_plan.h"
-#include "course_state.h"
 #include "screen_id.h"
+
+#include "app/course_state.h" // piyota_progress
 
 #include <QString>
 
