@@ -2,9 +2,11 @@
 
 #include "content/course.h"
 #include "content/lectures/lecture.h"
+#include "content/reader/transcription.h"
 
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 namespace piyota::testing {
@@ -17,17 +19,18 @@ struct ExponentPair {
     QString formula;
 };
 
-// Every exponent pair of the thirty problems, in each layout and either way
-// a problem is presented: a print position, then the formula, follow each
-// exponent line. A presentation that cannot be had counts as a pair
-// without a formula.
+// Every exponent pair of the problems the transcription gives, in each
+// layout and either way a problem is presented: a print position, then the
+// formula, follow each exponent line. A presentation that the program cannot
+// give counts as a pair without a formula.
 inline std::vector<ExponentPair> questionExponentPairs()
 {
     using content::Presentation;
     using content::QuestionItem;
     std::vector<ExponentPair> pairs;
-    for (int problem = content::kFirstProblem; problem <= content::kLastProblem; ++problem) {
-        for (int layout = 1; layout <= content::kLayoutCount; ++layout) {
+    for (const transcription::Problem &transcribed : transcription::course().problems) {
+        const int problem = transcribed.number;
+        for (int layout = 1; layout <= int(transcribed.layouts.size()); ++layout) {
             for (const Presentation how : {Presentation::OnActivation, Presentation::AfterNext}) {
                 const QString where = QStringLiteral("problem %1 layout %2 %3").arg(problem).arg(layout).arg(
                     how == Presentation::AfterNext ? QStringLiteral("after 次へ") : QStringLiteral("on activation"));
@@ -77,6 +80,40 @@ inline std::vector<ExponentPair> lectureExponentPairs()
         }
     }
     return pairs;
+}
+
+// How many exponent lines the transcription gives the problems, counted
+// once per presentation (次へ changes no exponent line): as many pairs as
+// questionExponentPairs() must find.
+inline std::size_t transcribedQuestionExponentCount()
+{
+    std::size_t count = 0;
+    for (const transcription::Problem &problem : transcription::course().problems) {
+        for (const transcription::ProblemLayout &layout : problem.layouts) {
+            count += 2 * std::size_t(std::count_if(layout.items.begin(), layout.items.end(), [](const auto &item) {
+                         return item.kind == transcription::QuestionItem::Kind::Exponent;
+                     }));
+        }
+    }
+    return count;
+}
+
+// How many exponent lines the transcription gives the lectures: as many
+// pairs as lectureExponentPairs() must find.
+inline std::size_t transcribedLectureExponentCount()
+{
+    std::size_t count = 0;
+    const auto countIn = [&count](const transcription::LecturePage &page) {
+        count += std::size_t(std::count_if(page.operations.begin(), page.operations.end(), [](const auto &op) {
+            return op.kind == transcription::Operation::Kind::Exponent;
+        }));
+    };
+    for (const transcription::Lecture &lecture : transcription::course().lectures) {
+        countIn(lecture.introduction);
+        for (const transcription::LecturePage &page : lecture.pages)
+            countIn(page);
+    }
+    return count;
 }
 
 } // namespace piyota::testing

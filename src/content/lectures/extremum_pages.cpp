@@ -7,6 +7,21 @@ namespace piyota::content::extremum {
 using namespace Qt::StringLiterals;
 using namespace op;
 
+namespace {
+
+Page squareLines(double firstY, std::initializer_list<SquareLine> lines)
+{
+    Page page;
+    double yAt = firstY;
+    for (const SquareLine &line : lines) {
+        page.insert(page.end(), {exponent(line.exponentLine), y(yAt), print(line.line)});
+        yAt += 310;
+    }
+    return page;
+}
+
+} // namespace
+
 Page statement(const QString &title, const QString &exponentLine)
 {
     return {
@@ -22,6 +37,16 @@ Page statement(const QString &title, const QString &exponentLine)
 Page nextStatement(const QString &title, const QString &exponentLine)
 {
     return joined(clearedPanels(), statement(title, exponentLine));
+}
+
+Page completingTheSquare(double firstY, std::initializer_list<SquareLine> lines)
+{
+    return joined({text(), newLine(), print(u" ＜考え方＞"_s)}, squareLines(firstY, lines));
+}
+
+Page completingTheSquareOnThisLine(double firstY, std::initializer_list<SquareLine> lines)
+{
+    return joined({text(), print(u" ＜考え方＞"_s)}, squareLines(firstY, lines));
 }
 
 Page vertexAndOpening(const QString &vertex, const QString &opening)

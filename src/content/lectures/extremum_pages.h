@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 
 // The pages that the lectures on a quadratic function's maximum and minimum
@@ -17,6 +18,20 @@ Page statement(const QString &title, const QString &exponentLine);
 
 // The same on cleared panels, for an example after the first.
 Page nextStatement(const QString &title, const QString &exponentLine);
+
+// A line of a completed square: the exponent line and the formula line
+// under it.
+struct SquareLine {
+    QString exponentLine;
+    QString line;
+};
+
+// "＜考え方＞" on the text panel's next line, then the square completed line
+// by line: the first line printed at firstY, each next one 310 lower.
+Page completingTheSquare(double firstY, std::initializer_list<SquareLine> lines);
+
+// The same, "＜考え方＞" on the line the text panel is at.
+Page completingTheSquareOnThisLine(double firstY, std::initializer_list<SquareLine> lines);
 
 // The vertex and which way the parabola opens, in red.
 Page vertexAndOpening(const QString &vertex, const QString &opening);

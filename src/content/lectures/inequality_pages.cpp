@@ -88,9 +88,8 @@ Page meetingTheXAxis(const QString &equationExponent, const QString &equation, c
 Page graphOnTheXAxis(double yLabelX, const QString &formula, const QString &xAxisLabels, draw::Curve curve,
                      int colourOfCurve, std::initializer_list<CanvasOp> marks)
 {
-    return joined(
+    return graphOnAxes(
         {
-            graph(),
             y(40),
             x(yLabelX),
             print(u"y"_s),
@@ -106,12 +105,8 @@ Page graphOnTheXAxis(double yLabelX, const QString &formula, const QString &xAxi
             atColumn(3, xAxisLabels),
             atColumn(3, u"      2                    "_s),
             newLine(),
-            scale(-3, 40, 7, -40),
-            line(-2.9, 0, 6.9, 0),
-            line(0, 39, 0, -39),
-            plot(curve, -2.8, 6.8, 0.001, colourOfCurve),
         },
-        Page(marks));
+        {-3, 40, 7}, joined({plot(curve, -2.8, 6.8, 0.001, colourOfCurve)}, Page(marks)));
 }
 
 Page holdsOn(double x, const QString &where, const QString &part)

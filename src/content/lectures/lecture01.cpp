@@ -1,4 +1,5 @@
 #include "content/lectures/lecture_set.h"
+#include "content/lectures/page_parts.h"
 
 namespace piyota::content {
 
@@ -37,29 +38,29 @@ Lecture lecture1()
         },
         .pages = {
             // Page 1: the graphs of y = x², 2x² and 3x²
-            {
-                graph(),
-                atColumn(18, u"y"_s),
-                colour(12),
-                exponent(u"              2"_s), y(300),
-                print(u"　　　　y=3x"_s),
-                colour(2),
-                exponent(u"       2"_s), y(610),
-                print(u" y=2x"_s),
-                newLine(),
-                colour(9),
-                exponent(u"     2"_s), y(1140),
-                print(u" y=x"_s),
-                colour(0),
-                newLine(),
-                atColumn(32, u"     x"_s),
-                scale(-4, 30, 4, -30),
-                line(-3.9, 0, 3.9, 0),
-                line(0, 29, 0, -29),
-                plot([](double x) { return x * x; }, -3, 3, 0.01, 9),
-                plot([](double x) { return 2 * x * x; }, -3, 3, 0.01, 2),
-                plot([](double x) { return 3 * x * x; }, -3, 3, 0.01, 12),
-            },
+            graphOnAxes(
+                {
+                    atColumn(18, u"y"_s),
+                    colour(12),
+                    exponent(u"              2"_s), y(300),
+                    print(u"　　　　y=3x"_s),
+                    colour(2),
+                    exponent(u"       2"_s), y(610),
+                    print(u" y=2x"_s),
+                    newLine(),
+                    colour(9),
+                    exponent(u"     2"_s), y(1140),
+                    print(u" y=x"_s),
+                    colour(0),
+                    newLine(),
+                    atColumn(32, u"     x"_s),
+                },
+                {-4, 30, 4},
+                {
+                    plot([](double x) { return x * x; }, -3, 3, 0.01, 9),
+                    plot([](double x) { return 2 * x * x; }, -3, 3, 0.01, 2),
+                    plot([](double x) { return 3 * x * x; }, -3, 3, 0.01, 12),
+                }),
             // Page 2: y = -x², -2x² and -3x² all open downwards
             {
                 text(),

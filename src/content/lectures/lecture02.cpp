@@ -1,9 +1,12 @@
 #include "content/lectures/lecture_set.h"
+#include "content/lectures/moved_graph_pages.h"
+#include "content/lectures/page_parts.h"
 
 namespace piyota::content {
 
 using namespace Qt::StringLiterals;
 using namespace op;
+using namespace moved;
 
 // Lecture 2: the graph of y = ax² + c (problems 6 to 10).
 Lecture lecture2()
@@ -13,152 +16,35 @@ Lecture lecture2()
         .firstProblem = 6,
         .lastProblem = 10,
         // Introduction: y = 2x² + 3 in red
-        .introduction = {
-            text(),
-            newLine(),
-            colour(12),
-            exponent(u"            2"_s), y(310),
-            print(u"　　ｙ＝２ｘ   ＋３ のグラフ(赤色)"_s),
-            colour(0),
-            print(u"　を描く。"_s),
-            print(u"　[次へ]をクリックするんじゃ!"_s),
-            speech(),
-            speechLines(),
-        },
+        .introduction = firstExample(u"            2"_s, {print(u"　　ｙ＝２ｘ   ＋３ のグラフ(赤色)"_s)}, u"　を描く。"_s),
         .pages = {
             // Page 1: the graph of y = 2x² + 3
-            {
-                graph(),
-                atColumn(18, u"y"_s),
-                newLine(5),
-                atColumnOn(18, u"3"_s),
-                atColumn(32, u"x"_s),
-                scale(-4, 30, 4, -30),
-                line(-3.9, 0, 3.9, 0),
-                line(0, 29, 0, -29),
-                plot([](double x) { return 2 * x * x + 3; }, -3, 3, 0.01, 12),
-            },
+            graphOnAxes({atColumn(18, u"y"_s), newLine(5), atColumnOn(18, u"3"_s), atColumn(32, u"x"_s)}, {-4, 30, 4},
+                        {plot([](double x) { return 2 * x * x + 3; }, -3, 3, 0.01, 12)}),
             // Page 2: next, y = 2x² in blue
-            {
-                text(),
-                newLine(),
-                print(u"　次に、"_s),
-                colour(9),
-                exponent(u"            2"_s), y(1530),
-                print(u"　　ｙ＝２ｘ   のグラフ(青色)"_s),
-                colour(0),
-                print(u"　を描く。"_s),
-            },
+            nextInBlue(u"　次に、"_s, {u"            2"_s, 1530, u"　　ｙ＝２ｘ   のグラフ(青色)"_s}),
             // Page 3: the graph of y = 2x²
-            {
-                graph(),
-                plot([](double x) { return 2 * x * x; }, -3, 3, 0.01, 9),
-            },
+            blueGraph([](double x) { return 2 * x * x; }, -3, 3),
             // Page 4: axis and vertex of y = 2x² + 3
-            {
-                text(),
-                newLine(),
-                colour(12),
-                exponent(u"            2"_s), y(2300),
-                printOn(u"　　ｙ＝２ｘ   ＋３ のグラフの"_s),
-                colour(0),
-                print(u"軸"_s),
-                printOn(u"　は、"_s),
-                colour(12),
-                printOn(u"ｙ軸（ｘ＝０）"_s),
-                colour(0),
-                print(u"である。また、"_s),
-                printOn(u"　頂点の座標は"_s),
-                colour(12),
-                printOn(u"（０，３）"_s),
-                colour(0),
-                print(u"である。"_s),
-            },
+            axisOnTheYAxis({u"            2"_s, 2300, u"　　ｙ＝２ｘ   ＋３ のグラフの"_s}, u"軸"_s, u"ｙ軸（ｘ＝０）"_s,
+                           u"（０，３）"_s),
             // Page 5: y = 2x² + 3 is y = 2x² moved by +3 along the y axis
-            {
-                text(),
-                clear(),
-                newLine(),
-                colour(12),
-                exponent(u"            2"_s), y(320),
-                print(u"　　ｙ＝２ｘ   ＋３ のグラフ（赤色）"_s),
-                colour(0),
-                print(u"　は、"_s),
-                colour(9),
-                exponent(u"            2"_s), y(855),
-                printOn(u"　　ｙ＝２ｘ   のグラフ(青色)"_s),
-                colour(0),
-                print(u"　を"_s),
-                colour(12),
-                printOn(u"　　ｙ軸方向に＋３だけ、"_s),
-                colour(0),
-                print(u"平行移"_s),
-                print(u"  動したものになっている。"_s),
-            },
+            movedAlongOneAxis({u"            2"_s, 320, u"　　ｙ＝２ｘ   ＋３ のグラフ（赤色）"_s},
+                              {u"            2"_s, 855, u"　　ｙ＝２ｘ   のグラフ(青色)"_s}, u"　を"_s,
+                              u"　　ｙ軸方向に＋３だけ、"_s, u"平行移"_s, u"  動したものになっている。"_s),
             // Page 6: second example: y = -2x² - 5
-            {
-                graph(),
-                clear(),
-                text(),
-                clear(),
-                newLine(),
-                colour(12),
-                exponent(u"               2"_s), y(320),
-                print(u"　　ｙ＝－２ｘ   －５ のｸﾞﾗﾌ（赤色）"_s),
-                colour(0),
-                print(u"　を描く。"_s),
-                print(u"　[次へ]をクリックするんじゃ！"_s),
-            },
+            secondExample(u"               2"_s, {print(u"　　ｙ＝－２ｘ   －５ のｸﾞﾗﾌ（赤色）"_s)}, u"　を描く。"_s),
             // Page 7: the graph of y = -2x² - 5
-            {
-                graph(),
-                y(35),
-                x(1),
-                atColumn(2, u"y"_s),
-                newLine(5),
-                atColumn(16, u"x"_s),
-                newLine(),
-                atColumn(2, u"-5"_s),
-                scale(-4, 30, 4, -30),
-                line(-3.9, 0, 3.9, 0),
-                line(0, 29, 0, -29),
-                plot([](double x) { return -2 * x * x - 5; }, -3, 3, 0.01, 12),
-            },
+            graphOnAxes({y(35), x(1), atColumn(2, u"y"_s), newLine(5), atColumn(16, u"x"_s), newLine(),
+                         atColumn(2, u"-5"_s)},
+                        {-4, 30, 4}, {plot([](double x) { return -2 * x * x - 5; }, -3, 3, 0.01, 12)}),
             // Page 8: next, y = -2x² in blue
-            {
-                text(),
-                newLine(),
-                colour(9),
-                exponent(u"                       2"_s), y(1300),
-                print(u"  　次に、ｙ＝－２ｘ   のｸﾞﾗﾌ(青色)"_s),
-                colour(0),
-                print(u"　を描く。"_s),
-            },
+            nextInBlueOnOneLine({u"                       2"_s, 1300, u"  　次に、ｙ＝－２ｘ   のｸﾞﾗﾌ(青色)"_s}),
             // Page 9: the graph of y = -2x²
-            {
-                graph(),
-                plot([](double x) { return -2 * x * x; }, -3, 3, 0.01, 9),
-            },
+            blueGraph([](double x) { return -2 * x * x; }, -3, 3),
             // Page 10: axis and vertex of y = -2x² - 5
-            {
-                text(),
-                newLine(),
-                colour(12),
-                exponent(u"               2"_s), y(2070),
-                printOn(u"  　ｙ＝－２ｘ   －５ のｸﾞﾗﾌ"_s),
-                colour(0),
-                print(u"の軸"_s),
-                printOn(u"　は、"_s),
-                colour(12),
-                printOn(u"ｙ軸(ｘ＝０)"_s),
-                colour(0),
-                print(u"である。また、"_s),
-                printOn(u"　頂点の座標は"_s),
-                colour(12),
-                printOn(u"（０，－５）"_s),
-                colour(0),
-                print(u"である。"_s),
-            },
+            axisOnTheYAxis({u"               2"_s, 2070, u"  　ｙ＝－２ｘ   －５ のｸﾞﾗﾌ"_s}, u"の軸"_s, u"ｙ軸(ｘ＝０)"_s,
+                           u"（０，－５）"_s),
             // Page 11: y = -2x² - 5 is y = -2x² moved by -5 along the y axis
             {
                 text(),

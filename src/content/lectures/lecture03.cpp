@@ -1,9 +1,12 @@
 #include "content/lectures/lecture_set.h"
+#include "content/lectures/moved_graph_pages.h"
+#include "content/lectures/page_parts.h"
 
 namespace piyota::content {
 
 using namespace Qt::StringLiterals;
 using namespace op;
+using namespace moved;
 
 // Lecture 3: the graph of y = a(x - p)² (problems 11 to 15).
 Lecture lecture3()
@@ -13,48 +16,16 @@ Lecture lecture3()
         .firstProblem = 11,
         .lastProblem = 15,
         // Introduction: y = 2(x - 2)² in red
-        .introduction = {
-            text(),
-            newLine(),
-            colour(12),
-            exponent(u"                  2"_s), y(310),
-            print(u"　　ｙ＝２(ｘ-２)   のグラフ(赤色)"_s),
-            colour(0),
-            print(u"　を描く。"_s),
-            print(u"　[次へ]をクリックするんじゃ!"_s),
-            speech(),
-            speechLines(),
-        },
+        .introduction = firstExample(u"                  2"_s, {print(u"　　ｙ＝２(ｘ-２)   のグラフ(赤色)"_s)},
+                                     u"　を描く。"_s),
         .pages = {
             // Page 1: the graph of y = 2(x - 2)²
-            {
-                graph(),
-                atColumn(18, u"y"_s),
-                newLine(5),
-                atColumn(36, u"x"_s),
-                newLine(),
-                atColumn(27, u"2"_s),
-                scale(-5, 50, 5, -50),
-                line(-4.9, 0, 4.9, 0),
-                line(0, 49, 0, -49),
-                plot([](double x) { return 2 * (x - 2) * (x - 2); }, -2.8, 4.8, 0.01, 12),
-            },
+            graphOnAxes({atColumn(18, u"y"_s), newLine(5), atColumn(36, u"x"_s), newLine(), atColumn(27, u"2"_s)},
+                        {-5, 50, 5}, {plot([](double x) { return 2 * (x - 2) * (x - 2); }, -2.8, 4.8, 0.01, 12)}),
             // Page 2: next, y = 2x² in blue
-            {
-                text(),
-                newLine(),
-                print(u"　　次に、"_s),
-                colour(9),
-                exponent(u"            2"_s), y(1560),
-                print(u"　　ｙ＝２ｘ   のグラフ(青色)"_s),
-                colour(0),
-                print(u"　を描く。"_s),
-            },
+            nextInBlue(u"　　次に、"_s, {u"            2"_s, 1560, u"　　ｙ＝２ｘ   のグラフ(青色)"_s}),
             // Page 3: the graph of y = 2x²
-            {
-                graph(),
-                plot([](double x) { return 2 * x * x; }, -4.8, 4.8, 0.01, 9),
-            },
+            blueGraph([](double x) { return 2 * x * x; }, -4.8, 4.8),
             // Page 4: the axis x = 2, drawn in green, and the vertex (2, 0)
             {
                 text(),
@@ -79,71 +50,18 @@ Lecture lecture3()
                 print(u"　である。"_s),
             },
             // Page 5: y = 2(x - 2)² is y = 2x² moved by +2 along the x axis
-            {
-                text(),
-                clear(),
-                newLine(),
-                colour(12),
-                exponent(u"                   2"_s), y(330),
-                print(u"　　ｙ＝２(ｘ－２)   のグラフ（赤色）"_s),
-                colour(0),
-                print(u"　は、"_s),
-                colour(9),
-                exponent(u"            2"_s), y(900),
-                printOn(u"　　ｙ＝２ｘ   のグラフ(青色)"_s),
-                colour(0),
-                print(u" を"_s),
-                colour(12),
-                printOn(u"　ｘ軸方向に＋２だけ"_s),
-                colour(0),
-                print(u"、平行移動"_s),
-                print(u"  したものになっている。"_s),
-            },
+            movedAlongOneAxis({u"                   2"_s, 330, u"　　ｙ＝２(ｘ－２)   のグラフ（赤色）"_s},
+                              {u"            2"_s, 900, u"　　ｙ＝２ｘ   のグラフ(青色)"_s}, u" を"_s,
+                              u"　ｘ軸方向に＋２だけ"_s, u"、平行移動"_s, u"  したものになっている。"_s),
             // Page 6: second example: y = -(x + 2)²
-            {
-                graph(),
-                clear(),
-                text(),
-                clear(),
-                newLine(),
-                colour(12),
-                exponent(u"                    2"_s), y(320),
-                print(u"　　ｙ＝－(ｘ＋２)   のｸﾞﾗﾌ（赤色）"_s),
-                colour(0),
-                print(u"　を描く。"_s),
-                print(u"　[次へ]をクリックするんじゃ！"_s),
-            },
+            secondExample(u"                    2"_s, {print(u"　　ｙ＝－(ｘ＋２)   のｸﾞﾗﾌ（赤色）"_s)}, u"　を描く。"_s),
             // Page 7: the graph of y = -(x + 2)²
-            {
-                graph(),
-                y(57),
-                x(1),
-                atColumn(2, u"y"_s),
-                newLine(5),
-                x(-2.5),
-                printOn(u"-2"_s),
-                atColumn(17, u"x"_s),
-                scale(-5, 30, 5, -30),
-                line(-4.9, 0, 4.9, 0),
-                line(0, 29, 0, -29),
-                plot([](double x) { return -1 * (x + 2) * (x + 2); }, -4.8, 3.3, 0.01, 12),
-            },
+            graphOnAxes({y(57), x(1), atColumn(2, u"y"_s), newLine(5), x(-2.5), printOn(u"-2"_s), atColumn(17, u"x"_s)},
+                        {-5, 30, 5}, {plot([](double x) { return -1 * (x + 2) * (x + 2); }, -4.8, 3.3, 0.01, 12)}),
             // Page 8: next, y = -x² in blue
-            {
-                text(),
-                newLine(),
-                print(u"  　次に、"_s),
-                colour(9),
-                exponent(u"             2"_s), y(1530),
-                print(u"　　ｙ＝－ｘ   のｸﾞﾗﾌ(青色)"_s),
-                colour(0),
-                print(u"　を描く。"_s),
-            },
+            nextInBlue(u"  　次に、"_s, {u"             2"_s, 1530, u"　　ｙ＝－ｘ   のｸﾞﾗﾌ(青色)"_s}),
             // Page 9: the graph of y = -x²
-            {
-                graph(),
-                plot([](double x) { return -1 * x * x; }, -4.8, 4.8, 0.01, 9),
-            },
+            blueGraph([](double x) { return -1 * x * x; }, -4.8, 4.8),
             // Page 10: the axis x = -2, drawn in green, and the vertex (-2, 0)
             {
                 text(),
@@ -167,26 +85,9 @@ Lecture lecture3()
                 print(u"である。"_s),
             },
             // Page 11: y = -(x + 2)² is y = -x² moved by -2 along the x axis
-            {
-                text(),
-                clear(),
-                newLine(),
-                colour(12),
-                exponent(u"                    2"_s), y(320),
-                print(u"  　ｙ＝－(ｘ＋２)   のｸﾞﾗﾌ(赤色)"_s),
-                colour(0),
-                print(u"　は、"_s),
-                colour(9),
-                exponent(u"             2"_s), y(860),
-                printOn(u"　　ｙ＝－ｘ   のｸﾞﾗﾌ(青色) "_s),
-                colour(0),
-                print(u"を"_s),
-                colour(12),
-                printOn(u"　ｘ軸方向に－２だけ"_s),
-                colour(0),
-                print(u"、平行移動"_s),
-                print(u"　したものになっている。"_s),
-            },
+            movedAlongOneAxis({u"                    2"_s, 320, u"  　ｙ＝－(ｘ＋２)   のｸﾞﾗﾌ(赤色)"_s},
+                              {u"             2"_s, 860, u"　　ｙ＝－ｘ   のｸﾞﾗﾌ(青色) "_s}, u"を"_s,
+                              u"　ｘ軸方向に－２だけ"_s, u"、平行移動"_s, u"　したものになっている。"_s),
             // Page 12: summary of y = a(x - p)²
             {
                 text(),

@@ -1,9 +1,12 @@
 #include "content/lectures/lecture_set.h"
+#include "content/lectures/moved_graph_pages.h"
+#include "content/lectures/page_parts.h"
 
 namespace piyota::content {
 
 using namespace Qt::StringLiterals;
 using namespace op;
+using namespace moved;
 
 // Lecture 4: the graph of y = a(x - p)² + q (problems 16 to 20).
 Lecture lecture4()
@@ -13,49 +16,17 @@ Lecture lecture4()
         .firstProblem = 16,
         .lastProblem = 20,
         // Introduction: y = 2(x - 2)² + 5 in red
-        .introduction = {
-            text(),
-            newLine(),
-            colour(12),
-            exponent(u"                  2"_s), y(310),
-            print(u"　　ｙ＝２(ｘ-２)   ＋５ のグラフ"_s),
-            printOn(u"　(赤色)"_s),
-            colour(0),
-            print(u"を描く。"_s),
-            print(u"　[次へ]をクリックするんじゃ!"_s),
-            speech(),
-            speechLines(),
-        },
+        .introduction = firstExample(u"                  2"_s,
+                                     {print(u"　　ｙ＝２(ｘ-２)   ＋５ のグラフ"_s), printOn(u"　(赤色)"_s)}, u"を描く。"_s),
         .pages = {
             // Page 1: the graph of y = 2(x - 2)² + 5
-            {
-                graph(),
-                atColumn(18, u"y"_s),
-                newLine(5),
-                atColumn(18, u"5                   x"_s),
-                newLine(),
-                atColumn(18, u"          2"_s),
-                scale(-5, 50, 5, -50),
-                line(-4.9, 0, 4.9, 0),
-                line(0, 49, 0, -49),
-                plot([](double x) { return 2 * (x - 2) * (x - 2) + 5; }, -2.6, 4.8, 0.01, 12),
-            },
+            graphOnAxes({atColumn(18, u"y"_s), newLine(5), atColumn(18, u"5                   x"_s), newLine(),
+                         atColumn(18, u"          2"_s)},
+                        {-5, 50, 5}, {plot([](double x) { return 2 * (x - 2) * (x - 2) + 5; }, -2.6, 4.8, 0.01, 12)}),
             // Page 2: next, y = 2x² in blue
-            {
-                text(),
-                newLine(),
-                print(u"　　次に、"_s),
-                colour(9),
-                exponent(u"            2"_s), y(1560),
-                print(u"　　ｙ＝２ｘ   のグラフ(青色)"_s),
-                colour(0),
-                print(u"　を描く。"_s),
-            },
+            nextInBlue(u"　　次に、"_s, {u"            2"_s, 1560, u"　　ｙ＝２ｘ   のグラフ(青色)"_s}),
             // Page 3: the graph of y = 2x²
-            {
-                graph(),
-                plot([](double x) { return 2 * x * x; }, -4.8, 4.8, 0.01, 9),
-            },
+            blueGraph([](double x) { return 2 * x * x; }, -4.8, 4.8),
             // Page 4: the axis x = 2, drawn in green, and the vertex (2, 5)
             {
                 text(),
@@ -102,52 +73,16 @@ Lecture lecture4()
                 print(u"したものになっている。"_s),
             },
             // Page 6: second example: y = -(x + 2)² - 7
-            {
-                graph(),
-                clear(),
-                text(),
-                clear(),
-                newLine(),
-                colour(12),
-                exponent(u"                    2"_s), y(320),
-                print(u"　　ｙ＝－(ｘ＋２)   －７ の"_s),
-                printOn(u"　グラフ（赤色）"_s),
-                colour(0),
-                print(u"を描く。"_s),
-                print(u"　[次へ]をクリックするんじゃ！"_s),
-            },
+            secondExample(u"                    2"_s,
+                          {print(u"　　ｙ＝－(ｘ＋２)   －７ の"_s), printOn(u"　グラフ（赤色）"_s)}, u"を描く。"_s),
             // Page 7: the graph of y = -(x + 2)² - 7
-            {
-                graph(),
-                y(57),
-                x(1),
-                atColumn(2, u"y"_s),
-                newLine(5),
-                x(-2.5),
-                print(u"-2                           x"_s),
-                newLine(2),
-                atColumn(2, u"-7"_s),
-                scale(-5, 30, 5, -30),
-                line(-4.9, 0, 4.9, 0),
-                line(0, 29, 0, -29),
-                plot([](double x) { return -1 * (x + 2) * (x + 2) - 7; }, -4.8, 2.6, 0.01, 12),
-            },
+            graphOnAxes({y(57), x(1), atColumn(2, u"y"_s), newLine(5), x(-2.5), print(u"-2                           x"_s),
+                         newLine(2), atColumn(2, u"-7"_s)},
+                        {-5, 30, 5}, {plot([](double x) { return -1 * (x + 2) * (x + 2) - 7; }, -4.8, 2.6, 0.01, 12)}),
             // Page 8: next, y = -x² in blue
-            {
-                text(),
-                newLine(),
-                print(u"　　次に、"_s),
-                colour(9),
-                exponent(u"             2"_s), y(1530),
-                print(u"　　ｙ＝－ｘ   のｸﾞﾗﾌ(青色)"_s),
-                colour(0),
-                print(u"　を描く。"_s),
-            },
+            nextInBlue(u"　　次に、"_s, {u"             2"_s, 1530, u"　　ｙ＝－ｘ   のｸﾞﾗﾌ(青色)"_s}),
             // Page 9: the graph of y = -x²
-            {
-                graph(),
-                plot([](double x) { return -1 * x * x; }, -4.8, 4.8, 0.01, 9),
-            },
+            blueGraph([](double x) { return -1 * x * x; }, -4.8, 4.8),
             // Page 10: the axis x = -2, drawn in green, and the vertex (-2, -7)
             {
                 text(),

@@ -1,9 +1,12 @@
 #include "content/lectures/lecture_set.h"
+#include "content/lectures/moved_graph_pages.h"
+#include "content/lectures/page_parts.h"
 
 namespace piyota::content {
 
 using namespace Qt::StringLiterals;
 using namespace op;
+using namespace moved;
 
 // Lecture 5: y = ax² + bx + c brought into the form a(x - p)² + q (problems 21 to 25).
 Lecture lecture5()
@@ -37,18 +40,9 @@ Lecture lecture5()
         },
         .pages = {
             // Page 1: the graph of y = x² - 4x + 9
-            {
-                graph(),
-                atColumn(18, u"y"_s),
-                newLine(5),
-                atColumn(18, u"5                   x"_s),
-                newLine(),
-                atColumn(26, u"2"_s),
-                scale(-5, 50, 5, -50),
-                line(-4.9, 0, 4.9, 0),
-                line(0, 49, 0, -49),
-                plot([](double x) { return (x - 2) * (x - 2) + 5; }, -4.5, 4.8, 0.01, 12),
-            },
+            graphOnAxes({atColumn(18, u"y"_s), newLine(5), atColumn(18, u"5                   x"_s), newLine(),
+                         atColumn(26, u"2"_s)},
+                        {-5, 50, 5}, {plot([](double x) { return (x - 2) * (x - 2) + 5; }, -4.5, 4.8, 0.01, 12)}),
             // Page 2: next, y = x² in blue
             {
                 text(),
@@ -59,10 +53,7 @@ Lecture lecture5()
                 colour(0),
             },
             // Page 3: the graph of y = x²
-            {
-                graph(),
-                plot([](double x) { return x * x; }, -4.8, 4.8, 0.01, 9),
-            },
+            blueGraph([](double x) { return x * x; }, -4.8, 4.8),
             // Page 4: y = x² - 4x + 9 is y = x² moved by +2 along x and +5 along y
             {
                 text(),
@@ -111,21 +102,9 @@ Lecture lecture5()
                 print(u"　[次へ]をクリックするんじゃ！"_s),
             },
             // Page 6: the graph of y = -2x² + 4x - 7
-            {
-                graph(),
-                y(57),
-                x(1),
-                atColumn(2, u"y"_s),
-                newLine(5),
-                atColumn(4, u"1               x"_s),
-                newLine(),
-                x(-1),
-                print(u"-5"_s),
-                scale(-5, 40, 5, -40),
-                line(-4.9, 0, 4.9, 0),
-                line(0, 39, 0, -39),
-                plot([](double x) { return -2 * x * x + 4 * x - 7; }, -3, 4.8, 0.01, 12),
-            },
+            graphOnAxes({y(57), x(1), atColumn(2, u"y"_s), newLine(5), atColumn(4, u"1               x"_s), newLine(),
+                         x(-1), print(u"-5"_s)},
+                        {-5, 40, 5}, {plot([](double x) { return -2 * x * x + 4 * x - 7; }, -3, 4.8, 0.01, 12)}),
             // Page 7: next, y = -2x² in blue
             {
                 text(),
@@ -136,10 +115,7 @@ Lecture lecture5()
                 print(u"　を描く。"_s),
             },
             // Page 8: the graph of y = -2x²
-            {
-                graph(),
-                plot([](double x) { return -2 * x * x; }, -4.8, 4.8, 0.01, 9),
-            },
+            blueGraph([](double x) { return -2 * x * x; }, -4.8, 4.8),
             // Page 9: the square completed again, and the move from y = -2x²
             {
                 text(),

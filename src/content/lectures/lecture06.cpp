@@ -24,52 +24,28 @@ Lecture lecture6()
                                }),
         .pages = {
             // Page 1: completing the square: (x - 2)² - 5
-            {
-                text(),
-                newLine(),
-                print(u" ＜考え方＞"_s),
-                exponent(u"        2"_s), y(1970),
-                print(u"　ｙ＝ｘ  －４ｘ－１"_s),
-                exponent(u"                2"_s), y(2280),
-                print(u"　　＝(ｘ－２)   －４－１"_s),
-                exponent(u"                2"_s), y(2590),
-                print(u"　　＝(ｘ－２)   －５ と変形できる。"_s),
-            },
+            completingTheSquare(1970, {
+                                          {u"        2"_s, u"　ｙ＝ｘ  －４ｘ－１"_s},
+                                          {u"                2"_s, u"　　＝(ｘ－２)   －４－１"_s},
+                                          {u"                2"_s, u"　　＝(ｘ－２)   －５ と変形できる。"_s},
+                                      }),
             // Page 2: vertex (2, -5), opening upwards
             vertexAndOpening(u"　　頂点が(２，－５)で、"_s, u"　下に凸の放物線になるので、"_s),
             // Page 3: the graph of y = x² - 4x - 1
-            {
-                graph(),
-                y(57),
-                x(1),
-                atColumn(13, u"y"_s),
-                newLine(5),
-                atColumn(19, u"2                   x"_s),
-                newLine(),
-                print(u"          -5"_s),
-                scale(-3, 40, 7, -40),
-                line(-2.9, 0, 6.9, 0),
-                line(0, 39, 0, -39),
-                plot([](double x) { return x * x - 4 * x - 1; }, -2.8, 6.8, 0.01, 12),
-            },
+            graphOnAxes({y(57), x(1), atColumn(13, u"y"_s), newLine(5), atColumn(19, u"2                   x"_s), newLine(),
+                         print(u"          -5"_s)},
+                        {-3, 40, 7}, {plot([](double x) { return x * x - 4 * x - 1; }, -2.8, 6.8, 0.01, 12)}),
             // Page 4: answer: no maximum, minimum -5 at x = 2
             extremes({}, u" グラフより、"_s, u"　　最大値 なし"_s, u"　　最小値 －５ (ｘ＝２のとき)"_s),
             // Page 5: example 2: y = -x² + 4x + 1
             joined(nextStatement(u" 【例題２】"_s, u"             2"_s), {print(u"　　ｙ＝－ｘ   ＋４ｘ＋１"_s)}),
             // Page 6: completing the square: -(x - 2)² + 5
-            {
-                text(),
-                newLine(),
-                print(u" ＜考え方＞"_s),
-                exponent(u"           2"_s), y(1710),
-                print(u"　ｙ＝－ｘ   ＋４ｘ＋１"_s),
-                exponent(u"             2"_s), y(2020),
-                print(u"　　＝－(ｘ   －４ｘ)＋１"_s),
-                exponent(u"                    2"_s), y(2330),
-                print(u"　　＝－{(ｘ－２)   －４}＋１"_s),
-                exponent(u"                   2"_s), y(2640),
-                print(u"　　＝－(ｘ－２)   ＋５ より、"_s),
-            },
+            completingTheSquare(1710, {
+                                          {u"           2"_s, u"　ｙ＝－ｘ   ＋４ｘ＋１"_s},
+                                          {u"             2"_s, u"　　＝－(ｘ   －４ｘ)＋１"_s},
+                                          {u"                    2"_s, u"　　＝－{(ｘ－２)   －４}＋１"_s},
+                                          {u"                   2"_s, u"　　＝－(ｘ－２)   ＋５ より、"_s},
+                                      }),
             // Page 7: vertex (2, 5), opening downwards
             vertexAndOpening(u"　　頂点が(２，５)で、"_s, u"　上に凸の放物線になるので、"_s),
             // Page 8: the graph of y = -x² + 4x + 1

@@ -23,20 +23,14 @@ Page exampleOnARange(const QString &title, const QString &range)
 }
 
 // The square completed, its third line as the page prints it.
-Page completingTheSquare(const QString &thirdLine)
+Page itsSquareCompleted(const QString &thirdLine)
 {
-    return {
-        text(),
-        print(u" ＜考え方＞"_s),
-        exponent(u"             2"_s), y(1710),
-        print(u"　ｙ＝－２ｘ   ＋８ｘ－３"_s),
-        exponent(u"               2"_s), y(2020),
-        print(u"　　＝－２(ｘ   －４ｘ)－３"_s),
-        exponent(u"                      2"_s), y(2330),
-        print(thirdLine),
-        exponent(u"                     2"_s), y(2640),
-        print(u"　　＝－２(ｘ－２)   ＋５ より、"_s),
-    };
+    return completingTheSquareOnThisLine(1710, {
+                                                   {u"             2"_s, u"　ｙ＝－２ｘ   ＋８ｘ－３"_s},
+                                                   {u"               2"_s, u"　　＝－２(ｘ   －４ｘ)－３"_s},
+                                                   {u"                      2"_s, thirdLine},
+                                                   {u"                     2"_s, u"　　＝－２(ｘ－２)   ＋５ より、"_s},
+                                               });
 }
 
 // The graph with the piece over the range, from..to, in red.
@@ -82,45 +76,26 @@ Lecture lecture7()
                                }),
         .pages = {
             // Page 1: completing the square: 2(x - 2)² - 5
-            {
-                text(),
-                newLine(),
-                print(u" ＜考え方＞"_s),
-                exponent(u"          2"_s), y(1710),
-                print(u"　ｙ＝２ｘ  －８ｘ＋３"_s),
-                exponent(u"            2"_s), y(2020),
-                print(u"　　＝２(ｘ   －４ｘ)＋３"_s),
-                exponent(u"                   2"_s), y(2330),
-                print(u"　　＝２{(ｘ－２)   －４}＋３"_s),
-                exponent(u"                  2"_s), y(2640),
-                print(u"　　＝２(ｘ－２)   －５ より"_s),
-            },
+            completingTheSquare(1710, {
+                                          {u"          2"_s, u"　ｙ＝２ｘ  －８ｘ＋３"_s},
+                                          {u"            2"_s, u"　　＝２(ｘ   －４ｘ)＋３"_s},
+                                          {u"                   2"_s, u"　　＝２{(ｘ－２)   －４}＋３"_s},
+                                          {u"                  2"_s, u"　　＝２(ｘ－２)   －５ より"_s},
+                                      }),
             // Page 2: vertex (2, -5), opening upwards
             vertexAndOpening(u"　　頂点が(２，－５)で、"_s, u"　下に凸の放物線になるので、"_s),
             // Page 3: the graph, with the piece over -2 ≤ x ≤ 1 in red
-            {
-                graph(),
-                y(57),
-                x(1),
-                atColumn(13, u"y"_s),
-                newLine(),
-                atColumn(13, u"27"_s),
-                newLine(3),
-                atColumn(3, u"-2                2                  x"_s),
-                newLine(),
-                print(u"          -5"_s),
-                scale(-3, 40, 7, -40),
-                line(-2.9, 0, 6.9, 0),
-                line(0, 39, 0, -39),
-                plot([](double x) { return 2 * x * x - 8 * x + 3; }, -2.8, 6.8, 0.01, 10),
-                plot([](double x) { return 2 * x * x - 8 * x + 3; }, -2, 1, 0.001, 12),
-            },
+            graphOnAxes({y(57), x(1), atColumn(13, u"y"_s), newLine(), atColumn(13, u"27"_s), newLine(3),
+                         atColumn(3, u"-2                2                  x"_s), newLine(), print(u"          -5"_s)},
+                        {-3, 40, 7},
+                        {plot([](double x) { return 2 * x * x - 8 * x + 3; }, -2.8, 6.8, 0.01, 10),
+                         plot([](double x) { return 2 * x * x - 8 * x + 3; }, -2, 1, 0.001, 12)}),
             // Page 4: answer: maximum 27 at x = -2, minimum -3 at x = 1
             extremes(-15, u" グラフの範囲は赤の部分より、"_s, u"　　最大値 ２７ (ｘ＝－２のとき)"_s, u"　　最小値 －３ (ｘ＝１のとき)"_s),
             // Page 5: example 2: y = -2x² + 8x - 3 on -1 ≤ x ≤ 3
             exampleOnARange(u" 【例題２】"_s, u"　 　　　　　　　　　　　(－１≦ｘ≦３)"_s),
             // Page 6: completing the square: -2(x - 2)² + 5
-            completingTheSquare(u"　　＝－２{(ｘ－２)   －４}－３"_s),
+            itsSquareCompleted(u"　　＝－２{(ｘ－２)   －４}－３"_s),
             // Page 7: vertex (2, 5), opening downwards
             vertexAndOpening(u"　　頂点が(２，５)で、"_s, u"　上に凸の放物線になるので、"_s),
             // Page 8: the graph, with the piece over -1 ≤ x ≤ 3 in red
@@ -130,7 +105,7 @@ Lecture lecture7()
             // Page 10: example 3: the same function on 3 ≤ x ≤ 5
             exampleOnARange(u" 【例題３】"_s, u"　 　　　　　　　　　　　(３≦ｘ≦５)"_s),
             // Page 11: completing the square
-            completingTheSquare(u"　　＝－２{(ｘ－２)  －４}－３"_s),
+            itsSquareCompleted(u"　　＝－２{(ｘ－２)  －４}－３"_s),
             // Page 12: vertex (2, 5), opening downwards
             vertexAndOpening(u"　　頂点が(２，５)で、"_s, u"　上に凸の放物線になるので、"_s),
             // Page 13: the graph, with the piece over 3 ≤ x ≤ 5 in red

@@ -1,5 +1,6 @@
 #include "content/lectures/inequality_pages.h"
 #include "content/lectures/lecture_set.h"
+#include "content/lectures/page_parts.h"
 
 namespace piyota::content {
 
@@ -44,25 +45,22 @@ Lecture lecture8()
             // Page 2: its roots: x = -3/2 and 1
             itsRoots(u"　 ｙ＝２ｘ   ＋ｘ－３ のグラフと"_s),
             // Page 3: the graph, red on and above the x axis
-            {
-                graph(),
-                y(57),
-                x(1),
-                atColumn(20, u"y"_s),
-                colour(12),
-                exponent(u"             2"_s), y(360),
-                print(u"　　 ｙ＝２ｘ   ＋ｘ－３ のグラフ"_s),
-                colour(0),
-                newLine(5),
-                atColumn(3, u"          -3/2       1               x"_s),
-                newLine(),
-                scale(-5, 40, 5, -40),
-                line(-4.9, 0, 4.9, 0),
-                line(0, 39, 0, -39),
-                plot(parabola, -4.8, 4.3, 0.01, 10),
-                plot(parabola, -4.8, -1.5, 0.001, 12),
-                plot(parabola, 1, 4.3, 0.001, 12),
-            },
+            graphOnAxes(
+                {
+                    y(57),
+                    x(1),
+                    atColumn(20, u"y"_s),
+                    colour(12),
+                    exponent(u"             2"_s), y(360),
+                    print(u"　　 ｙ＝２ｘ   ＋ｘ－３ のグラフ"_s),
+                    colour(0),
+                    newLine(5),
+                    atColumn(3, u"          -3/2       1               x"_s),
+                    newLine(),
+                },
+                {-5, 40, 5},
+                {plot(parabola, -4.8, 4.3, 0.01, 10), plot(parabola, -4.8, -1.5, 0.001, 12),
+                 plot(parabola, 1, 4.3, 0.001, 12)}),
             // Page 4: the red part is where the inequality holds
             holdsOn(-5, u"　ｘ軸と、ｘ軸より上"_s, u"　グラフの赤い部分"_s),
             // Page 5: answer: x ≤ -3/2, 1 ≤ x
@@ -74,29 +72,25 @@ Lecture lecture8()
             // Page 8: its roots: x = -3/2 and 1
             itsRoots(u"　 ｙ＝２ｘ  ＋ｘ－３ のグラフと"_s),
             // Page 9: the graph, red below the x axis
-            {
-                graph(),
-                y(40),
-                x(0.2),
-                print(u"y"_s),
-                colour(12),
-                x(-5),
-                exponent(u"             2"_s), y(33),
-                x(-5),
-                print(u"　　 ｙ＝２ｘ   ＋ｘ－３ のグラフ"_s),
-                y(33),
-                x(-5),
-                colour(0),
-                newLine(5),
-                x(-2.1),
-                print(u"-3/2       1              x"_s),
-                newLine(2),
-                scale(-5, 40, 5, -40),
-                line(-4.9, 0, 4.9, 0),
-                line(0, 39, 0, -39),
-                plot(parabola, -4.8, 4.3, 0.01, 10),
-                plot(parabola, -1.5, 1, 0.001, 12),
-            },
+            graphOnAxes(
+                {
+                    y(40),
+                    x(0.2),
+                    print(u"y"_s),
+                    colour(12),
+                    x(-5),
+                    exponent(u"             2"_s), y(33),
+                    x(-5),
+                    print(u"　　 ｙ＝２ｘ   ＋ｘ－３ のグラフ"_s),
+                    y(33),
+                    x(-5),
+                    colour(0),
+                    newLine(5),
+                    x(-2.1),
+                    print(u"-3/2       1              x"_s),
+                    newLine(2),
+                },
+                {-5, 40, 5}, {plot(parabola, -4.8, 4.3, 0.01, 10), plot(parabola, -1.5, 1, 0.001, 12)}),
             // Page 10: the red part is where the inequality holds
             holdsOn(-5, u"　ｘ軸より下"_s, u"　グラフの赤い部分"_s),
             // Page 11: answer: -3/2 < x < 1

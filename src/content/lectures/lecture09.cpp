@@ -1,5 +1,6 @@
 #include "content/lectures/inequality_pages.h"
 #include "content/lectures/lecture_set.h"
+#include "content/lectures/page_parts.h"
 
 namespace piyota::content {
 
@@ -48,28 +49,24 @@ Lecture lecture9()
             // Page 2: it touches the x axis at x = 2
             touchingTheXAxis(),
             // Page 3: the graph, red except at the circled point of contact
-            {
-                graph(),
-                y(57),
-                x(1),
-                atColumn(10, u"y"_s),
-                newLine(),
-                colour(12),
-                exponent(u"          2"_s), y(590),
-                print(u"　　ｙ＝ｘ   －４ｘ＋４ のグラフ"_s),
-                colour(0),
-                newLine(3),
-                atColumn(3, u"                                       x"_s),
-                atColumn(3, u"                   2                    "_s),
-                newLine(),
-                scale(-3, 40, 7, -40),
-                line(-2.9, 0, 6.9, 0),
-                line(0, 39, 0, -39),
-                plot(parabola, -2.8, 6.8, 0.01, 10),
-                plot(parabola, -2.8, 1.9, 0.001, 12),
-                plot(parabola, 2.1, 6.8, 0.001, 12),
-                circle(2, 0, 0.1, 9),
-            },
+            graphOnAxes(
+                {
+                    y(57),
+                    x(1),
+                    atColumn(10, u"y"_s),
+                    newLine(),
+                    colour(12),
+                    exponent(u"          2"_s), y(590),
+                    print(u"　　ｙ＝ｘ   －４ｘ＋４ のグラフ"_s),
+                    colour(0),
+                    newLine(3),
+                    atColumn(3, u"                                       x"_s),
+                    atColumn(3, u"                   2                    "_s),
+                    newLine(),
+                },
+                {-3, 40, 7},
+                {plot(parabola, -2.8, 6.8, 0.01, 10), plot(parabola, -2.8, 1.9, 0.001, 12),
+                 plot(parabola, 2.1, 6.8, 0.001, 12), circle(2, 0, 0.1, 9)}),
             // Page 4: the red part lies above the x axis
             holdsOn(-3, u"　ｘ軸より上"_s, u"　グラフの赤い部分"_s),
             // Page 5: answer: x < 2, 2 < x

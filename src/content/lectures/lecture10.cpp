@@ -1,5 +1,6 @@
 #include "content/lectures/inequality_pages.h"
 #include "content/lectures/lecture_set.h"
+#include "content/lectures/page_parts.h"
 
 namespace piyota::content {
 
@@ -53,23 +54,20 @@ Lecture lecture10()
             // Page 2: completing the square: (x - 2)² + 5, vertex (2, 5)
             completingTheSquare(),
             // Page 3: the graph, red throughout
-            {
-                graph(),
-                y(57),
-                x(1),
-                atColumn(10, u"y"_s),
-                colour(12),
-                exponent(u"            2"_s), y(360),
-                print(u"　　 ｙ＝ｘ   －４ｘ＋９ のグラフ"_s),
-                colour(0),
-                newLine(4),
-                atColumn(3, u"                                       x"_s),
-                atColumn(3, u"                   2                    "_s),
-                scale(-3, 40, 7, -40),
-                line(-2.9, 0, 6.9, 0),
-                line(0, 39, 0, -39),
-                plot(parabola, -2.8, 6.8, 0.001, 12),
-            },
+            graphOnAxes(
+                {
+                    y(57),
+                    x(1),
+                    atColumn(10, u"y"_s),
+                    colour(12),
+                    exponent(u"            2"_s), y(360),
+                    print(u"　　 ｙ＝ｘ   －４ｘ＋９ のグラフ"_s),
+                    colour(0),
+                    newLine(4),
+                    atColumn(3, u"                                       x"_s),
+                    atColumn(3, u"                   2                    "_s),
+                },
+                {-3, 40, 7}, {plot(parabola, -2.8, 6.8, 0.001, 12)}),
             // Page 4: the whole graph lies above the x axis
             {
                 graph(),
