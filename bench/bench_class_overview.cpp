@@ -3,8 +3,8 @@
 // painted. The folder is made in the current directory: run it from a
 // folder on the file system to be measured.
 #include "teacher/class_folders.h"
-#include "teacher/widgets/teacher_dialogs.h"
-#include "teacher/widgets/teacher_window.h"
+#include "teacher_dialogs.h"
+#include "teacher_window.h"
 
 #include <QEventLoop>
 #include <QTemporaryDir>

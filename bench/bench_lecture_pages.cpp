@@ -3,9 +3,9 @@
 // Each measured page starts from the panels the pages before it left.
 #include "screen_painting.h"
 
-#include "content/lectures/lecture.h"
 #include "fakes/test_app.h"
-#include "screens/lecture/lecture_screen.h"
+#include "lecture/lecture_screen.h"
+#include "lectures/lecture.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 // Saving the progress file (written whole to a temporary file, synced to the
 // disk and renamed over the old one) and loading it, in a directory made in
 // the current working directory: run it on the file system to be measured.
-#include "app/course_state.h"
-#include "app/progress_file.h"
+#include "course_state.h"
+#include "progress_file.h"
 
 #include <QDir>
 #include <QTemporaryDir>

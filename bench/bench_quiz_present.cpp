@@ -4,10 +4,10 @@
 // answer.
 #include "screen_painting.h"
 
-#include "content/course.h"
+#include "course.h"
 #include "fakes/progress_files.h"
 #include "fakes/test_app.h"
-#include "screens/quiz/quiz_screen.h"
+#include "quiz/quiz_screen.h"
 
 #include <QCoreApplication>
 

@@ -3,7 +3,7 @@
 #include "screen_painting.h"
 
 #include "fakes/test_app.h"
-#include "screens/roulette/roulette_screen.h"
+#include "roulette/roulette_screen.h"
 
 #include <QCoreApplication>
 

@@ -5,7 +5,7 @@
 // with the minimal Qt program.
 #include "real_program.h"
 
-#include "content/course.h"
+#include "course.h"
 
 #include <sys/resource.h>
 

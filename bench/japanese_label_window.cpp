@@ -1,7 +1,7 @@
 // A reference point for the start-up and memory figures: the smallest Qt
 // Widgets program that shows one line of Japanese text in the course's
 // gothic font, as every screen of the course does.
-#include "platform/fonts.h"
+#include "fonts.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The main() of the Google Benchmark programs that drive widgets: the
 // application object first, with the program's own application font.
-#include "platform/fonts.h"
+#include "fonts.h"
 
 #include <QApplication>
 

@@ -2,15 +2,13 @@
 
 #include "fakes/fake_platform.h"
 
-#include "app/app_context.h"
-#include "app/navigator.h"
-#include "app/screen.h"
-#include "platform/clock.h"
-#include "platform/fonts.h"
-#include "platform/random.h"
-#include "platform/translations.h"
-#include "screens/screen_factory.h"
-#include "sound/sound_system.h"
+#include "clock.h"
+#include "common/screen.h"
+#include "fonts.h"
+#include "program.h"
+#include "random.h"
+#include "sound_system.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +25,6 @@ struct RealProgram {
     RealProgram()
     {
         media.loadModule(SoundSystem::modulePathBesideProgram());
-        navigator.setContext(context);
     }
 
     static void prepareApplication(QApplication &application)
@@ -55,13 +52,11 @@ struct RealProgram {
     SeededRandom random;
     testing::FakeDialogs dialogs;
     SoundSystem media;
-    CourseState course;
-    FormStates forms;
-    ProgressFile progress{QDir::current()};
-    UserCodeLock codeLock{QDir::current()};
-    CourseSession session{course, progress, codeLock, clock, random};
-    Navigator navigator{createScreen};
-    AppContext context{session, course, forms, progress, codeLock, navigator, clock, random, dialogs, media};
+    Program program{QDir::current(), {clock, random, dialogs, media}};
+    CourseState &course = program.course;
+    const ProgressFile &progress = program.progress;
+    Navigator &navigator = program.navigator;
+    AppContext &context = program.context;
 };
 
 } // namespace piyota::bench

@@ -3,10 +3,10 @@
 // and its two buttons; no pictures, timer, music or screen switcher. The
 // title's start-up against this one is what the program adds to drawing
 // its own text.
-#include "platform/fonts.h"
-#include "platform/geometry.h"
-#include "screens/common/captions.h"
-#include "screens/common/controls.h"
+#include "common/captions.h"
+#include "common/controls.h"
+#include "fonts.h"
+#include "geometry.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -5,7 +5,7 @@
 // the whole or nothing, and exactly what the whole gives when they fit in
 // the bound. Anything else aborts, and so does a crash or a sanitizer finding.
 
-#include "app/progress_format.h"
+#include "progress_format.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "navigator.h"
 
-#include "screen.h"
+#include "common/screen.h"
 
 #include <cstdio>
 

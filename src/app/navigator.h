@@ -1,9 +1,8 @@
 #pragma once
 
-#include "screen_id.h"
+#include "common/navigation.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -17,7 +16,7 @@ struct AppContext;
 // creates its window, shows it, runs its activation once, then closes and
 // destroys the previous one. Switching never ends the program; endProgram()
 // does, and so does the close box of the open window.
-class Navigator : public QObject {
+class Navigator : public QObject, public Navigation {
     Q_OBJECT
 public:
     using ScreenFactory = std::function<std::unique_ptr<Screen>(ScreenId, AppContext &)>;
@@ -28,11 +27,9 @@ public:
     // The context is made with the navigator in it, so it comes second.
     void setContext(AppContext &app) { app_ = &app; }
 
-    void show(ScreenId id);
-    void endProgram(int exitCode);
-    // Ends the program after a failure the student is not told about; one
-    // line goes to the standard error for whoever started it.
-    void endProgramAfterFailure(const char *reason);
+    void show(ScreenId id) override;
+    void endProgram(int exitCode) override;
+    void endProgramAfterFailure(const char *reason) override;
 
     Screen *currentScreen() const { return current_.get(); }
     ScreenId currentId() const { return currentId_; }

@@ -1,6 +1,6 @@
 #include "coordinate_system.h"
 
-#include "platform/geometry.h"
+#include "geometry.h"
 
 namespace piyota {
 

@@ -1,12 +1,12 @@
 // ぴよたの研修旅行 先生用: the teachers' overview of a class's progress files.
 // Takes the folder to open as its one optional argument.
 
-#include "identity/desktop_identity.h"
-#include "platform/fonts.h"
-#include "platform/translations.h"
-#include "widgets/teacher_dialogs.h"
-#include "widgets/teacher_window.h"
-#include "widgets/overview_title.h"
+#include "desktop_identity.h"
+#include "fonts.h"
+#include "translations.h"
+#include "teacher_dialogs.h"
+#include "teacher_window.h"
+#include "overview_title.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

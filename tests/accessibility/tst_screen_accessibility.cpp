@@ -3,8 +3,8 @@
 #include "screens/quiz/quiz_driver.h"
 #include "screens/roulette/roulette_driver.h"
 
-#include "app/progress_format.h"
-#include "canvas/canvas.h"
+#include "progress_format.h"
+#include "canvas.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "fakes/test_app.h"
 
-#include "app/screen.h"
+#include "common/screen.h"
 
 #include <QApplication>
 #include <QSignalSpy>

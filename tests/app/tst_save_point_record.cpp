@@ -2,7 +2,7 @@
 #include "fakes/progress_files.h"
 #include "fakes/test_app.h"
 
-#include "app/progress_format.h"
+#include "progress_format.h"
 #include "content/reader/transcription.h"
 
 #include <QFile>

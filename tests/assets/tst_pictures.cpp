@@ -1,4 +1,4 @@
-#include "pictures/picture_files.h"
+#include "picture_files.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "content/course.h"
-#include "content/lectures/lecture.h"
+#include "course.h"
+#include "lectures/lecture.h"
 #include "content/reader/transcription.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
-#include "canvas/canvas.h"
-#include "canvas/palette.h"
-#include "platform/fonts.h"
-#include "platform/geometry.h"
+#include "canvas.h"
+#include "palette.h"
+#include "fonts.h"
+#include "geometry.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "canvas/coordinate_system.h"
+#include "coordinate_system.h"
 
 #include <QTest>
 

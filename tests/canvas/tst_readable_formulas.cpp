@@ -1,9 +1,9 @@
 #include "exponent_pairs.h"
 
-#include "canvas/canvas.h"
-#include "canvas/exponent_placement.h"
-#include "platform/fonts.h"
-#include "platform/geometry.h"
+#include "canvas.h"
+#include "exponent_placement.h"
+#include "fonts.h"
+#include "geometry.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "content/problem_checks.h"
 
-#include "content/course.h"
+#include "course.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "content/lectures/lecture.h"
+#include "lectures/lecture.h"
 #include "content/reader/formula.h"
 #include "content/reader/transcription.h"
 

@@ -1,4 +1,4 @@
-#include "content/course.h"
+#include "course.h"
 #include "content/reader/transcription.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/random.h"
+#include "clock.h"
+#include "dialogs.h"
+#include "random.h"
 
 #include <QList>
 #include <QString>

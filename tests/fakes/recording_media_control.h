@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/media_control.h"
+#include "media_control.h"
 
 #include <QStringList>
 

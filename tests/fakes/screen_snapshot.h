@@ -2,7 +2,7 @@
 
 #include "test_app.h"
 
-#include "canvas/canvas.h"
+#include "canvas.h"
 
 #include <QCryptographicHash>
 #include <QLabel>

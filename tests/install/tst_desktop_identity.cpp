@@ -1,7 +1,7 @@
 // The program and the teachers' overview tell the desktop which menu entry
 // and which icon are their own.
 
-#include "identity/desktop_identity.h"
+#include "desktop_identity.h"
 
 #include <QDir>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "platform/dialogs.h"
+#include "dialogs.h"
 
 #include <QApplication>
 #include <QInputDialog>

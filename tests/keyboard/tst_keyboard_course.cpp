@@ -1,9 +1,9 @@
 #include "keyboard_student.h"
 #include "screens/quiz/quiz_driver.h"
 
-#include "app/progress_format.h"
+#include "progress_format.h"
 #include "content/reader/transcription.h"
-#include "screens/roulette/roulette_screen.h"
+#include "roulette/roulette_screen.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // Start-up work put off until the first window is on the screen: it runs once,
 // after that window has painted, and not before a window is shown.
-#include "platform/first_frame.h"
+#include "first_frame.h"
 
 #include <QTest>
 #include <QWidget>

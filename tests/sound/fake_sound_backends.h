@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/sound_backends.h"
+#include "sound_backends.h"
 
 #include <QByteArray>
 #include <QFileInfo>

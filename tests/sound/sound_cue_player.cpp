@@ -8,9 +8,9 @@
 //   ping          answered from the event loop: it is still turning
 // Each command is answered with one line: "done <milliseconds the control
 // took>", or "pong". The program ends at the end of its input.
-#include "sound/media_control.h"
-#include "sound/sound_cues.h"
-#include "sound/sound_system.h"
+#include "media_control.h"
+#include "sound_cues.h"
+#include "sound_system.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Sounds asked for before the sound module's players arrive: kept, started on
 // arrival in order, and dropped when their handle has gone or no player came.
 #include "fake_sound_backends.h"
-#include "sound/deferred_players.h"
+#include "deferred_players.h"
 
 #include <QTest>
 

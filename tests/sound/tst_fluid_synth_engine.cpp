@@ -3,8 +3,8 @@
 // notes are over (which closes its stream), and not before; a stop ends it at
 // once, and a song played later, or in its place, is heard. Uses Debian's
 // General MIDI soundfont.
-#include "sound/fluid_midi_player.h"
-#include "sound/fluid_synth_engine.h"
+#include "fluid_midi_player.h"
+#include "fluid_synth_engine.h"
 #include "sound_test_files.h"
 
 #include <QTest>

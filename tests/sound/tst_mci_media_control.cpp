@@ -1,7 +1,7 @@
 #include "fake_sound_backends.h"
-#include "sound/mci_media_control.h"
-#include "sound/sound_cues.h"
-#include "sound/sound_system.h"
+#include "mci_media_control.h"
+#include "sound_cues.h"
+#include "sound_system.h"
 #include "sound_test_files.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "sound/media_file.h"
+#include "media_file.h"
 #include "sound_test_files.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // The real backends (libpulse and FluidSynth) driven through the sound
 // system, with or without a sound server: every call returns promptly, nothing
 // crashes, and a missing file is silent.
-#include "sound/sound_cues.h"
-#include "sound/sound_system.h"
+#include "sound_cues.h"
+#include "sound_system.h"
 #include "sound_test_files.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "sound/riff_midi.h"
+#include "riff_midi.h"
 #include "sound_test_files.h"
 
 #include <QTest>

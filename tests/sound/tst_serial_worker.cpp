@@ -1,4 +1,4 @@
-#include "sound/serial_worker.h"
+#include "serial_worker.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 #include "fakes/recording_media_control.h"
-#include "sound/sound_cues.h"
+#include "sound_cues.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // The sound module loaded in the background: its players arrive on the
 // loader's thread once the event loop runs; a missing module brings none, and
 // a loader destroyed first brings nothing at all.
-#include "sound/sound_module_loader.h"
-#include "sound/sound_system.h"
+#include "sound_module_loader.h"
+#include "sound_system.h"
 
 #include <QTest>
 

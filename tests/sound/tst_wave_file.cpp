@@ -1,6 +1,6 @@
 // Reading wave files for the sound server: the samples as the file holds
 // them, whatever its rate and channels, and nothing from what is not a sound.
-#include "sound/wave_file.h"
+#include "wave_file.h"
 #include "sound_test_files.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teacher/widgets/teacher_dialogs.h"
+#include "teacher_dialogs.h"
 
 #include <QPrinter>
 #include <QStringList>

@@ -4,7 +4,7 @@
 
 #include "class_folders.h"
 
-#include "teacher/model/class_folder.h"
+#include "class_folder.h"
 
 #include <QTemporaryDir>
 #include <QTest>

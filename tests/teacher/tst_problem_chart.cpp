@@ -1,8 +1,8 @@
 // The chart of the problems: what each series holds, which bars stand out,
 // the axes, the text for screen readers, and the printed picture.
 
-#include "teacher/model/problem_table_model.h"
-#include "teacher/widgets/problem_chart.h"
+#include "problem_table_model.h"
+#include "problem_chart.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -2,12 +2,12 @@
 
 #include "class_folders.h"
 
-#include "teacher/model/class_folder.h"
-#include "teacher/model/csv.h"
-#include "teacher/model/problem_table_model.h"
-#include "teacher/model/skipped_files_model.h"
-#include "teacher/model/student_table_model.h"
-#include "teacher/model/table_columns.h"
+#include "class_folder.h"
+#include "csv.h"
+#include "problem_table_model.h"
+#include "skipped_files_model.h"
+#include "student_table_model.h"
+#include "table_columns.h"
 
 #include <QFont>
 #include <QSortFilterProxyModel>

@@ -6,9 +6,9 @@
 #include "fake_teacher_dialogs.h"
 #include "held_reader.h"
 
-#include "teacher/model/problem_table_model.h"
-#include "teacher/widgets/class_report.h"
-#include "teacher/widgets/teacher_window.h"
+#include "problem_table_model.h"
+#include "class_report.h"
+#include "teacher_window.h"
 
 #include <QAction>
 #include <QChart>

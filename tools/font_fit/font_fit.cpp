@@ -11,8 +11,8 @@
 //    ink and the lines and circle of its sector.
 // Usage: font_fit [font files...]   (without files: the installed families)
 // Prints one table per role, best first. Run offscreen.
-#include "content/course.h"
-#include "content/lectures/lecture.h"
+#include "course.h"
+#include "lectures/lecture.h"
 #include "font_fit_measures.h"
 
 #include <QFontDatabase>

@@ -1,14 +1,14 @@
 #include "font_fit_measures.h"
 
-#include "canvas/canvas.h"
-#include "content/course.h"
-#include "content/lectures/lecture.h"
-#include "platform/geometry.h"
+#include "canvas.h"
+#include "course.h"
+#include "lectures/lecture.h"
+#include "geometry.h"
 #include "fakes/progress_files.h"
 #include "fakes/test_app.h"
-#include "screens/lecture/page_player.h"
-#include "screens/roulette/wheel_drawing.h"
-#include "screens/roulette/wheel_geometry.h"
+#include "lecture/page_player.h"
+#include "roulette/wheel_drawing.h"
+#include "roulette/wheel_geometry.h"
 
 #include <QFont>
 #include <QFontMetricsF>

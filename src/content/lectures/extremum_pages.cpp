@@ -1,6 +1,6 @@
-#include "content/lectures/extremum_pages.h"
+#include "extremum_pages.h"
 
-#include "content/lectures/page_parts.h"
+#include "page_parts.h"
 
 namespace piyota::content::extremum {
 

@@ -1,6 +1,6 @@
-#include "content/lectures/inequality_pages.h"
+#include "inequality_pages.h"
 
-#include "content/lectures/page_parts.h"
+#include "page_parts.h"
 
 namespace piyota::content::inequality {
 

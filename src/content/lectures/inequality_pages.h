@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/lectures/lecture.h"
+#include "lecture.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
-#include "content/lectures/lecture_set.h"
-#include "content/lectures/page_parts.h"
+#include "lecture_set.h"
+#include "page_parts.h"
 
 namespace piyota::content {
 

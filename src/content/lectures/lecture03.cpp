@@ -1,6 +1,6 @@
-#include "content/lectures/lecture_set.h"
-#include "content/lectures/moved_graph_pages.h"
-#include "content/lectures/page_parts.h"
+#include "lecture_set.h"
+#include "moved_graph_pages.h"
+#include "page_parts.h"
 
 namespace piyota::content {
 

@@ -1,6 +1,6 @@
-#include "content/lectures/inequality_pages.h"
-#include "content/lectures/lecture_set.h"
-#include "content/lectures/page_parts.h"
+#include "inequality_pages.h"
+#include "lecture_set.h"
+#include "page_parts.h"
 
 namespace piyota::content {
 

@@ -1,4 +1,4 @@
-#include "content/lectures/lecture_set.h"
+#include "lecture_set.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/lectures/lecture.h"
+#include "lecture.h"
 
 // Pieces that several lectures' pages are built from.
 namespace piyota::content {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/problem.h"
+#include "problem.h"
 
 #include <vector>
 

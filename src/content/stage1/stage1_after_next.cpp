@@ -1,4 +1,4 @@
-#include "content/stage1/stage1.h"
+#include "stage1.h"
 
 namespace piyota::content {
 

@@ -1,4 +1,4 @@
-#include "content/stage1/stage1_groups.h"
+#include "stage1_groups.h"
 
 namespace piyota::content::stage1 {
 

@@ -1,6 +1,6 @@
-#include "content/stage1/stage1.h"
+#include "stage1.h"
 
-#include "content/stage1/stage1_groups.h"
+#include "stage1_groups.h"
 
 namespace piyota::content {
 

@@ -1,4 +1,4 @@
-#include "content/stage2/stage2.h"
+#include "stage2.h"
 
 namespace piyota::content {
 

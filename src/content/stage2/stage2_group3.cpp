@@ -1,4 +1,4 @@
-#include "content/stage2/stage2_groups.h"
+#include "stage2_groups.h"
 
 namespace piyota::content::stage2 {
 

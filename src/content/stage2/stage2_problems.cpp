@@ -1,6 +1,6 @@
-#include "content/stage2/stage2.h"
+#include "stage2.h"
 
-#include "content/stage2/stage2_groups.h"
+#include "stage2_groups.h"
 
 namespace piyota::content {
 

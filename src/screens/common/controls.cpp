@@ -1,9 +1,9 @@
 #include "controls.h"
 
+#include "fonts.h"
+#include "geometry.h"
 #include "keyboard.h"
 #include "pixel_art_image.h"
-#include "platform/fonts.h"
-#include "platform/geometry.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,9 @@
 #include "follow_outcome.h"
 
-#include "app/app_context.h"
-#include "app/navigator.h"
+#include "app_context.h"
 #include "captions.h"
-#include "platform/dialogs.h"
-#include "screens/history/show_history_board.h"
+#include "dialogs.h"
+#include "navigation.h"
 
 namespace piyota {
 
@@ -14,13 +13,13 @@ void followRoute(AppContext &app, const Route &route)
     case Route::Kind::Stay:
         return;
     case Route::Kind::Show:
-        return app.navigator.show(route.screen);
+        return app.navigation.show(route.screen);
     case Route::Kind::HistoryBoard:
-        return showHistoryBoard(app, route.runEnd);
+        return app.navigation.show(ScreenId::History);
     case Route::Kind::EndProgram:
-        return app.navigator.endProgram(0);
+        return app.navigation.endProgram(0);
     case Route::Kind::EndAfterFailure:
-        return app.navigator.endProgramAfterFailure(route.failure);
+        return app.navigation.endProgramAfterFailure(route.failure);
     }
 }
 

@@ -1,19 +1,19 @@
 #include "history_screen.h"
 
-#include "app/app_context.h"
-#include "app/navigator.h"
+#include "common/app_context.h"
+#include "common/captions.h"
+#include "common/controls.h"
+#include "common/frame_animation.h"
+#include "common/picture_names.h"
+#include "common/score_text.h"
+#include "dialogs.h"
+#include "fonts.h"
+#include "geometry.h"
 #include "history_text.h"
-#include "pictures/picture_files.h"
-#include "platform/dialogs.h"
-#include "platform/fonts.h"
-#include "platform/geometry.h"
-#include "screens/common/captions.h"
-#include "screens/common/controls.h"
-#include "screens/common/frame_animation.h"
-#include "screens/common/picture_names.h"
-#include "screens/common/score_text.h"
-#include "sound/media_control.h"
-#include "sound/sound_cues.h"
+#include "media_control.h"
+#include "common/navigation.h"
+#include "picture_files.h"
+#include "sound_cues.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -93,18 +93,10 @@ void HistoryScreen::buildGrid()
 void HistoryScreen::activate()
 {
     playMusicCue(*sound_, SoundFile::historyMusic);
-    // The seconds as recorded; fillIn() gives an unfinished problem the
-    // seconds spent on it so far.
-    for (int i = 1; i <= content::kLastProblem; ++i)
-        secondsCells_[i]->setText(cellText(app().session.boardRow(i, RunEnd::CourseFinished).seconds));
-}
-
-void HistoryScreen::fillIn(RunEnd end)
-{
     const CourseState &course = app().course;
     progressLabel_->setText(progressSentence(course.problemNo));
     for (int i = 1; i <= content::kLastProblem; ++i) {
-        const BoardRow row = app().session.boardRow(i, end);
+        const BoardRow row = app().session.boardRow(i, app().session.runEnd());
         missCells_[i]->setText(cellText(row.misses));
         secondsCells_[i]->setText(cellText(row.seconds));
     }
@@ -115,7 +107,7 @@ void HistoryScreen::onQuitClicked()
 {
     playEffectCue(*sound_, SoundFile::quit);
     if (app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::programEndTitle))
-        app().navigator.endProgram(0);
+        app().navigation.endProgram(0);
 }
 
 void HistoryScreen::onBlinkTick()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/course_state.h"
-#include "app/screen.h"
+#include "common/screen.h"
+#include "course_state.h"
 
 #include <array>
 #include <memory>
@@ -11,7 +11,6 @@ class QLabel;
 namespace piyota {
 
 class MediaControl;
-enum class RunEnd;
 
 // The learning history board that ends a run. It shows how far the
 // student came, the score, and per problem the wrong answers (`Lab`) and the
@@ -22,12 +21,10 @@ public:
     explicit HistoryScreen(AppContext &app);
     ~HistoryScreen() override;
 
-    // Plays the board's music and shows the time of every problem reached.
+    // Plays the board's music and shows how far the student came: the
+    // progress sentence, the wrong answers and seconds as the course gives
+    // them for the way the run ended, and the score.
     void activate() override;
-    // The part its callers fill in once it is shown: the progress sentence,
-    // the wrong answers and seconds as the course gives them for the way the
-    // run ended, and the score.
-    void fillIn(RunEnd end);
 
 public Q_SLOTS:
     void onQuitClicked();

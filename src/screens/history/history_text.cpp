@@ -1,6 +1,6 @@
 #include "history_text.h"
 
-#include "app/progress_format.h"
+#include "progress_format.h"
 
 namespace piyota {
 

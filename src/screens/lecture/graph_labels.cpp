@@ -1,6 +1,6 @@
 #include "graph_labels.h"
 
-#include "canvas/canvas.h"
+#include "canvas.h"
 #include "graph_strokes.h"
 
 #include <QFontInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "canvas/coordinate_system.h"
-#include "content/lectures/lecture.h"
+#include "coordinate_system.h"
+#include "lectures/lecture.h"
 
 #include <QLineF>
 #include <QRectF>

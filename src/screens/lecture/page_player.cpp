@@ -1,6 +1,6 @@
 #include "page_player.h"
 
-#include "canvas/canvas.h"
+#include "canvas.h"
 #include "graph_labels.h"
 #include "graph_strokes.h"
 

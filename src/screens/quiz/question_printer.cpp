@@ -1,7 +1,7 @@
 #include "question_printer.h"
 
-#include "canvas/canvas.h"
-#include "content/course.h"
+#include "canvas.h"
+#include "course.h"
 
 #include <optional>
 

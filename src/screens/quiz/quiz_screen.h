@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/screen.h"
-#include "content/course.h"
+#include "common/screen.h"
+#include "course.h"
 #include "quiz_stage.h"
 
 #include <array>

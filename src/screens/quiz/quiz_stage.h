@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/course_plan.h"
-#include "app/form_state.h"
-#include "app/screen_id.h"
+#include "course_plan.h"
+#include "common/form_state.h"
+#include "screen_id.h"
 
 namespace piyota {
 

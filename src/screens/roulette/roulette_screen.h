@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/screen.h"
+#include "common/screen.h"
 
 #include <array>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "wheel_drawing.h"
 
-#include "canvas/canvas.h"
-#include "platform/fonts.h"
+#include "canvas.h"
+#include "fonts.h"
 #include "wheel_geometry.h"
 
 #include <QFont>

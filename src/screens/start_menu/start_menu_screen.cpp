@@ -1,14 +1,14 @@
 #include "start_menu_screen.h"
 
-#include "app/app_context.h"
-#include "platform/dialogs.h"
-#include "platform/geometry.h"
-#include "screens/common/captions.h"
-#include "screens/common/controls.h"
-#include "screens/common/follow_outcome.h"
-#include "screens/common/keyboard.h"
-#include "sound/media_control.h"
-#include "sound/sound_cues.h"
+#include "common/app_context.h"
+#include "dialogs.h"
+#include "geometry.h"
+#include "common/captions.h"
+#include "common/controls.h"
+#include "common/follow_outcome.h"
+#include "common/keyboard.h"
+#include "media_control.h"
+#include "sound_cues.h"
 
 #include <QPushButton>
 

@@ -1,18 +1,18 @@
 #include "title_screen.h"
 
-#include "app/app_context.h"
-#include "app/navigator.h"
-#include "platform/dialogs.h"
-#include "pictures/picture_files.h"
-#include "platform/fonts.h"
-#include "platform/geometry.h"
-#include "screens/common/captions.h"
-#include "screens/common/controls.h"
-#include "screens/common/frame_animation.h"
-#include "screens/common/keyboard.h"
-#include "screens/common/picture_names.h"
-#include "sound/media_control.h"
-#include "sound/sound_cues.h"
+#include "common/app_context.h"
+#include "common/navigation.h"
+#include "dialogs.h"
+#include "picture_files.h"
+#include "fonts.h"
+#include "geometry.h"
+#include "common/captions.h"
+#include "common/controls.h"
+#include "common/frame_animation.h"
+#include "common/keyboard.h"
+#include "common/picture_names.h"
+#include "media_control.h"
+#include "sound_cues.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -65,14 +65,14 @@ void TitleScreen::activate()
 void TitleScreen::onNextClicked()
 {
     playEffectCue(*sound_, SoundFile::forward);
-    app().navigator.show(ScreenId::StartMenu);
+    app().navigation.show(ScreenId::StartMenu);
 }
 
 void TitleScreen::onQuitClicked()
 {
     playEffectCue(*sound_, SoundFile::quit);
     if (app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::programEndTitle))
-        app().navigator.endProgram(0);
+        app().navigation.endProgram(0);
 }
 
 void TitleScreen::onBlinkTick()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/progress_format.h"
+#include "progress_format.h"
 
 namespace piyota::teacher {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/progress_reader.h"
+#include "progress_reader.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "problem_chart.h"
 
-#include "teacher/model/plain_number.h"
-#include "teacher/model/problem_table_model.h"
+#include "plain_number.h"
+#include "problem_table_model.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teacher/model/problem_figures.h"
+#include "problem_figures.h"
 
 #include <QImage>
 #include <QList>

@@ -5,11 +5,11 @@
 #include "teacher_dialogs.h"
 #include "overview_title.h"
 
-#include "teacher/model/csv.h"
-#include "teacher/model/problem_table_model.h"
-#include "teacher/model/skipped_files_model.h"
-#include "teacher/model/student_table_model.h"
-#include "teacher/model/table_columns.h"
+#include "csv.h"
+#include "problem_table_model.h"
+#include "skipped_files_model.h"
+#include "student_table_model.h"
+#include "table_columns.h"
 
 #include <QChart>
 #include <QChartView>

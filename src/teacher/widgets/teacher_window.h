@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teacher/model/class_folder.h"
+#include "class_folder.h"
 
 #include <QFutureWatcher>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "content/lectures/lecture.h"
+#include "lectures/lecture.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "content/course.h"
+#include "course.h"
 #include "content/problem_checks.h"
-#include "content/stage1/stage1.h"
+#include "stage1/stage1.h"
 
 #include <QTest>
 

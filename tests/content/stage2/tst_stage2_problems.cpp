@@ -1,6 +1,6 @@
-#include "content/course.h"
+#include "course.h"
 #include "content/problem_checks.h"
-#include "content/stage2/stage2.h"
+#include "stage2/stage2.h"
 
 #include <QTest>
 

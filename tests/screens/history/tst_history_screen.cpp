@@ -1,9 +1,9 @@
 #include "board_cells.h"
 
-#include "platform/geometry.h"
-#include "screens/history/history_screen.h"
-#include "screens/history/history_text.h"
-#include "screens/history/show_history_board.h"
+#include "geometry.h"
+#include "history/history_screen.h"
+#include "history/history_text.h"
+#include "common/follow_outcome.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -14,8 +14,21 @@ using namespace piyota::testing;
 class HistoryScreenTest : public QObject {
     Q_OBJECT
 
+private:
+    // The board as the quiz's quit or the last roulette reach it: the
+    // session saves, then the route leads to the board.
+    void reachBoard(const Outcome &outcome)
+    {
+        QCOMPARE(outcome.save, Save::Saved);
+        followRoute(app_->context, outcome.route);
+    }
+
 private Q_SLOTS:
-    void init() { app_.emplace(); }
+    void init()
+    {
+        app_.emplace();
+        app_->course.userCode = QStringLiteral("board");
+    }
 
     void numbersAndTexts()
     {
@@ -65,7 +78,7 @@ private Q_SLOTS:
         app_->course.missCount[13] = 2;
         app_->course.answerSeconds[13] = 40000.5f;
         app_->clock.now = 40100.75f;
-        showHistoryBoard(app_->context, RunEnd::QuitDuringProblem);
+        reachBoard(app_->session.quit());
         QCOMPARE(app_->navigator.currentId(), ScreenId::History);
         QStringList misses(12, QStringLiteral(" 1"));
         QCOMPARE(boardCells(*app_, QStringLiteral("Lab")), cellsThenEmpty(misses << QStringLiteral(" 2")));
@@ -84,7 +97,7 @@ private Q_SLOTS:
             app_->course.answerSeconds[i] = static_cast<float>(i == 7 ? 0 : i + 3);
         }
         app_->clock.now = 50000;
-        showHistoryBoard(app_->context, RunEnd::CourseFinished);
+        reachBoard(app_->session.rouletteNext());
         QStringList misses;
         QStringList seconds;
         for (int i = 1; i <= 30; ++i) {

@@ -1,8 +1,8 @@
 #include "fakes/progress_files.h"
 #include "fakes/test_app.h"
 
-#include "canvas/canvas.h"
-#include "canvas/palette.h"
+#include "canvas.h"
+#include "palette.h"
 
 #include <QApplication>
 #include <QLabel>

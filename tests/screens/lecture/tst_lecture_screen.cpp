@@ -1,9 +1,9 @@
 #include "fakes/progress_files.h"
 #include "fakes/test_app.h"
 
-#include "canvas/canvas.h"
-#include "canvas/palette.h"
-#include "screens/lecture/lecture_screen.h"
+#include "canvas.h"
+#include "palette.h"
+#include "lecture/lecture_screen.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,9 +3,9 @@
 #include "fakes/progress_files.h"
 #include "fakes/test_app.h"
 
-#include "canvas/canvas.h"
+#include "canvas.h"
 #include "content/reader/transcription.h"
-#include "screens/quiz/quiz_screen.h"
+#include "quiz/quiz_screen.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "quiz_driver.h"
 
-#include "canvas/palette.h"
+#include "palette.h"
 
 #include <QTest>
 

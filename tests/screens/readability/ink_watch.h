@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/canvas.h"
+#include "canvas.h"
 
 #include <QHash>
 #include <QImage>

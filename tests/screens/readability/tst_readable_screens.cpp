@@ -3,8 +3,8 @@
 #include "fakes/test_app.h"
 #include "screens/quiz/quiz_driver.h"
 
-#include "content/course.h"
-#include "content/lectures/lecture.h"
+#include "course.h"
+#include "lectures/lecture.h"
 #include "content/reader/transcription.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 
 #include "fakes/test_app.h"
 
-#include "canvas/canvas.h"
-#include "screens/roulette/roulette_screen.h"
-#include "screens/roulette/wheel_geometry.h"
+#include "canvas.h"
+#include "roulette/roulette_screen.h"
+#include "roulette/wheel_geometry.h"
 
 #include <QLabel>
 #include <QPushButton>

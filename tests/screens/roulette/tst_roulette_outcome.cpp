@@ -1,5 +1,5 @@
-#include "screens/roulette/roulette_outcome.h"
-#include "screens/roulette/wheel_geometry.h"
+#include "roulette/roulette_outcome.h"
+#include "roulette/wheel_geometry.h"
 
 #include <QTest>
 

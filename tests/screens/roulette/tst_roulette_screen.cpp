@@ -1,8 +1,8 @@
 #include "roulette_driver.h"
 
 #include "screens/history/board_cells.h"
-#include "screens/roulette/roulette_outcome.h"
-#include "screens/roulette/wheel_drawing.h"
+#include "roulette/roulette_outcome.h"
+#include "roulette/wheel_drawing.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "fakes/test_app.h"
 
-#include "screens/title/title_screen.h"
+#include "title/title_screen.h"
 
 #include <QLabel>
 #include <QPushButton>

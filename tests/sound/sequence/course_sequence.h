@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/sound_cues.h"
+#include "sound_cues.h"
 
 #include <QString>
 

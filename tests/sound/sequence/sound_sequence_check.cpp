@@ -14,8 +14,8 @@
 #include "cue_recording.h"
 #include "sink_recorder.h"
 
-#include "sound/media_control.h"
-#include "sound/sound_system.h"
+#include "media_control.h"
+#include "sound_system.h"
 #include "sound_test_files.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "app/course_state.h"
-#include "app/progress_file.h"
-#include "app/progress_format.h"
+#include "course_state.h"
+#include "progress_file.h"
+#include "progress_format.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 #include "course_session.h"
 
 #include "answer_time.h"
-#include "content/lectures/lecture.h"
-#include "platform/clock.h"
-#include "platform/random.h"
+#include "clock.h"
+#include "lectures/lecture.h"
 #include "progress_file.h"
+#include "random.h"
 #include "user_code_lock.h"
 
 #include <algorithm>
@@ -162,7 +162,8 @@ Outcome CourseSession::quit()
 {
     if (!saveAndAdopt(course_))
         return {Save::Failed, Route::stay()};
-    return {Save::Saved, Route::historyBoard(RunEnd::QuitDuringProblem)};
+    runEnd_ = RunEnd::QuitDuringProblem;
+    return {Save::Saved, Route::historyBoard()};
 }
 
 float CourseSession::drawStop()
@@ -185,7 +186,8 @@ Outcome CourseSession::rouletteNext()
     // The course is over: saved once more for the board.
     if (!saveAndAdopt(course_))
         return {Save::Failed, Route::stay()};
-    return {Save::Saved, Route::historyBoard(RunEnd::CourseFinished)};
+    runEnd_ = RunEnd::CourseFinished;
+    return {Save::Saved, Route::historyBoard()};
 }
 
 const content::Lecture *CourseSession::lecture() const

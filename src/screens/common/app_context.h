@@ -5,14 +5,14 @@
 #include "progress_file.h"
 #include "user_code_lock.h"
 
-#include "app/course_state.h" // piyota_progress
+#include "course_state.h"
 
 namespace piyota {
 
 class Clock;
 class Dialogs;
 class MediaControlFactory;
-class Navigator;
+class Navigation;
 class Random;
 
 // Everything a screen reaches beyond its own controls: the course's rules
@@ -24,7 +24,7 @@ struct AppContext {
     FormStates &forms;
     const ProgressFile &progress;
     UserCodeLock &codeLock;
-    Navigator &navigator;
+    Navigation &navigation;
     Clock &clock;
     Random &random;
     Dialogs &dialogs;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/course.h"
+#include "course.h"
 #include "screen_id.h"
 
 #include <optional>

@@ -1,18 +1,15 @@
 // The program: shows the title screen and lets the navigator take the
 // student through the course until a screen ends it.
 
-#include "app/app_context.h"
-#include "app/navigator.h"
-#include "app/screen.h"
-#include "identity/desktop_identity.h"
-#include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/first_frame.h"
-#include "platform/fonts.h"
-#include "platform/random.h"
-#include "platform/translations.h"
-#include "screens/screen_factory.h"
-#include "sound/sound_system.h"
+#include "clock.h"
+#include "desktop_identity.h"
+#include "dialogs.h"
+#include "first_frame.h"
+#include "fonts.h"
+#include "program.h"
+#include "random.h"
+#include "sound_system.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,14 +31,8 @@ int main(int argc, char *argv[])
     SeededRandom random;
     QtDialogs dialogs;
     SoundSystem media; // after the application object, before the first screen
-    CourseState course;
-    FormStates forms;
-    const ProgressFile progress(QDir::current());
-    UserCodeLock codeLock(QDir::current());
-    CourseSession session(course, progress, codeLock, clock, random);
-    Navigator navigator(createScreen);
-    AppContext app{session, course, forms, progress, codeLock, navigator, clock, random, dialogs, media};
-    navigator.setContext(app);
+    Program program(QDir::current(), {clock, random, dialogs, media});
+    Navigator &navigator = program.navigator;
 
     QObject::connect(&navigator, &Navigator::programEnded, &application, &QApplication::exit,
                      Qt::QueuedConnection);

@@ -1,4 +1,4 @@
-#include "app/file_replacement.h"
+#include "file_replacement.h"
 
 #include "fakes/hostile_entries.h"
 #include "fakes/progress_files.h"

@@ -3,7 +3,7 @@
 #include "course_plan.h"
 #include "screen_id.h"
 
-#include "app/course_state.h" // piyota_progress
+#include "course_state.h"
 
 #include <QString>
 
@@ -32,20 +32,19 @@ struct Route {
     enum class Kind {
         Stay,            // the screen stays as it is
         Show,            // the screen `screen`
-        HistoryBoard,    // the learning history board, reached by `runEnd`
+        HistoryBoard,    // the learning history board
         EndProgram,      // the program ends
         EndAfterFailure, // the program ends, `failure` saying why on the standard error
     };
     Kind kind = Kind::Stay;
     ScreenId screen = ScreenId::Title;
-    RunEnd runEnd = RunEnd::QuitDuringProblem;
     const char *failure = nullptr;
 
     static Route stay() { return {}; }
     static Route show(ScreenId id) { return {Kind::Show, id}; }
-    static Route historyBoard(RunEnd end) { return {Kind::HistoryBoard, ScreenId::History, end}; }
+    static Route historyBoard() { return {Kind::HistoryBoard, ScreenId::History}; }
     static Route endProgram() { return {Kind::EndProgram}; }
-    static Route endAfterFailure(const char *why) { return {Kind::EndAfterFailure, ScreenId::Title, {}, why}; }
+    static Route endAfterFailure(const char *why) { return {Kind::EndAfterFailure, ScreenId::Title, why}; }
 };
 
 // Whether a click saved the progress file.
@@ -163,6 +162,8 @@ public:
     // EXIT: back to the quiz at once; the lecture starts again next time.
     Route exitLecture(int &pageNo) const;
 
+    // How the run last came to the learning history board.
+    RunEnd runEnd() const { return runEnd_; }
     // The board's row of problem i (1..30) when the run ends by `end`.
     BoardRow boardRow(int problem, RunEnd end) const;
 
@@ -178,6 +179,7 @@ private:
     UserCodeLock &codeLock_;
     Clock &clock_;
     Random &random_;
+    RunEnd runEnd_ = RunEnd::QuitDuringProblem;
 };
 
 } // namespace piyota

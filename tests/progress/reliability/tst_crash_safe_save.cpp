@@ -1,8 +1,8 @@
 #include "directory_fault.h"
 
-#include "app/course_state.h"
-#include "app/progress_file.h"
-#include "app/progress_format.h"
+#include "course_state.h"
+#include "progress_file.h"
+#include "progress_format.h"
 #include "fakes/progress_files.h"
 
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "app/progress_reader.h"
+#include "progress_reader.h"
 
 #include "fakes/hostile_entries.h"
 #include "fakes/progress_files.h"

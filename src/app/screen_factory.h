@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/screen_id.h"
+#include "screen_id.h"
 
 #include <memory>
 

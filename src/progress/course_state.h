@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/course.h"
+#include "course.h"
 
 #include <QString>
 

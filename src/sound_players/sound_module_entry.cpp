@@ -1,7 +1,7 @@
 // The entry point of the sound module: the real wave and MIDI players.
-#include "sound/fluid_midi_player.h"
-#include "sound/pulse_wave_player.h"
-#include "sound/sound_module.h"
+#include "fluid_midi_player.h"
+#include "pulse_wave_player.h"
+#include "sound_module.h"
 
 #include <QtGlobal>
 

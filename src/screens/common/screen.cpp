@@ -1,7 +1,7 @@
 #include "screen.h"
 
 #include "app_context.h"
-#include "navigator.h"
+#include "navigation.h"
 
 #include <QCloseEvent>
 
@@ -23,7 +23,7 @@ void Screen::closeEvent(QCloseEvent *event)
 {
     event->accept();
     if (!closingForSwitch_)
-        app_.navigator.endProgram(0);
+        app_.navigation.endProgram(0);
 }
 
 } // namespace piyota

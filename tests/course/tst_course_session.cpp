@@ -2,9 +2,9 @@
 #include "fakes/file_saves.h"
 #include "fakes/progress_files.h"
 
-#include "app/course_session.h"
-#include "app/progress_file.h"
-#include "app/user_code_lock.h"
+#include "course_session.h"
+#include "progress_file.h"
+#include "user_code_lock.h"
 #include "content/reader/transcription.h"
 
 #include <QDir>
@@ -311,7 +311,7 @@ private Q_SLOTS:
         const Outcome outcome = s.session.quit();
         QCOMPARE(outcome.save, Save::Saved);
         QCOMPARE(int(outcome.route.kind), int(Route::Kind::HistoryBoard));
-        QCOMPARE(outcome.route.runEnd, RunEnd::QuitDuringProblem);
+        QCOMPARE(s.session.runEnd(), RunEnd::QuitDuringProblem);
         QCOMPARE(lineOf(s.file(), 0), QByteArray("12,-3000"));
     }
 
@@ -412,7 +412,7 @@ private Q_SLOTS:
         if (kind == int(Route::Kind::Show))
             QCOMPARE(outcome.route.screen, problem <= 15 ? ScreenId::Stage1Quiz : ScreenId::Stage2Quiz);
         else
-            QCOMPARE(outcome.route.runEnd, RunEnd::CourseFinished);
+            QCOMPARE(s.session.runEnd(), RunEnd::CourseFinished);
         QCOMPARE(lineOf(s.file(), 0), QByteArray::number(problem) + ",-9000");
     }
 

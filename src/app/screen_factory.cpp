@@ -1,12 +1,12 @@
 #include "screen_factory.h"
 
-#include "canvas/accessible_role.h"
-#include "screens/history/history_screen.h"
-#include "screens/lecture/lecture_screen.h"
-#include "screens/quiz/quiz_screen.h"
-#include "screens/roulette/roulette_screen.h"
-#include "screens/start_menu/start_menu_screen.h"
-#include "screens/title/title_screen.h"
+#include "accessible_role.h"
+#include "history/history_screen.h"
+#include "lecture/lecture_screen.h"
+#include "quiz/quiz_screen.h"
+#include "roulette/roulette_screen.h"
+#include "start_menu/start_menu_screen.h"
+#include "title/title_screen.h"
 
 namespace piyota {
 

@@ -1,0 +1,16 @@
+#include "program.h"
+
+namespace piyota {
+
+Program::Program(const QDir &workDir, PlatformServices services, Navigator::ScreenFactory factory)
+    : progress(workDir)
+    , codeLock(workDir)
+    , session(course, progress, codeLock, services.clock, services.random)
+    , navigator(std::move(factory))
+    , context{session,        course,          forms,            progress,      codeLock,
+              navigator,      services.clock, services.random, services.dialogs, services.media}
+{
+    navigator.setContext(context);
+}
+
+} // namespace piyota
