@@ -1,5 +1,7 @@
 #include "course.h"
 
+#include "overloaded.h"
+
 #include "stage1/stage1.h"
 #include "stage2/stage2.h"
 
@@ -25,24 +27,27 @@ const ProblemLayout *findLayout(int problem, int layout)
     return found ? &found->layouts[static_cast<std::size_t>(layout - 1)] : nullptr;
 }
 
+// The text line an item prints: the line itself, or a formula's line.
+QString &printedLine(QuestionItem &item)
+{
+    return std::visit(Overloaded{[](Print &line) -> QString & { return line.text; },
+                                 [](Squared &formula) -> QString & { return formula.line.text; }},
+                      item);
+}
+
+// Every item prints one text line, so the edit's lines are its items.
 void applyLineEdit(std::vector<QuestionItem> &question, const AfterNextVariant::LineEdit &edit)
 {
-    std::vector<QuestionItem> edited;
-    int lineIndex = 0;
-    for (const QuestionItem &item : question) {
-        if (item.kind != QuestionItem::Kind::Line) {
-            edited.push_back(item);
-            continue;
-        }
-        if (lineIndex == edit.firstLine) {
-            for (const QString &text : edit.lines)
-                edited.push_back(line(text));
-        }
-        if (lineIndex < edit.firstLine || lineIndex >= edit.firstLine + edit.replacedCount)
-            edited.push_back(item);
-        ++lineIndex;
+    const auto replaced = static_cast<std::size_t>(edit.replacedCount);
+    const auto first = static_cast<std::size_t>(edit.firstLine);
+    if (first + replaced > question.size() || edit.lines.size() < replaced)
+        return;
+    for (std::size_t i = 0; i < edit.lines.size(); ++i) {
+        if (i < replaced)
+            printedLine(question[first + i]) = edit.lines[i];
+        else
+            question.insert(question.begin() + static_cast<std::ptrdiff_t>(first + i), Print{edit.lines[i]});
     }
-    question = std::move(edited);
 }
 
 void applyVariant(ProblemLayout &layout, const AfterNextVariant &variant)

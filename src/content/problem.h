@@ -1,28 +1,23 @@
 #pragma once
 
+#include "printed_text.h"
+
 #include <QString>
 
 #include <array>
 #include <initializer_list>
+#include <variant>
 #include <vector>
 
 namespace piyota::content {
 
-// One item printed into the question box, in order.
-struct QuestionItem {
-    enum class Kind {
-        Line,          // a text line, printed as it stands
-        Exponent,      // the digit line of a square, placed over the formula line that follows
-        PrintPosition, // sets the box's vertical print position (twips)
-    };
-    Kind kind;
-    QString text;   // Line, Exponent: the line as printed
-    int printY = 0; // PrintPosition
-};
+// One item printed into the question box, in order: a text line, or a
+// formula line with its exponent line and print position.
+using QuestionItem = std::variant<Print, Squared>;
 
 inline QuestionItem line(const QString &text)
 {
-    return {QuestionItem::Kind::Line, text, 0};
+    return Print{text};
 }
 
 // One digit of an exponent line as the problem tables write it: the
@@ -33,18 +28,14 @@ struct ExponentDigit {
     QChar digit = QLatin1Char('2');
 };
 
-// The exponent line that the tables' digits spell.
-inline QuestionItem exponent(std::initializer_list<ExponentDigit> digits)
+// The formula line printed from y = twipsY, under the exponent line that
+// the tables' digits spell.
+inline QuestionItem squared(std::initializer_list<ExponentDigit> digits, int twipsY, const QString &formula)
 {
-    QString text;
+    QString exponentLine;
     for (const ExponentDigit &digit : digits)
-        text += QString(digit.spacesBefore, QLatin1Char(' ')) + digit.digit;
-    return {QuestionItem::Kind::Exponent, text, 0};
-}
-
-inline QuestionItem printPosition(int twipsY)
-{
-    return {QuestionItem::Kind::PrintPosition, {}, twipsY};
+        exponentLine += QString(digit.spacesBefore, QLatin1Char(' ')) + digit.digit;
+    return Squared{exponentLine, double(twipsY), {formula}, {}};
 }
 
 inline constexpr int kChoiceCount = 7; // Command1..Command7; Command8 is always "その他"
@@ -66,9 +57,10 @@ struct Problem {
 // A difference in how a problem reads when the "次へ" button presents it
 // rather than the screen's activation.
 struct AfterNextVariant {
-    // Replaces the text lines from firstLine (0-based, counting Line items
-    // only) onwards: replacedCount of them give way to the lines listed,
-    // which may be more (an extra line) or as many.
+    // Replaces the text lines from firstLine (0-based, counting every
+    // printed line, formula lines included, but not exponent lines)
+    // onwards: replacedCount of them give way to the lines listed, which may
+    // be more (extra lines, printed after them) or as many.
     struct LineEdit {
         int firstLine;
         int replacedCount;

@@ -11,8 +11,7 @@
 
 namespace piyota::testing {
 
-// An exponent line of the content and the formula line it stands over; the
-// formula is empty where the content leaves none to find.
+// An exponent line of the content and the formula line it stands over.
 struct ExponentPair {
     QString where; // "problem 1 layout 2 on activation", "lecture 3 page 2", ...
     QString exponentLine;
@@ -20,13 +19,11 @@ struct ExponentPair {
 };
 
 // Every exponent pair of the problems the transcription gives, in each
-// layout and either way a problem is presented: a print position, then the
-// formula, follow each exponent line. A presentation that the program cannot
-// give counts as a pair without a formula.
+// layout and either way a problem is presented. A presentation that the
+// program cannot give counts as a pair without lines.
 inline std::vector<ExponentPair> questionExponentPairs()
 {
     using content::Presentation;
-    using content::QuestionItem;
     std::vector<ExponentPair> pairs;
     for (const transcription::Problem &transcribed : transcription::course().problems) {
         const int problem = transcribed.number;
@@ -39,11 +36,9 @@ inline std::vector<ExponentPair> questionExponentPairs()
                     pairs.push_back({where, {}, {}});
                     continue;
                 }
-                const auto &items = shown->question;
-                for (std::size_t i = 0; i < items.size(); ++i) {
-                    if (items[i].kind == QuestionItem::Kind::Exponent)
-                        pairs.push_back({where, items[i].text,
-                                         i + 2 < items.size() ? items[i + 2].text : QString()});
+                for (const content::QuestionItem &item : shown->question) {
+                    if (const auto *formula = std::get_if<content::Squared>(&item))
+                        pairs.push_back({where, formula->exponentLine, formula->line.text});
                 }
             }
         }
@@ -51,31 +46,20 @@ inline std::vector<ExponentPair> questionExponentPairs()
     return pairs;
 }
 
-// Every exponent pair of the ten lectures: the formula is the next literal,
-// after any change of Y, X or colour.
+// Every exponent pair of the ten lectures.
 inline std::vector<ExponentPair> lectureExponentPairs()
 {
-    namespace draw = content::draw;
     std::vector<ExponentPair> pairs;
     for (const content::Lecture &lecture : content::lectures()) {
         std::vector<const content::Page *> pages{&lecture.introduction};
         for (const content::Page &page : lecture.pages)
             pages.push_back(&page);
         for (std::size_t p = 0; p < pages.size(); ++p) {
-            const content::Page &ops = *pages[p];
-            for (std::size_t i = 0; i < ops.size(); ++i) {
-                const auto *exponent = std::get_if<draw::Exponent>(&ops[i]);
-                if (!exponent)
-                    continue;
-                std::size_t f = i + 1;
-                while (f < ops.size()
-                       && (std::holds_alternative<draw::SetY>(ops[f]) || std::holds_alternative<draw::SetX>(ops[f])
-                           || std::holds_alternative<draw::Colour>(ops[f])))
-                    ++f;
-                const QString where = QStringLiteral("lecture %1 %2").arg(lecture.number).arg(
-                    p == 0 ? QStringLiteral("introduction") : QStringLiteral("page %1").arg(p));
-                const auto *formula = f < ops.size() ? std::get_if<draw::Print>(&ops[f]) : nullptr;
-                pairs.push_back({where, exponent->line, formula ? formula->text : QString()});
+            const QString where = QStringLiteral("lecture %1 %2").arg(lecture.number).arg(
+                p == 0 ? QStringLiteral("introduction") : QStringLiteral("page %1").arg(p));
+            for (const content::CanvasOp &op : *pages[p]) {
+                if (const auto *formula = std::get_if<content::draw::Squared>(&op))
+                    pairs.push_back({where, formula->exponentLine, formula->line.text});
             }
         }
     }

@@ -33,7 +33,7 @@ double steep(double x)
 // The pixel a point of the graph panel's user scale falls in.
 QPoint pixelOf(const Canvas &canvas, double x, double y)
 {
-    const QPointF p = canvas.coordinates().toPixels(static_cast<float>(x), static_cast<float>(y));
+    const QPointF p = canvas.surface().coordinates().toPixels(static_cast<float>(x), static_cast<float>(y));
     return {int(std::floor(p.x())), int(std::floor(p.y()))};
 }
 
@@ -60,16 +60,16 @@ private Q_SLOTS:
     void init()
     {
         // The lecture's graph panel under the scale of its first graph.
-        graph_.emplace(nullptr, QStringLiteral("Picture2"), twipsRect(3600, 480, 3375, 3375), gothicFont(11.25));
-        graph_->setScale(-4, 30, 4, -30);
+        graph_.emplace(nullptr, QStringLiteral("Picture2"), lectureGraphPanel());
+        graph_->surface().setScale(-4, 30, 4, -30);
     }
 
     void axesCrossAtTheOrigin()
     {
-        graph_->drawLine(-3.9, 0, 3.9, 0);
-        graph_->drawLine(0, 29, 0, -29);
-        QCOMPARE(graph_->currentX(), 0.0);
-        QCOMPARE(graph_->currentY(), -29.0);
+        graph_->surface().drawLine(-3.9, 0, 3.9, 0);
+        graph_->surface().drawLine(0, 29, 0, -29);
+        QCOMPARE(graph_->surface().currentX(), 0.0);
+        QCOMPARE(graph_->surface().currentY(), -29.0);
         const QPoint origin = pixelOf(*graph_, 0, 0);
         QCOMPARE(origin, QPoint(graph_->image().width() / 2, graph_->image().height() / 2));
         for (double x : {-3.8, -1.0, 2.5, 3.8})
@@ -83,12 +83,12 @@ private Q_SLOTS:
 
     void coloursOfLines()
     {
-        graph_->setForeColor(9);
-        graph_->drawLine(-1, 10, 1, 10);
-        graph_->drawLine(2, -48, 2, 48, 2);
+        graph_->surface().setForeColor(9);
+        graph_->surface().drawLine(-1, 10, 1, 10);
+        graph_->surface().drawLine(2, -48, 2, 48, 2);
         QCOMPARE(at(*graph_, pixelOf(*graph_, 0, 10)), paletteColor(9));
         QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 0)), paletteColor(2));
-        graph_->print(QStringLiteral("■"));
+        graph_->surface().print(QStringLiteral("■"));
         QVERIFY(countOf(graph_->image(), paletteColor(9)) > 20); // the line's own colour did not stick
     }
 
@@ -96,42 +96,42 @@ private Q_SLOTS:
     {
         const double lineHeight = 15; // one em of the 15-pixel font
         const double unitsPerPixel = 60.0 / (graph_->image().height() / graph_->image().devicePixelRatio());
-        QCOMPARE(graph_->textHeight(), -lineHeight * unitsPerPixel);
-        graph_->setCurrentX(-3);
-        graph_->setCurrentY(20);
-        graph_->print(QStringLiteral("y=x"));
-        QCOMPARE(graph_->currentX(), 0.0); // the y axis, not the left edge
-        QCOMPARE(graph_->currentY(), 20 - lineHeight * unitsPerPixel);
-        graph_->setCurrentX(-1);
-        graph_->printContinued(QStringLiteral("グラフより、"));
-        QCOMPARE(graph_->currentX(), -1 + graph_->textWidth(QStringLiteral("グラフより、")));
-        QVERIFY(graph_->textWidth(QStringLiteral("グラフより、")) > 0);
+        QCOMPARE(graph_->surface().textHeight(), -lineHeight * unitsPerPixel);
+        graph_->surface().setCurrentX(-3);
+        graph_->surface().setCurrentY(20);
+        graph_->surface().print(QStringLiteral("y=x"));
+        QCOMPARE(graph_->surface().currentX(), 0.0); // the y axis, not the left edge
+        QCOMPARE(graph_->surface().currentY(), 20 - lineHeight * unitsPerPixel);
+        graph_->surface().setCurrentX(-1);
+        graph_->surface().printContinued(QStringLiteral("グラフより、"));
+        QCOMPARE(graph_->surface().currentX(), -1 + graph_->surface().textWidth(QStringLiteral("グラフより、")));
+        QVERIFY(graph_->surface().textWidth(QStringLiteral("グラフより、")) > 0);
     }
 
     void columnsUnderAUserScaleCountFromTheYAxis()
     {
-        graph_->printAtColumnContinued(3, QString());
+        graph_->surface().printAtColumnContinued(3, QString());
         // Two columns of 6 pixels right of the y axis.
-        QCOMPARE(graph_->currentX(), 12 * 8.0 / graph_->contentsRect().width());
+        QCOMPARE(graph_->surface().currentX(), 12 * 8.0 / graph_->contentsRect().width());
     }
 
     void clearKeepsScaleAndColour()
     {
-        graph_->setForeColor(kRed);
-        graph_->drawLine(-3, 5, 3, 5);
-        graph_->setCurrentX(2);
-        graph_->setCurrentY(7);
-        graph_->clear();
+        graph_->surface().setForeColor(kRed);
+        graph_->surface().drawLine(-3, 5, 3, 5);
+        graph_->surface().setCurrentX(2);
+        graph_->surface().setCurrentY(7);
+        graph_->surface().clear();
         QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 0);
-        QCOMPARE(graph_->currentX(), 0.0);
-        QCOMPARE(graph_->currentY(), 0.0);
-        graph_->drawLine(-3, 5, 3, 5);
+        QCOMPARE(graph_->surface().currentX(), 0.0);
+        QCOMPARE(graph_->surface().currentY(), 0.0);
+        graph_->surface().drawLine(-3, 5, 3, 5);
         QCOMPARE(at(*graph_, pixelOf(*graph_, 0, 5)), paletteColor(kRed));
     }
 
     void plotSetsSeparatePointsOnTheCurve()
     {
-        graph_->plot(square, -3, 3, 0.01, 9);
+        graph_->surface().plot(square, -3, 3, 0.01, 9);
         const QColor blue = paletteColor(9);
         for (double x : {-3.0, -2.0, -0.5, 0.0, 1.0, 1.5, 2.99})
             QVERIFY2(at(*graph_, pixelOf(*graph_, x, x * x)) == blue, qPrintable(QString::number(x)));
@@ -143,17 +143,17 @@ private Q_SLOTS:
         const int points = countOf(graph_->image(), blue);
         QVERIFY2(points > 200 && points <= 601, qPrintable(QString::number(points)));
         // The current point is the last point.
-        QCOMPARE(graph_->currentX(), double(3.0f));
-        QCOMPARE(graph_->currentY(), double(9.0f));
+        QCOMPARE(graph_->surface().currentX(), double(3.0f));
+        QCOMPARE(graph_->surface().currentY(), double(9.0f));
     }
 
     void pointsAreNeverJoined()
     {
         // Points 0.4 units (about 1.5 pixels) apart up the screen. The
         // accumulated steps pass 0.5 by a hair, so x = 0.49 is the last.
-        graph_->plot(steepLine, -0.5, 0.5, 0.01, kRed);
+        graph_->surface().plot(steepLine, -0.5, 0.5, 0.01, kRed);
         QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 100);
-        QCOMPARE(graph_->currentX(), double(0.49f));
+        QCOMPARE(graph_->surface().currentX(), double(0.49f));
         const int top = pixelOf(*graph_, 0.49, steepLine(0.49)).y();
         const int bottom = pixelOf(*graph_, -0.5, steepLine(-0.5)).y();
         QVERIFY(bottom - top > 140);
@@ -161,8 +161,8 @@ private Q_SLOTS:
 
     void highlightCoversBothEnds()
     {
-        graph_->plot(square, -3, 3, 0.01, kLightGreen);
-        graph_->plot(square, -2, 1, 0.001, kRed);
+        graph_->surface().plot(square, -3, 3, 0.01, kLightGreen);
+        graph_->surface().plot(square, -2, 1, 0.001, kRed);
         QCOMPARE(at(*graph_, pixelOf(*graph_, -2, 4)), paletteColor(kRed));
         QCOMPARE(at(*graph_, pixelOf(*graph_, 1, 1)), paletteColor(kRed));
         QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 4)), paletteColor(kLightGreen));
@@ -171,19 +171,19 @@ private Q_SLOTS:
 
     void pointsOutsideThePanelAreClipped()
     {
-        graph_->plot(steep, -3, 3, 0.01, kRed);
+        graph_->surface().plot(steep, -3, 3, 0.01, kRed);
         QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 0);
-        QCOMPARE(graph_->currentY(), double(static_cast<float>(steep(graph_->currentX()))));
+        QCOMPARE(graph_->surface().currentY(), double(static_cast<float>(steep(graph_->surface().currentX()))));
     }
 
     void circleMarksAPoint()
     {
-        graph_->setScale(-3, 40, 7, -40);
-        graph_->drawCircle(2, 0, 0.1, kRed);
-        QCOMPARE(graph_->currentX(), 2.0);
-        QCOMPARE(graph_->currentY(), 0.0);
+        graph_->surface().setScale(-3, 40, 7, -40);
+        graph_->surface().drawCircle(2, 0, 0.1, kRed);
+        QCOMPARE(graph_->surface().currentX(), 2.0);
+        QCOMPARE(graph_->surface().currentY(), 0.0);
         const QPoint centre = pixelOf(*graph_, 2, 0);
-        const double radius = graph_->coordinates().horizontalPixels(0.1);
+        const double radius = graph_->surface().coordinates().horizontalPixels(0.1);
         QVERIFY(radius > 2);
         QCOMPARE(at(*graph_, centre), QColor(Qt::white));
         const int r = int(std::lround(radius));
@@ -197,13 +197,13 @@ private Q_SLOTS:
 
     void filledCircleCoversItsDiscOnly()
     {
-        graph_->setScale(-3, 40, 7, -40);
-        graph_->drawLine(-3, 0, 7, 0, kLightGreen);
-        graph_->fillCircle(2, 20, 0.5, kRed);
-        QCOMPARE(graph_->currentX(), 2.0);
-        QCOMPARE(graph_->currentY(), 20.0);
+        graph_->surface().setScale(-3, 40, 7, -40);
+        graph_->surface().drawLine(-3, 0, 7, 0, kLightGreen);
+        graph_->surface().fillCircle(2, 20, 0.5, kRed);
+        QCOMPARE(graph_->surface().currentX(), 2.0);
+        QCOMPARE(graph_->surface().currentY(), 20.0);
         const QPoint centre = pixelOf(*graph_, 2, 20);
-        const int r = int(graph_->coordinates().horizontalPixels(0.5));
+        const int r = int(graph_->surface().coordinates().horizontalPixels(0.5));
         QVERIFY(r > 4);
         for (int dy = -r + 1; dy < r; ++dy)
             for (int dx = -r + 1; dx < r; ++dx)
@@ -211,7 +211,7 @@ private Q_SLOTS:
                     QCOMPARE(at(*graph_, centre + QPoint(dx, dy)), paletteColor(kRed));
         QCOMPARE(at(*graph_, centre + QPoint(r + 2, 0)), QColor(Qt::white));
         // Painted again in the background colour it leaves the axis below it whole.
-        graph_->fillCircle(2, 20, 0.5, 15);
+        graph_->surface().fillCircle(2, 20, 0.5, 15);
         QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 0);
         QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 0)), paletteColor(kLightGreen));
     }

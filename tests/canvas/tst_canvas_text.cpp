@@ -37,63 +37,63 @@ class CanvasTextTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { canvas_.emplace(nullptr, QStringLiteral("Picture1"), twipsRect(0, 0, 6375, 1935), gothicFont(11.25)); }
+    void init() { canvas_.emplace(nullptr, QStringLiteral("Picture1"), questionBox()); }
 
     void printStartsANewLineOneTextHeightDown()
     {
         const double lineHeight = 225; // one em of the 15-pixel font, in twips
-        canvas_->setCurrentX(300);
-        canvas_->print(QStringLiteral("　【問題１】"));
-        QCOMPARE(canvas_->currentX(), 0.0);
-        QCOMPARE(canvas_->currentY(), lineHeight);
-        QCOMPARE(canvas_->textHeight(), lineHeight);
-        canvas_->newLine(2);
-        QCOMPARE(canvas_->currentY(), 3 * lineHeight);
+        canvas_->surface().setCurrentX(300);
+        canvas_->surface().print(QStringLiteral("　【問題１】"));
+        QCOMPARE(canvas_->surface().currentX(), 0.0);
+        QCOMPARE(canvas_->surface().currentY(), lineHeight);
+        QCOMPARE(canvas_->surface().textHeight(), lineHeight);
+        canvas_->surface().newLine(2);
+        QCOMPARE(canvas_->surface().currentY(), 3 * lineHeight);
     }
 
     void continuedPrintStaysOnTheLine()
     {
         const QString first = QStringLiteral("ｙ＝ａｘ");
-        canvas_->printContinued(first);
-        QCOMPARE(canvas_->currentX(), canvas_->textWidth(first));
-        QCOMPARE(canvas_->currentY(), 0.0);
-        canvas_->print(QStringLiteral("  のグラフ"));
+        canvas_->surface().printContinued(first);
+        QCOMPARE(canvas_->surface().currentX(), canvas_->surface().textWidth(first));
+        QCOMPARE(canvas_->surface().currentY(), 0.0);
+        canvas_->surface().print(QStringLiteral("  のグラフ"));
         QCOMPARE(canvas_->printedText(), QStringLiteral("ｙ＝ａｘ  のグラフ"));
     }
 
     void textIsDrawnInTheCurrentColourOverWhatIsThere()
     {
-        canvas_->setForeColor(4);
-        canvas_->setCurrentY(600);
-        canvas_->print(QStringLiteral("■■■"));
+        canvas_->surface().setForeColor(4);
+        canvas_->surface().setCurrentY(600);
+        canvas_->surface().print(QStringLiteral("■■■"));
         const QRect printed(0, 40, 60, 20);
         const int red = pixelsOf(canvas_->image(), paletteColor(4), printed);
         QVERIFY(red > 50);
         // Spaces printed over it leave it alone: text has no background.
-        canvas_->setCurrentY(600);
-        canvas_->print(QStringLiteral("      "));
+        canvas_->surface().setCurrentY(600);
+        canvas_->surface().print(QStringLiteral("      "));
         QCOMPARE(pixelsOf(canvas_->image(), paletteColor(4), printed), red);
         QCOMPARE(pixelsOf(canvas_->image(), paletteColor(4), QRect(0, 0, 100, 35)), 0);
     }
 
     void clearErasesAndKeepsTheColour()
     {
-        canvas_->setForeColor(4);
-        canvas_->print(QStringLiteral("間違いだぞ"));
-        canvas_->clear();
+        canvas_->surface().setForeColor(4);
+        canvas_->surface().print(QStringLiteral("間違いだぞ"));
+        canvas_->surface().clear();
         QCOMPARE(canvas_->printedText(), QString());
         QCOMPARE(canvas_->accessibleDescription(), QString());
-        QCOMPARE(canvas_->currentY(), 0.0);
+        QCOMPARE(canvas_->surface().currentY(), 0.0);
         QCOMPARE(pixelsOf(canvas_->image(), paletteColor(4), canvas_->rect()), 0);
-        canvas_->print(QStringLiteral("■"));
+        canvas_->surface().print(QStringLiteral("■"));
         QVERIFY(pixelsOf(canvas_->image(), paletteColor(4), canvas_->rect()) > 0);
     }
 
     void printedLinesReachScreenReaders()
     {
-        canvas_->newLine();
-        canvas_->print(QStringLiteral("　【問題２】"));
-        canvas_->print(QStringLiteral("　　　　下の解答群から選びなさい。   "));
+        canvas_->surface().newLine();
+        canvas_->surface().print(QStringLiteral("　【問題２】"));
+        canvas_->surface().print(QStringLiteral("　　　　下の解答群から選びなさい。   "));
         QCOMPARE(canvas_->accessibleDescription(),
                  QStringLiteral("　【問題２】\n　　　　下の解答群から選びなさい。"));
     }
@@ -101,11 +101,11 @@ private Q_SLOTS:
     void wordsStandWhereTheyAreGivenAndReadAsPrinted()
     {
         const QString label = QStringLiteral("  -3/2       1   x");
-        canvas_->printWordsAt(label, {QPointF(150, 10), QPointF(20, 40), QPointF(300, 10)}, false);
+        canvas_->surface().printWordsAt(label, {QPointF(150, 10), QPointF(20, 40), QPointF(300, 10)}, false);
         QCOMPARE(canvas_->printedText(), QStringLiteral("  -3/2       1   x"));
         QCOMPARE(canvas_->accessibleDescription(), QStringLiteral("  -3/2       1   x"));
-        QCOMPARE(canvas_->currentX(), 0.0);
-        QCOMPARE(canvas_->currentY(), 225.0);
+        QCOMPARE(canvas_->surface().currentX(), 0.0);
+        QCOMPARE(canvas_->surface().currentY(), 225.0);
         // Each word's ink lies right of and below its own corner, within its line.
         const QFontMetricsF metrics(canvas_->font());
         const struct {
@@ -119,15 +119,15 @@ private Q_SLOTS:
         QCOMPARE(inkIn(canvas_->image(), QRect(0, 0, 20, 80)), 0);
         QCOMPARE(inkIn(canvas_->image(), QRect(40, 0, 110, 80)), 0);
 
-        canvas_->setCurrentX(100);
-        canvas_->printWordsAt(QStringLiteral("5"), {QPointF(0, 0)}, true);
-        QCOMPARE(canvas_->currentX(), 100 + canvas_->textWidth(QStringLiteral("5")));
+        canvas_->surface().setCurrentX(100);
+        canvas_->surface().printWordsAt(QStringLiteral("5"), {QPointF(0, 0)}, true);
+        QCOMPARE(canvas_->surface().currentX(), 100 + canvas_->surface().textWidth(QStringLiteral("5")));
     }
 
     void columnsAreAverageCharacterWidths()
     {
-        canvas_->printAtColumn(5, QStringLiteral("■"));
-        QCOMPARE(canvas_->currentX(), 0.0); // a new line follows
+        canvas_->surface().printAtColumn(5, QStringLiteral("■"));
+        QCOMPARE(canvas_->surface().currentX(), 0.0); // a new line follows
         const double width = 6; // two fifths of the 15-pixel font
         // The glyph's ink starts its side bearing after the column.
         const double inkStart = 4 * width + QFontMetricsF(canvas_->font()).tightBoundingRect(QStringLiteral("■")).left();

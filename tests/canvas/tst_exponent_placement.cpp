@@ -1,11 +1,12 @@
 #include "exponent_pairs.h"
 
-#include "canvas.h"
+#include "recorded_panel.h"
 #include "exponent_placement.h"
 #include "fonts.h"
 #include "geometry.h"
 
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -36,29 +37,42 @@ std::vector<Span> gapsOf(const QString &formula)
     return gaps;
 }
 
-// Renders text into a box like the question box and reads back which pixel
+// The marks painted on a white box of the question box's size.
+QImage imageOf(const std::vector<Mark> &marks)
+{
+    QImage image(421, 125, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    for (const Mark &mark : marks)
+        paintMark(painter, mark);
+    return image;
+}
+
+// Prints into a box like the question box and reads back which pixel
 // columns hold visible ink; anti-aliasing fringes do not count.
 class QuestionBox {
 public:
-    std::vector<bool> formulaInk(const QString &formula) { return formulaInk(QString(), formula); }
+    // A line printed alone.
+    std::vector<bool> formulaInk(const QString &formula)
+    {
+        RecordedPanel box(kSize, gothicFont(11.25));
+        box.surface().print(formula);
+        return inkColumns(box.marks());
+    }
 
-    // The formula as printed after its exponent line, which may widen its
-    // gaps: the columns its own drawing changed.
+    // The formula line as printed under its exponent line, which may widen
+    // its gaps.
     std::vector<bool> formulaInk(const QString &exponentLine, const QString &formula)
     {
-        box_.clear();
-        if (!exponentLine.isEmpty())
-            box_.printExponentLine(exponentLine, formula);
-        const QImage before = box_.image().copy();
-        box_.print(formula);
-        return changedColumns(before);
+        const std::vector<Mark> marks = squaredMarks(exponentLine, formula);
+        return inkColumns({marks.back()});
     }
 
     std::vector<bool> exponentInk(const QString &exponentLine, const QString &formula)
     {
-        box_.clear();
-        box_.printExponentLine(exponentLine, formula);
-        return inkColumns();
+        std::vector<Mark> marks = squaredMarks(exponentLine, formula);
+        marks.pop_back();
+        return inkColumns(marks);
     }
 
     // Half a full-width character: as far as a digit past the formula's end
@@ -66,21 +80,19 @@ public:
     static int nearby() { return gothicFont(11.25).pixelSize() / 2; }
 
 private:
-    std::vector<bool> changedColumns(const QImage &before) const
+    static constexpr QSizeF kSize{421, 125};
+
+    // The digits, then the formula line printed a line below them.
+    static std::vector<Mark> squaredMarks(const QString &exponentLine, const QString &formula)
     {
-        const QImage &image = box_.image();
-        std::vector<bool> ink(std::size_t(image.width()), false);
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                ink[std::size_t(x)] = ink[std::size_t(x)]
-                                      || (image.pixel(x, y) != before.pixel(x, y) && qGray(image.pixel(x, y)) < 128);
-        }
-        return ink;
+        RecordedPanel box(kSize, gothicFont(11.25));
+        box.surface().printSquared({exponentLine, 225, {formula}, {}});
+        return box.marks();
     }
 
-    std::vector<bool> inkColumns() const
+    static std::vector<bool> inkColumns(const std::vector<Mark> &marks)
     {
-        const QImage &image = box_.image();
+        const QImage image = imageOf(marks);
         std::vector<bool> ink(std::size_t(image.width()), false);
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x)
@@ -88,8 +100,6 @@ private:
         }
         return ink;
     }
-
-    Canvas box_{nullptr, u"Picture1"_s, twipsRect(0, 0, 6375, 1935), gothicFont(11.25)};
 };
 
 std::vector<Span> inkSpans(const std::vector<bool> &ink)
@@ -278,12 +288,12 @@ void ExponentPlacementTest::narrowGapIsWidenedToKeepTheDigitClear()
     const QString formula = u"ｙ＝２ｘ  －８ｘ"_s;
     QVERIFY(metrics.horizontalAdvance(u"  "_s) < metrics.tightBoundingRect(u"2"_s).width() + 2);
 
-    Canvas box(nullptr, u"Picture1"_s, twipsRect(0, 0, 6375, 1935), font);
-    box.printExponentLine(u"          2"_s, formula, 0, 7 * kTwipsPerPixel);
-    const QImage digitOnly = box.image().copy();
-    box.setCurrentY(7 * kTwipsPerPixel);
-    box.print(formula);
-    const QImage &both = box.image();
+    RecordedPanel box(QSizeF(421, 125), font);
+    box.surface().printSquared({u"          2"_s, 7 * kTwipsPerPixel, {formula}, {}});
+    std::vector<Mark> marks = box.marks();
+    const QImage both = imageOf(marks);
+    marks.pop_back();
+    const QImage digitOnly = imageOf(marks);
 
     // The digit's columns, and the first column of the formula's ink after it.
     int digitRight = -1;

@@ -92,10 +92,8 @@ private Q_SLOTS:
 
     void canvasDescribesTheSquareInItsFormula()
     {
-        canvas_->newLine();
-        canvas_->printExponentLine(u"               2"_s, u"　　２次関数 ｙ＝ａｘ   のグラフ"_s);
-        canvas_->setCurrentY(520);
-        canvas_->print(u"　　２次関数 ｙ＝ａｘ   のグラフ"_s);
+        canvas_->surface().newLine();
+        canvas_->surface().printSquared({u"               2"_s, 520, {u"　　２次関数 ｙ＝ａｘ   のグラフ"_s}, {}});
         QCOMPARE(canvas_->accessibleDescription(), u"　　２次関数 ｙ＝ａｘ^2のグラフ"_s);
         // The printed lines stay as printed.
         QCOMPARE(canvas_->printedText(), u"\n               2\n　　２次関数 ｙ＝ａｘ   のグラフ"_s);
@@ -103,26 +101,12 @@ private Q_SLOTS:
 
     void formulaPrintedInPiecesReadsAsOneLine()
     {
-        canvas_->printExponentLine(u"       2"_s, u"ｙ＝ａｘ   "_s);
-        canvas_->printContinued(u"ｙ＝ａｘ   "_s);
-        canvas_->print(u"のグラフ"_s);
+        canvas_->surface().printSquared({u"       2"_s, 225, {u"ｙ＝ａｘ   "_s, true}, {}});
+        canvas_->surface().print(u"のグラフ"_s);
         QCOMPARE(canvas_->accessibleDescription(), u"ｙ＝ａｘ^2のグラフ"_s);
     }
 
-    void exponentLineWithoutItsFormulaKeepsItsDigits()
-    {
-        canvas_->printExponentLine(u"     2"_s, u"ｙ＝ａｘ   "_s);
-        canvas_->print(u"別の行"_s);
-        canvas_->print(u"ｙ＝ａｘ   "_s); // too late: another line came between
-        QCOMPARE(canvas_->accessibleDescription(), u"     2\n別の行\nｙ＝ａｘ"_s);
-
-        canvas_->printExponentLine(u"     2"_s, u"ｙ＝ａｘ   "_s);
-        canvas_->clear();
-        canvas_->print(u"ｙ＝ａｘ   "_s); // a clear ends the wait
-        QCOMPARE(canvas_->accessibleDescription(), u"ｙ＝ａｘ"_s);
-    }
-
-    void init() { canvas_.emplace(nullptr, u"Picture1"_s, twipsRect(0, 0, 6375, 1935), gothicFont(11.25)); }
+    void init() { canvas_.emplace(nullptr, u"Picture1"_s, questionBox()); }
 
 private:
     std::optional<Canvas> canvas_;

@@ -75,40 +75,73 @@ QString numbers(std::initializer_list<double> values)
     return words.join(u' ');
 }
 
-// The program's operation written as the transcription writes it; a plot
-// without its curve, which is compared by value.
-QString describe(const content::CanvasOp &op)
+QString printed(const draw::Print &op)
+{
+    return (op.continued ? u"print-on "_s : u"print "_s) + quoted(op.text);
+}
+
+// The program's operation written as the transcription writes it, one line
+// each; a formula line with squares is the exponent line, the print
+// position and the formula line; a plot is said without its curve, which is
+// compared by value.
+QStringList describe(const content::CanvasOp &op)
 {
     return std::visit(
         content::Overloaded{
             [](const draw::ToPanel &to) {
                 switch (to.panel) {
-                case draw::Panel::Text: return u"text"_s;
-                case draw::Panel::Graph: return u"graph"_s;
-                case draw::Panel::Speech: return u"speech"_s;
+                case draw::Panel::Text: return QStringList{u"text"_s};
+                case draw::Panel::Graph: return QStringList{u"graph"_s};
+                case draw::Panel::Speech: return QStringList{u"speech"_s};
                 }
-                return QString();
+                return QStringList();
             },
-            [](const draw::SpeechLines &) { return u"speech-lines"_s; },
-            [](const draw::Print &op) { return (op.continued ? u"print-on "_s : u"print "_s) + quoted(op.text); },
-            [](const draw::Exponent &op) { return u"exponent "_s + quoted(op.line); },
-            [](const draw::NewLines &op) { return u"newline %1"_s.arg(op.count); },
+            [](const draw::SpeechLines &) { return QStringList{u"speech-lines"_s}; },
+            [](const draw::Print &op) { return QStringList{printed(op)}; },
+            [](const draw::Squared &op) {
+                QStringList lines{u"exponent "_s + quoted(op.exponentLine), u"y "_s + number(op.y)};
+                if (op.x)
+                    lines << u"x "_s + number(*op.x);
+                return lines << printed(op.line);
+            },
+            [](const draw::NewLines &op) { return QStringList{u"newline %1"_s.arg(op.count)}; },
             [](const draw::PrintAtColumn &op) {
-                return (op.continued ? u"column-on %1 "_s : u"column %1 "_s).arg(op.column) + quoted(op.text);
+                return QStringList{(op.continued ? u"column-on %1 "_s : u"column %1 "_s).arg(op.column) + quoted(op.text)};
             },
-            [](const draw::Colour &op) { return u"colour %1"_s.arg(op.paletteIndex); },
-            [](const draw::SetY &op) { return u"y "_s + number(op.y); },
-            [](const draw::SetX &op) { return u"x "_s + number(op.x); },
-            [](const draw::Clear &) { return u"clear"_s; },
-            [](const draw::Scale &op) { return u"scale "_s + numbers({op.x1, op.y1, op.x2, op.y2}); },
+            [](const draw::Colour &op) { return QStringList{u"colour %1"_s.arg(op.paletteIndex)}; },
+            [](const draw::SetY &op) { return QStringList{u"y "_s + number(op.y)}; },
+            [](const draw::SetX &op) { return QStringList{u"x "_s + number(op.x)}; },
+            [](const draw::Clear &) { return QStringList{u"clear"_s}; },
+            [](const draw::Scale &op) { return QStringList{u"scale "_s + numbers({op.x1, op.y1, op.x2, op.y2})}; },
             [](const draw::Line &op) {
-                return u"line "_s + numbers({op.x1, op.y1, op.x2, op.y2})
-                       + (op.colour ? u" colour %1"_s.arg(*op.colour) : QString());
+                return QStringList{u"line "_s + numbers({op.x1, op.y1, op.x2, op.y2})
+                                   + (op.colour ? u" colour %1"_s.arg(*op.colour) : QString())};
             },
-            [](const draw::Plot &op) { return u"plot "_s + numbers({op.from, op.to, op.step, double(op.colour)}); },
-            [](const draw::Circle &op) { return u"circle "_s + numbers({op.x, op.y, op.radius, double(op.colour)}); },
+            [](const draw::Plot &op) {
+                return QStringList{u"plot "_s + numbers({op.from, op.to, op.step, double(op.colour)})};
+            },
+            [](const draw::Circle &op) {
+                return QStringList{u"circle "_s + numbers({op.x, op.y, op.radius, double(op.colour)})};
+            },
         },
         op);
+}
+
+// A page of the program line by line as the transcription writes it, each
+// line with the plot it says, if any.
+struct SaidLine {
+    QString text;
+    const draw::Plot *plot = nullptr;
+};
+
+std::vector<SaidLine> said(const content::Page &page)
+{
+    std::vector<SaidLine> lines;
+    for (const content::CanvasOp &op : page) {
+        for (const QString &line : describe(op))
+            lines.push_back({line, std::get_if<draw::Plot>(&op)});
+    }
+    return lines;
 }
 
 QString describe(const written::Operation &op)
@@ -159,19 +192,20 @@ QString curveDifference(const draw::Plot &op, const written::Operation &expected
 QString pageDifference(const content::Page &page, const written::LecturePage &expectedPage,
                        const written::Source &fallback)
 {
-    const content::Page shown = normalised(page);
+    const content::Page normalisedPage = normalised(page);
+    const std::vector<SaidLine> shown = said(normalisedPage);
     const std::vector<written::Operation> expected = normalised(expectedPage.operations);
     const std::size_t count = std::max(shown.size(), expected.size());
     for (std::size_t i = 0; i < count; ++i) {
-        const QString program = i < shown.size() ? describe(shown[i]) : u"nothing"_s;
+        const QString program = i < shown.size() ? shown[i].text : u"nothing"_s;
         const QString transcribed = i < expected.size() ? describe(expected[i]) : u"nothing"_s;
         const QString where = u"operation %1 (%2, %3)"_s.arg(i + 1).arg(
             i < expected.size() ? expected[i].keyword() : u"none"_s,
             i < expected.size() ? expected[i].source.text() : fallback.text());
         if (program != transcribed)
             return where + u": the program has "_s + program + u", the transcription "_s + transcribed;
-        if (const auto *plot = std::get_if<draw::Plot>(&shown[i])) {
-            const QString curve = curveDifference(*plot, expected[i]);
+        if (shown[i].plot) {
+            const QString curve = curveDifference(*shown[i].plot, expected[i]);
             if (!curve.isEmpty())
                 return where + u": "_s + curve;
         }

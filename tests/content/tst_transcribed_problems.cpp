@@ -1,4 +1,5 @@
 #include "course.h"
+#include "overloaded.h"
 #include "content/reader/transcription.h"
 
 #include <QTest>
@@ -16,18 +17,38 @@ QString quoted(const QString &text)
     return u"\""_s + text + u"\""_s;
 }
 
-// One question item, said the same way whether the program or the
-// transcription holds it, so that the two can be compared as text.
-template <typename Item>
-QString describe(const Item &item)
+// The items of a question, said the same way whether the program or the
+// transcription holds them, one line each, so that the two can be compared
+// as text: a formula line says its exponent line and print position first.
+QStringList described(const std::vector<content::QuestionItem> &items)
 {
-    using Kind = typename Item::Kind;
+    QStringList lines;
+    const auto line = [](const content::Print &print) {
+        return (print.continued ? u"line-on "_s : u"line "_s) + quoted(print.text);
+    };
+    for (const content::QuestionItem &item : items) {
+        std::visit(content::Overloaded{
+                       [&](const content::Print &print) { lines << line(print); },
+                       [&](const content::Squared &formula) {
+                           lines << u"exponent "_s + quoted(formula.exponentLine) << u"y %1"_s.arg(formula.y);
+                           if (formula.x)
+                               lines << u"x %1"_s.arg(*formula.x);
+                           lines << line(formula.line);
+                       },
+                   },
+                   item);
+    }
+    return lines;
+}
+
+QString described(const written::QuestionItem &item)
+{
     switch (item.kind) {
-    case Kind::Line:
+    case WrittenKind::Line:
         return u"line "_s + quoted(item.text);
-    case Kind::Exponent:
+    case WrittenKind::Exponent:
         return u"exponent "_s + quoted(item.text);
-    case Kind::PrintPosition:
+    case WrittenKind::PrintPosition:
         return u"y %1"_s.arg(item.printY);
     }
     return {};
@@ -47,17 +68,18 @@ QStringList differences(int problem, const content::ProblemLayout &shown, const 
     if (content::problemTitle(problem) != expected.title)
         differ(u"title"_s, quoted(content::problemTitle(problem)), quoted(expected.title), expected.source);
 
-    const std::size_t items = std::max(shown.question.size(), expected.items.size());
+    const QStringList program = described(shown.question);
+    const auto items = std::max(std::size_t(program.size()), expected.items.size());
     int textLine = 0;
     for (std::size_t i = 0; i < items; ++i) {
-        const QString program = i < shown.question.size() ? describe(shown.question[i]) : u"nothing"_s;
-        const QString transcribed = i < expected.items.size() ? describe(expected.items[i]) : u"nothing"_s;
+        const QString said = i < std::size_t(program.size()) ? program[qsizetype(i)] : u"nothing"_s;
+        const QString transcribed = i < expected.items.size() ? described(expected.items[i]) : u"nothing"_s;
         if (i < expected.items.size() && expected.items[i].kind == WrittenKind::Line)
             ++textLine;
-        if (program == transcribed)
+        if (said == transcribed)
             continue;
         const written::Source source = i < expected.items.size() ? expected.items[i].source : expected.source;
-        differ(u"item %1 (text line %2)"_s.arg(i + 1).arg(textLine), program, transcribed, source);
+        differ(u"item %1 (text line %2)"_s.arg(i + 1).arg(textLine), said, transcribed, source);
         break; // the items after a missing or extra one all differ
     }
     for (std::size_t b = 0; b < expected.captions.size(); ++b) {

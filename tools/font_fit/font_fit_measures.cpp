@@ -6,7 +6,7 @@
 #include "geometry.h"
 #include "fakes/progress_files.h"
 #include "fakes/test_app.h"
-#include "lecture/page_player.h"
+#include "page_player.h"
 #include "roulette/wheel_drawing.h"
 #include "roulette/wheel_geometry.h"
 
@@ -84,20 +84,17 @@ private:
             };
             std::visit(content::Overloaded{
                            [this](const draw::ToPanel &to) { panel_ = panelOf(to.panel); },
-                           [this](const draw::Print &print) {
-                               line_[panel_] += print.text;
-                               if (!print.continued)
-                                   endLine();
+                           [this](const draw::Print &print) { printLine(print); },
+                           [this](const draw::Squared &formula) {
+                               texts_.exponentPairs.push_back({formula.exponentLine, formula.line.text});
+                               if (formula.x)
+                                   moveTo(*formula.x);
+                               printLine(formula.line);
                            },
                            [&](const draw::NewLines &) { endLineAndStartOver(); },
                            [&](const draw::Clear &) { endLineAndStartOver(); },
-                           [this](const draw::SetX &setX) {
-                               if (line_[panel_].isEmpty())
-                                   start_[panel_] = panel_ == Graph && scale_ ? scale_->pixel(setX.x)
-                                                                              : setX.x / kTwipsPerPixel;
-                           },
+                           [this](const draw::SetX &setX) { moveTo(setX.x); },
                            [this](const draw::Scale &scale) { scale_ = XScale{scale.x1, scale.x2 - scale.x1}; },
-                           [&](const draw::Exponent &exponent) { addExponentPair(page, i, exponent); },
                            [&](const draw::PrintAtColumn &label) {
                                if (panel_ == Graph)
                                    addAxisValues(page, i, label);
@@ -118,6 +115,19 @@ private:
         return Text;
     }
 
+    void printLine(const draw::Print &print)
+    {
+        line_[panel_] += print.text;
+        if (!print.continued)
+            endLine();
+    }
+
+    void moveTo(double x)
+    {
+        if (line_[panel_].isEmpty())
+            start_[panel_] = panel_ == Graph && scale_ ? scale_->pixel(x) : x / kTwipsPerPixel;
+    }
+
     void endLine()
     {
         if (!line_[panel_].trimmed().isEmpty()) {
@@ -127,16 +137,6 @@ private:
                 texts_.panelLines.push_back({line_[panel_], kLecturePanelWidth - start_[panel_]});
         }
         line_[panel_].clear();
-    }
-
-    void addExponentPair(const content::Page &page, std::size_t index, const draw::Exponent &exponent)
-    {
-        for (std::size_t i = index + 1; i < page.size(); ++i) {
-            if (const auto *formula = std::get_if<draw::Print>(&page[i])) {
-                texts_.exponentPairs.push_back({exponent.line, formula->text});
-                return;
-            }
-        }
     }
 
     // The numbers after a run of spaces on a label line, on the scale in
@@ -171,24 +171,22 @@ private:
 
 void collectQuestions(CourseTexts &texts)
 {
-    using content::QuestionItem;
     for (int problem = content::kFirstProblem; problem <= content::kLastProblem; ++problem) {
         texts.panelLines.push_back({content::problemTitle(problem), kQuestionBoxWidth});
         for (int layout = 1; layout <= content::kLayoutCount; ++layout) {
             for (const auto how : {content::Presentation::OnActivation, content::Presentation::AfterNext}) {
                 const auto shown = content::presentedLayout(problem, layout, how);
-                const auto &items = shown->question;
-                for (std::size_t i = 0; i < items.size(); ++i) {
-                    if (items[i].kind == QuestionItem::Kind::Line) {
-                        texts.panelLines.push_back({items[i].text, kQuestionBoxWidth});
-                    } else if (items[i].kind == QuestionItem::Kind::Exponent) {
-                        for (std::size_t f = i + 1; f < items.size(); ++f) {
-                            if (items[f].kind == QuestionItem::Kind::Line) {
-                                texts.exponentPairs.push_back({items[i].text, items[f].text});
-                                break;
-                            }
-                        }
-                    }
+                for (const content::QuestionItem &item : shown->question) {
+                    std::visit(content::Overloaded{
+                                   [&](const content::Print &line) {
+                                       texts.panelLines.push_back({line.text, kQuestionBoxWidth});
+                                   },
+                                   [&](const content::Squared &formula) {
+                                       texts.exponentPairs.push_back({formula.exponentLine, formula.line.text});
+                                       texts.panelLines.push_back({formula.line.text, kQuestionBoxWidth});
+                                   },
+                               },
+                               item);
                 }
             }
         }
@@ -245,10 +243,10 @@ QStringList boxLines()
     app.navigator.currentScreen()->findChild<QPushButton *>(QStringLiteral("Command%1").arg(wrong))->click();
     lines += picture(3)->printedText().split(QLatin1Char('\n'));
 
-    const QRect panel = twipsRect(0, 0, 3375, 3375);
-    Canvas text(nullptr, QStringLiteral("text"), panel, QFont());
-    Canvas graph(nullptr, QStringLiteral("graph"), panel, QFont());
-    Canvas speech(nullptr, QStringLiteral("speech"), panel, QFont());
+    const QSizeF panel = lectureTextPanel().drawingSize();
+    Surface text(panel, QFont());
+    Surface graph(panel, QFont());
+    Surface speech(panel, QFont());
     performIntroduction(content::lectures().front(), {text, graph, speech});
     lines += speech.printedText().split(QLatin1Char('\n'));
     lines.removeAll(QString());
@@ -347,17 +345,17 @@ MinchoFit measureMincho(const QString &family, const CourseTexts &texts)
 RouletteFit measureRoulette(const QString &family)
 {
     const QRect geometry = twipsRect(120, 480, 4455, 2895);
-    Canvas labels(nullptr, QStringLiteral("labels"), geometry, fontOf(family, kMinchoPixels));
-    Canvas wheel(nullptr, QStringLiteral("wheel"), geometry, fontOf(family, kMinchoPixels));
+    Canvas labels(nullptr, QStringLiteral("labels"), {geometry, fontOf(family, kMinchoPixels)});
+    Canvas wheel(nullptr, QStringLiteral("wheel"), {geometry, fontOf(family, kMinchoPixels)});
     for (Canvas *canvas : {&labels, &wheel})
-        canvas->setScale(0, 0, roulette::kCanvasWidth, roulette::kCanvasHeight);
-    roulette::printSectorLabels(labels);
-    roulette::drawWheel(wheel);
+        canvas->surface().setScale(0, 0, roulette::kCanvasWidth, roulette::kCanvasHeight);
+    roulette::printSectorLabels(labels.surface());
+    roulette::drawWheel(wheel.surface());
     const std::vector<QPoint> lines = inkOf(wheel.image(), wheel.image().rect());
 
     RouletteFit fit{family, 1e9, {}};
     const QStringList printed = labels.printedText().split(QLatin1Char('\n'));
-    const double lineHeight = labels.image().height() * labels.textHeight() / roulette::kCanvasHeight;
+    const double lineHeight = labels.image().height() * labels.surface().textHeight() / roulette::kCanvasHeight;
     for (int line = 0; line < printed.size(); ++line) {
         if (printed[line].trimmed().isEmpty())
             continue;

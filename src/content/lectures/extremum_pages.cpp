@@ -14,7 +14,7 @@ Page squareLines(double firstY, std::initializer_list<SquareLine> lines)
     Page page;
     double yAt = firstY;
     for (const SquareLine &line : lines) {
-        page.insert(page.end(), {exponent(line.exponentLine), y(yAt), print(line.line)});
+        page.push_back(squared(line.exponentLine, yAt, line.line));
         yAt += 310;
     }
     return page;
@@ -22,7 +22,7 @@ Page squareLines(double firstY, std::initializer_list<SquareLine> lines)
 
 } // namespace
 
-Page statement(const QString &title, const QString &exponentLine)
+Page statement(const QString &title, const QString &exponentLine, const draw::Print &formula)
 {
     return {
         text(),
@@ -30,13 +30,13 @@ Page statement(const QString &title, const QString &exponentLine)
         print(title),
         print(u"　　次の２次関数の最大値と"_s),
         print(u"　最小値を求めてみよう。"_s),
-        exponent(exponentLine), y(970),
+        draw::Squared{exponentLine, 970, formula, {}},
     };
 }
 
-Page nextStatement(const QString &title, const QString &exponentLine)
+Page nextStatement(const QString &title, const QString &exponentLine, const draw::Print &formula)
 {
-    return joined(clearedPanels(), statement(title, exponentLine));
+    return joined(clearedPanels(), statement(title, exponentLine, formula));
 }
 
 Page completingTheSquare(double firstY, std::initializer_list<SquareLine> lines)

@@ -12,12 +12,12 @@
 // and opening named, its graph drawn and the extremes read off it.
 namespace piyota::content::extremum {
 
-// "【例題N】 次の２次関数の最大値と 最小値を求めてみよう。" and the exponent
-// line of the function, whose formula line the caller prints.
-Page statement(const QString &title, const QString &exponentLine);
+// "【例題N】 次の２次関数の最大値と 最小値を求めてみよう。" and the
+// function: its formula line under its exponent line.
+Page statement(const QString &title, const QString &exponentLine, const draw::Print &formula);
 
 // The same on cleared panels, for an example after the first.
-Page nextStatement(const QString &title, const QString &exponentLine);
+Page nextStatement(const QString &title, const QString &exponentLine, const draw::Print &formula);
 
 // A line of a completed square: the exponent line and the formula line
 // under it.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "overloaded.h"
+#include "printed_text.h"
+
 #include <QString>
 
 #include <optional>
@@ -23,16 +26,10 @@ struct ToPanel {
     Panel panel;
 };
 
-// A literal, then a new line; or, continued, staying on the line after it.
-struct Print {
-    QString text;
-    bool continued = false;
-};
-
-// The digit line of a square, placed over the formula line printed next.
-struct Exponent {
-    QString line;
-};
+// A literal printed where the current point is, and a formula line with
+// squares (printed_text.h).
+using content::Print;
+using content::Squared;
 
 struct NewLines {
     int count = 1;
@@ -90,19 +87,9 @@ struct SpeechLines {};
 
 } // namespace draw
 
-using CanvasOp = std::variant<draw::ToPanel, draw::Print, draw::Exponent, draw::NewLines, draw::PrintAtColumn,
+using CanvasOp = std::variant<draw::ToPanel, draw::Print, draw::Squared, draw::NewLines, draw::PrintAtColumn,
                               draw::Colour, draw::SetY, draw::SetX, draw::Clear, draw::Scale, draw::Line,
                               draw::Plot, draw::Circle, draw::SpeechLines>;
-
-// Reads an operation with whichever of the given callables takes its type:
-// std::visit(Overloaded{[](const draw::Print &) { ... }, ...}, op).
-template <class... Callables>
-struct Overloaded : Callables... {
-    using Callables::operator()...;
-};
-// Spelt out for clang before 17, which does not deduce an aggregate's arguments.
-template <class... Callables>
-Overloaded(Callables...) -> Overloaded<Callables...>;
 
 // The operations as the lecture tables write them.
 namespace op {
@@ -113,7 +100,20 @@ inline CanvasOp speech() { return draw::ToPanel{draw::Panel::Speech}; }
 inline CanvasOp speechLines() { return draw::SpeechLines{}; }
 inline CanvasOp print(const QString &literal) { return draw::Print{literal}; }
 inline CanvasOp printOn(const QString &literal) { return draw::Print{literal, true}; }
-inline CanvasOp exponent(const QString &digitLine) { return draw::Exponent{digitLine}; }
+// A formula line printed from y under its exponent line; continued, or from
+// x as well.
+inline CanvasOp squared(const QString &exponentLine, double y, const QString &literal)
+{
+    return draw::Squared{exponentLine, y, {literal}, {}};
+}
+inline CanvasOp squaredOn(const QString &exponentLine, double y, const QString &literal)
+{
+    return draw::Squared{exponentLine, y, {literal, true}, {}};
+}
+inline CanvasOp squaredAt(const QString &exponentLine, double x, double y, const QString &literal)
+{
+    return draw::Squared{exponentLine, y, {literal}, x};
+}
 inline CanvasOp newLine(int times = 1) { return draw::NewLines{times}; }
 inline CanvasOp atColumn(int column, const QString &literal) { return draw::PrintAtColumn{column, literal}; }
 inline CanvasOp atColumnOn(int column, const QString &literal) { return draw::PrintAtColumn{column, literal, true}; }

@@ -16,8 +16,7 @@ Lecture lecture6()
         .firstProblem = 26,
         .lastProblem = 26,
         // Introduction: example 1: maximum and minimum of y = x² - 4x - 1
-        .introduction = joined(statement(u" 【例題１】"_s, u"          2"_s), {
-                                   print(u"　　ｙ＝ｘ   －４ｘ－１"_s),
+        .introduction = joined(statement(u" 【例題１】"_s, u"          2"_s, {u"　　ｙ＝ｘ   －４ｘ－１"_s}), {
                                    print(u"　[次へ]をクリックするんじゃ!"_s),
                                    speech(),
                                    speechLines(),
@@ -38,7 +37,7 @@ Lecture lecture6()
             // Page 4: answer: no maximum, minimum -5 at x = 2
             extremes({}, u" グラフより、"_s, u"　　最大値 なし"_s, u"　　最小値 －５ (ｘ＝２のとき)"_s),
             // Page 5: example 2: y = -x² + 4x + 1
-            joined(nextStatement(u" 【例題２】"_s, u"             2"_s), {print(u"　　ｙ＝－ｘ   ＋４ｘ＋１"_s)}),
+            nextStatement(u" 【例題２】"_s, u"             2"_s, {u"　　ｙ＝－ｘ   ＋４ｘ＋１"_s}),
             // Page 6: completing the square: -(x - 2)² + 5
             completingTheSquare(1710, {
                                           {u"           2"_s, u"　ｙ＝－ｘ   ＋４ｘ＋１"_s},

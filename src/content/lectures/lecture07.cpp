@@ -18,8 +18,8 @@ double parabola(double x)
 
 Page exampleOnARange(const QString &title, const QString &range)
 {
-    return joined(nextStatement(title, u"              2"_s),
-                  {print(u"　 ｙ＝－２ｘ   ＋８ｘ－３"_s), colour(12), print(range), colour(0)});
+    return joined(nextStatement(title, u"              2"_s, {u"　 ｙ＝－２ｘ   ＋８ｘ－３"_s}),
+                  {colour(12), print(range), colour(0)});
 }
 
 // The square completed, its third line as the page prints it.
@@ -66,8 +66,7 @@ Lecture lecture7()
         .firstProblem = 27,
         .lastProblem = 27,
         // Introduction: example 1: y = 2x² - 8x + 3 on -2 ≤ x ≤ 1
-        .introduction = joined(statement(u" 【例題１】"_s, u"           2"_s), {
-                                   printOn(u"　 ｙ＝２ｘ  －８ｘ＋３ "_s),
+        .introduction = joined(statement(u" 【例題１】"_s, u"           2"_s, {u"　 ｙ＝２ｘ  －８ｘ＋３ "_s, true}), {
                                    colour(12),
                                    print(u"(－２≦ｘ≦１)"_s),
                                    colour(0),

@@ -9,11 +9,12 @@ using namespace op;
 
 namespace {
 
-// The example's formula in red under its exponent line, then what is done
-// with it, on the text panel's next line.
-Page statement(double yAt, const QString &exponentLine, const Page &redFormula, const QString &toDraw)
+// The example's formula in red under its exponent line, anything more in
+// red, then what is done with it, on the text panel's next line.
+Page statement(double yAt, const QString &exponentLine, const QString &redFormula, const Page &moreInRed,
+               const QString &toDraw)
 {
-    return joined(joined({newLine(), colour(12), exponent(exponentLine), y(yAt)}, redFormula),
+    return joined(joined({newLine(), colour(12), squared(exponentLine, yAt, redFormula)}, moreInRed),
                   {colour(0), print(toDraw)});
 }
 
@@ -21,8 +22,7 @@ Page blueAnnounced(const Formula &blue)
 {
     return {
         colour(9),
-        exponent(blue.exponentLine), y(blue.y),
-        print(blue.line),
+        squared(blue.exponentLine, blue.y, blue.line),
         colour(0),
         print(u"　を描く。"_s),
     };
@@ -30,15 +30,18 @@ Page blueAnnounced(const Formula &blue)
 
 } // namespace
 
-Page firstExample(const QString &exponentLine, const Page &redFormula, const QString &toDraw)
+Page firstExample(const QString &exponentLine, const QString &redFormula, const Page &moreInRed,
+                  const QString &toDraw)
 {
-    return joined(joined({text()}, statement(310, exponentLine, redFormula, toDraw)),
+    return joined(joined({text()}, statement(310, exponentLine, redFormula, moreInRed, toDraw)),
                   {print(u"　[次へ]をクリックするんじゃ!"_s), speech(), speechLines()});
 }
 
-Page secondExample(const QString &exponentLine, const Page &redFormula, const QString &toDraw)
+Page secondExample(const QString &exponentLine, const QString &redFormula, const Page &moreInRed,
+                   const QString &toDraw)
 {
-    return joined(joined({graph(), clear(), text(), clear()}, statement(320, exponentLine, redFormula, toDraw)),
+    return joined(joined({graph(), clear(), text(), clear()},
+                         statement(320, exponentLine, redFormula, moreInRed, toDraw)),
                   {print(u"　[次へ]をクリックするんじゃ！"_s)});
 }
 
@@ -63,8 +66,7 @@ Page axisOnTheYAxis(const Formula &red, const QString &axisWord, const QString &
         text(),
         newLine(),
         colour(12),
-        exponent(red.exponentLine), y(red.y),
-        printOn(red.line),
+        squaredOn(red.exponentLine, red.y, red.line),
         colour(0),
         print(axisWord),
         printOn(u"　は、"_s),
@@ -88,13 +90,11 @@ Page movedAlongOneAxis(const Formula &red, const Formula &blue, const QString &o
         clear(),
         newLine(),
         colour(12),
-        exponent(red.exponentLine), y(red.y),
-        print(red.line),
+        squared(red.exponentLine, red.y, red.line),
         colour(0),
         print(u"　は、"_s),
         colour(9),
-        exponent(blue.exponentLine), y(blue.y),
-        printOn(blue.line),
+        squaredOn(blue.exponentLine, blue.y, blue.line),
         colour(0),
         print(object),
         colour(12),

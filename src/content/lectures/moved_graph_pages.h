@@ -17,14 +17,16 @@ struct Formula {
     QString line;
 };
 
-// The first example: its formula in red, printed by the given operations
-// under the exponent line, "…を描く。", "[次へ]をクリックするんじゃ!" and the
-// doctor's speech lines.
-Page firstExample(const QString &exponentLine, const Page &redFormula, const QString &toDraw);
+// The first example: its formula line in red under its exponent line, what
+// the given operations print after it in red, "…を描く。",
+// "[次へ]をクリックするんじゃ!" and the doctor's speech lines.
+Page firstExample(const QString &exponentLine, const QString &redFormula, const Page &moreInRed,
+                  const QString &toDraw);
 
 // The second example the same way, a line lower, on cleared panels, ending
 // with "[次へ]をクリックするんじゃ！".
-Page secondExample(const QString &exponentLine, const Page &redFormula, const QString &toDraw);
+Page secondExample(const QString &exponentLine, const QString &redFormula, const Page &moreInRed,
+                   const QString &toDraw);
 
 // "次に、" on a line of its own, then the formula in blue and "　を描く。".
 Page nextInBlue(const QString &next, const Formula &blue);

@@ -13,9 +13,7 @@ std::vector<Problem> problems1To5()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａｘ   のグラフが上に凸の放物線になるのは、"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝ａｘ   のグラフが上に凸の放物線になるのは、"_s),
                         line(u"　　　　ａがどんなときか。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -34,12 +32,8 @@ std::vector<Problem> problems1To5()
                     .question = {
                         line(u"　　　　関数のグラフが上に凸の放物線になるものを、次の関数"_s),
                         line(u"　　　　から全て選びなさい。"_s),
-                        exponent({{24}, {15}, {20, u'3'}}),
-                        printPosition(1000),
-                        line(u"　　　　(ｱ) ｙ＝－２ｘ  　　(ｲ) ｙ＝ｘ  　　(ｳ) ｙ＝－３ｘ  "_s),
-                        exponent({{45}}),
-                        printPosition(1290),
-                        line(u"　　　　(ｴ) ｙ＝ｘ　　　　　　(ｵ) ｙ＝－ｘ  "_s),
+                        squared({{24}, {15}, {20, u'3'}}, 1000, u"　　　　(ｱ) ｙ＝－２ｘ  　　(ｲ) ｙ＝ｘ  　　(ｳ) ｙ＝－３ｘ  "_s),
+                        squared({{45}}, 1290, u"　　　　(ｴ) ｙ＝ｘ　　　　　　(ｵ) ｙ＝－ｘ  "_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -55,9 +49,7 @@ std::vector<Problem> problems1To5()
                 },
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａｘ   のグラフは、ａ＜０ のときどうなるか。"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝ａｘ   のグラフは、ａ＜０ のときどうなるか。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -80,9 +72,7 @@ std::vector<Problem> problems1To5()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａｘ   のグラフが下に凸の放物線になるのは、"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝ａｘ   のグラフが下に凸の放物線になるのは、"_s),
                         line(u"　　　　ａがどんなときか。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -101,12 +91,8 @@ std::vector<Problem> problems1To5()
                     .question = {
                         line(u"　　　　関数のグラフが下に凸の放物線になるものを、次の関数"_s),
                         line(u"　　　　から全て選びなさい。"_s),
-                        exponent({{22}, {17}}),
-                        printPosition(1000),
-                        line(u"　　　　(ｱ) ｙ＝－ｘ  　　(ｲ) ｙ＝３ｘ  　　(ｳ) ｙ＝－ｘ"_s),
-                        exponent({{19, u'3'}, {17}}),
-                        printPosition(1290),
-                        line(u"　　　　(ｴ) ｙ＝ｘ  　　　(ｵ) ｙ＝ｘ  "_s),
+                        squared({{22}, {17}}, 1000, u"　　　　(ｱ) ｙ＝－ｘ  　　(ｲ) ｙ＝３ｘ  　　(ｳ) ｙ＝－ｘ"_s),
+                        squared({{19, u'3'}, {17}}, 1290, u"　　　　(ｴ) ｙ＝ｘ  　　　(ｵ) ｙ＝ｘ  "_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -122,9 +108,7 @@ std::vector<Problem> problems1To5()
                 },
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａｘ   のグラフは、ａ＞０のときどうなるか。"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝ａｘ   のグラフは、ａ＞０のときどうなるか。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -147,9 +131,7 @@ std::vector<Problem> problems1To5()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａｘ   のグラフの広がりは、ａ＜０のとき、ａが"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝ａｘ   のグラフの広がりは、ａ＜０のとき、ａが"_s),
                         line(u"　　　　小さくなるにつれどうなるか。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -166,9 +148,7 @@ std::vector<Problem> problems1To5()
                 },
                 {
                     .question = {
-                        exponent({{36}, {20}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 (ｱ) ｙ＝－３ｘ   と (ｲ) ｙ＝－２ｘ   のグラフの広"_s),
+                        squared({{36}, {20}}, 520, u"　　　　２次関数 (ｱ) ｙ＝－３ｘ   と (ｲ) ｙ＝－２ｘ   のグラフの広"_s),
                         line(u"　　　　がりを比較するとどうなるか。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -185,9 +165,7 @@ std::vector<Problem> problems1To5()
                 },
                 {
                     .question = {
-                        exponent({{33}, {20}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 (ｱ) ｙ＝３ｘ   と (ｲ) ｙ＝－３ｘ   のグラフの広がり"_s),
+                        squared({{33}, {20}}, 520, u"　　　　２次関数 (ｱ) ｙ＝３ｘ   と (ｲ) ｙ＝－３ｘ   のグラフの広がり"_s),
                         line(u"　　　　を比較するとどうなるか。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -211,9 +189,7 @@ std::vector<Problem> problems1To5()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａｘ   のグラフの頂点の座標を求めよ。"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝ａｘ   のグラフの頂点の座標を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -229,9 +205,7 @@ std::vector<Problem> problems1To5()
                 },
                 {
                     .question = {
-                        exponent({{31}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－３ｘ   のグラフの頂点の座標を求めよ。"_s),
+                        squared({{31}}, 520, u"　　　　２次関数 ｙ＝－３ｘ   のグラフの頂点の座標を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -247,9 +221,7 @@ std::vector<Problem> problems1To5()
                 },
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝３ｘ   のグラフの頂点の座標を求めよ。"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝３ｘ   のグラフの頂点の座標を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -272,9 +244,7 @@ std::vector<Problem> problems1To5()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａｘ   のグラフの軸の方程式を求めよ。"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝ａｘ   のグラフの軸の方程式を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -290,9 +260,7 @@ std::vector<Problem> problems1To5()
                 },
                 {
                     .question = {
-                        exponent({{31}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－２ｘ   のグラフの軸の方程式を求めよ。"_s),
+                        squared({{31}}, 520, u"　　　　２次関数 ｙ＝－２ｘ   のグラフの軸の方程式を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -308,9 +276,7 @@ std::vector<Problem> problems1To5()
                 },
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝２ｘ   のグラフの軸の方程式を求めよ。"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝２ｘ   のグラフの軸の方程式を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {

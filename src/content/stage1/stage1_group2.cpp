@@ -13,9 +13,7 @@ std::vector<Problem> problems6To10()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{28}, {30}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａｘ   ＋ｑ のグラフは、ｙ＝ａｘ   のグラフを"_s),
+                        squared({{28}, {30}}, 520, u"　　　　２次関数 ｙ＝ａｘ   ＋ｑ のグラフは、ｙ＝ａｘ   のグラフを"_s),
                         line(u"　　　　①軸方向に②だけ平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"        クリックしなさい。"_s),
@@ -33,9 +31,7 @@ std::vector<Problem> problems6To10()
                 },
                 {
                     .question = {
-                        exponent({{31}, {34}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－３ｘ   ＋２ のグラフは、ｙ＝－３ｘ   のグラフ"_s),
+                        squared({{31}, {34}}, 520, u"　　　　２次関数 ｙ＝－３ｘ   ＋２ のグラフは、ｙ＝－３ｘ   のグラフ"_s),
                         line(u"　　　　を①軸方向に②だけ平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"        クリックしなさい。"_s),
@@ -53,9 +49,7 @@ std::vector<Problem> problems6To10()
                 },
                 {
                     .question = {
-                        exponent({{28}, {31}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝３ｘ   －２ のグラフは、ｙ＝３ｘ   のグラフを"_s),
+                        squared({{28}, {31}}, 520, u"　　　　２次関数 ｙ＝３ｘ   －２ のグラフは、ｙ＝３ｘ   のグラフを"_s),
                         line(u"　　　　①軸方向に②だけ平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"        クリックしなさい。"_s),
@@ -80,9 +74,7 @@ std::vector<Problem> problems6To10()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{31}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－３ｘ  －２ のグラフは、①のグラフをｙ軸方向"_s),
+                        squared({{31}}, 520, u"　　　　２次関数 ｙ＝－３ｘ  －２ のグラフは、①のグラフをｙ軸方向"_s),
                         line(u"　　　　に平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -100,9 +92,7 @@ std::vector<Problem> problems6To10()
                 },
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝４ｘ  ＋２ のグラフは、①のグラフをｙ軸方向"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝４ｘ  ＋２ のグラフは、①のグラフをｙ軸方向"_s),
                         line(u"　　　　に平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -120,9 +110,7 @@ std::vector<Problem> problems6To10()
                 },
                 {
                     .question = {
-                        exponent({{31}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－２ｘ  ＋３ のグラフは、①のグラフをｙ軸方向"_s),
+                        squared({{31}}, 520, u"　　　　２次関数 ｙ＝－２ｘ  ＋３ のグラフは、①のグラフをｙ軸方向"_s),
                         line(u"　　　　に平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -147,9 +135,7 @@ std::vector<Problem> problems6To10()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{31}, {33}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－３ｘ  －２ のグラフは、ｙ＝－３ｘ   のグラフ"_s),
+                        squared({{31}, {33}}, 520, u"　　　　２次関数 ｙ＝－３ｘ  －２ のグラフは、ｙ＝－３ｘ   のグラフ"_s),
                         line(u"　　　　をｙ軸方向に①だけ平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、クリック"_s),
                         line(u"　　　　しなさい。"_s),
@@ -167,9 +153,7 @@ std::vector<Problem> problems6To10()
                 },
                 {
                     .question = {
-                        exponent({{28}, {29}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａｘ  ＋ｑ のグラフは、ｙ＝ａｘ   のグラフを"_s),
+                        squared({{28}, {29}}, 520, u"　　　　２次関数 ｙ＝ａｘ  ＋ｑ のグラフは、ｙ＝ａｘ   のグラフを"_s),
                         line(u"　　　　ｙ軸方向に①だけ平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、クリック"_s),
                         line(u"　　　　しなさい。"_s),
@@ -187,9 +171,7 @@ std::vector<Problem> problems6To10()
                 },
                 {
                     .question = {
-                        exponent({{28}, {30}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝３ｘ  ＋４ のグラフは、ｙ＝３ｘ   のグラフを"_s),
+                        squared({{28}, {30}}, 520, u"　　　　２次関数 ｙ＝３ｘ  ＋４ のグラフは、ｙ＝３ｘ   のグラフを"_s),
                         line(u"　　　　ｙ軸方向に①だけ平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、クリック"_s),
                         line(u"　　　　しなさい。"_s),
@@ -214,9 +196,7 @@ std::vector<Problem> problems6To10()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａｘ  ＋ｑ のグラフの頂点の座標を求めよ。"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝ａｘ  ＋ｑ のグラフの頂点の座標を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -232,9 +212,7 @@ std::vector<Problem> problems6To10()
                 },
                 {
                     .question = {
-                        exponent({{29}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－ｘ  ＋３ のグラフの頂点の座標を求めよ。"_s),
+                        squared({{29}}, 520, u"　　　　２次関数 ｙ＝－ｘ  ＋３ のグラフの頂点の座標を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -250,9 +228,7 @@ std::vector<Problem> problems6To10()
                 },
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝３ｘ  －４ のグラフの頂点の座標を求めよ。"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝３ｘ  －４ のグラフの頂点の座標を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -275,9 +251,7 @@ std::vector<Problem> problems6To10()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａｘ  ＋ｑ のグラフの軸の方程式を求めよ。"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝ａｘ  ＋ｑ のグラフの軸の方程式を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -293,9 +267,7 @@ std::vector<Problem> problems6To10()
                 },
                 {
                     .question = {
-                        exponent({{29}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－ｘ  ＋３ のグラフの軸の方程式を求めよ。"_s),
+                        squared({{29}}, 520, u"　　　　２次関数 ｙ＝－ｘ  ＋３ のグラフの軸の方程式を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -311,9 +283,7 @@ std::vector<Problem> problems6To10()
                 },
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝３ｘ  －１ のグラフの軸の方程式を求めよ。"_s),
+                        squared({{28}}, 520, u"　　　　２次関数 ｙ＝３ｘ  －１ のグラフの軸の方程式を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {

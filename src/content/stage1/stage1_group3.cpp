@@ -13,9 +13,7 @@ std::vector<Problem> problems11To15()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{35}, {24}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   のグラフは、ｙ＝ａｘ   のグラフを"_s),
+                        squared({{35}, {24}}, 520, u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   のグラフは、ｙ＝ａｘ   のグラフを"_s),
                         line(u"　　　　①軸方向に②だけ平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -33,9 +31,7 @@ std::vector<Problem> problems11To15()
                 },
                 {
                     .question = {
-                        exponent({{38}, {27}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－ａ(ｘ＋ｐ)   のグラフは、ｙ＝－ａｘ   のグラ"_s),
+                        squared({{38}, {27}}, 520, u"　　　　２次関数 ｙ＝－ａ(ｘ＋ｐ)   のグラフは、ｙ＝－ａｘ   のグラ"_s),
                         line(u"　　　　フを①軸方向に②だけ平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -53,9 +49,7 @@ std::vector<Problem> problems11To15()
                 },
                 {
                     .question = {
-                        exponent({{35}, {25}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝３(ｘ＋１)   のグラフは、ｙ＝３ｘ   のグラフを"_s),
+                        squared({{35}, {25}}, 520, u"　　　　２次関数 ｙ＝３(ｘ＋１)   のグラフは、ｙ＝３ｘ   のグラフを"_s),
                         line(u"　　　　①軸方向に②だけ平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -80,9 +74,7 @@ std::vector<Problem> problems11To15()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{38}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－２(ｘ－３)   のグラフは、①のグラフをｘ軸"_s),
+                        squared({{38}}, 520, u"　　　　２次関数 ｙ＝－２(ｘ－３)   のグラフは、①のグラフをｘ軸"_s),
                         line(u"　　　　方向に平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -100,9 +92,7 @@ std::vector<Problem> problems11To15()
                 },
                 {
                     .question = {
-                        exponent({{35}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝３(ｘ＋１)   のグラフは、①のグラフをｘ軸方向"_s),
+                        squared({{35}}, 520, u"　　　　２次関数 ｙ＝３(ｘ＋１)   のグラフは、①のグラフをｘ軸方向"_s),
                         line(u"　　　　に平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -120,9 +110,7 @@ std::vector<Problem> problems11To15()
                 },
                 {
                     .question = {
-                        exponent({{38}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－２(ｘ－１)   のグラフは、①のグラフをｘ軸"_s),
+                        squared({{38}}, 520, u"　　　　２次関数 ｙ＝－２(ｘ－１)   のグラフは、①のグラフをｘ軸"_s),
                         line(u"　　　　方向に平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -147,9 +135,7 @@ std::vector<Problem> problems11To15()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{38}, {28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－２(ｘ－３)   のグラフは、ｙ＝－２ｘ   のグラ"_s),
+                        squared({{38}, {28}}, 520, u"　　　　２次関数 ｙ＝－２(ｘ－３)   のグラフは、ｙ＝－２ｘ   のグラ"_s),
                         line(u"　　　　フをｘ軸方向に①だけ平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -167,9 +153,7 @@ std::vector<Problem> problems11To15()
                 },
                 {
                     .question = {
-                        exponent({{38}, {28}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－３(ｘ＋１)   のグラフは、ｙ＝－３ｘ   のグラ"_s),
+                        squared({{38}, {28}}, 520, u"　　　　２次関数 ｙ＝－３(ｘ＋１)   のグラフは、ｙ＝－３ｘ   のグラ"_s),
                         line(u"　　　　フをｘ軸方向に①だけ平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -187,9 +171,7 @@ std::vector<Problem> problems11To15()
                 },
                 {
                     .question = {
-                        exponent({{33}, {23}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝(ｘ＋３)   のグラフは、ｙ＝ｘ   のグラフをｘ軸"_s),
+                        squared({{33}, {23}}, 520, u"　　　　２次関数 ｙ＝(ｘ＋３)   のグラフは、ｙ＝ｘ   のグラフをｘ軸"_s),
                         line(u"　　　　方向に①だけ平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -214,9 +196,7 @@ std::vector<Problem> problems11To15()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{35}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   のグラフの頂点の座標を求めよ。"_s),
+                        squared({{35}}, 520, u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   のグラフの頂点の座標を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -232,9 +212,7 @@ std::vector<Problem> problems11To15()
                 },
                 {
                     .question = {
-                        exponent({{38}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－３(ｘ＋１)   のグラフの頂点の座標を求めよ。"_s),
+                        squared({{38}}, 520, u"　　　　２次関数 ｙ＝－３(ｘ＋１)   のグラフの頂点の座標を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -250,9 +228,7 @@ std::vector<Problem> problems11To15()
                 },
                 {
                     .question = {
-                        exponent({{35}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝４(ｘ－３)   のグラフの頂点の座標を求めよ。"_s),
+                        squared({{35}}, 520, u"　　　　２次関数 ｙ＝４(ｘ－３)   のグラフの頂点の座標を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -275,9 +251,7 @@ std::vector<Problem> problems11To15()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{35}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   のグラフの軸の方程式を求めよ。"_s),
+                        squared({{35}}, 520, u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   のグラフの軸の方程式を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -293,9 +267,7 @@ std::vector<Problem> problems11To15()
                 },
                 {
                     .question = {
-                        exponent({{38}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝－３(ｘ＋１)   のグラフの軸の方程式を求めよ。"_s),
+                        squared({{38}}, 520, u"　　　　２次関数 ｙ＝－３(ｘ＋１)   のグラフの軸の方程式を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -311,9 +283,7 @@ std::vector<Problem> problems11To15()
                 },
                 {
                     .question = {
-                        exponent({{35}}),
-                        printPosition(520),
-                        line(u"　　　　２次関数 ｙ＝２(ｘ－３)   のグラフの軸の方程式を求めよ。"_s),
+                        squared({{35}}, 520, u"　　　　２次関数 ｙ＝２(ｘ－３)   のグラフの軸の方程式を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {

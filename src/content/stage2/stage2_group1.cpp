@@ -13,9 +13,7 @@ std::vector<Problem> problems16To20()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{35}, {30}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   ＋ｑ のグラフは、ｙ＝ａｘ   のグラフ"_s),
+                        squared({{35}, {30}}, 550, u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   ＋ｑ のグラフは、ｙ＝ａｘ   のグラフ"_s),
                         line(u"　　　　をｘ軸方向に①、ｙ軸方向に②、平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -33,9 +31,7 @@ std::vector<Problem> problems16To20()
                 },
                 {
                     .question = {
-                        exponent({{35}, {31}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝３(ｘ＋１)   －４ のグラフは、ｙ＝３ｘ   のグラ"_s),
+                        squared({{35}, {31}}, 550, u"　　　　２次関数 ｙ＝３(ｘ＋１)   －４ のグラフは、ｙ＝３ｘ   のグラ"_s),
                         line(u"　　　　フをｘ軸方向に①、ｙ軸方向に②、平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -53,9 +49,7 @@ std::vector<Problem> problems16To20()
                 },
                 {
                     .question = {
-                        exponent({{36}, {32}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－(ｘ－３)   ＋１ のグラフは、ｙ＝－ｘ   のグラ"_s),
+                        squared({{36}, {32}}, 550, u"　　　　２次関数 ｙ＝－(ｘ－３)   ＋１ のグラフは、ｙ＝－ｘ   のグラ"_s),
                         line(u"　　　　フをｘ軸方向に①、ｙ軸方向に②、平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -80,9 +74,7 @@ std::vector<Problem> problems16To20()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{36}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－(ｘ＋２)   －１ のグラフは、①のグラフを平行"_s),
+                        squared({{36}}, 550, u"　　　　２次関数 ｙ＝－(ｘ＋２)   －１ のグラフは、①のグラフを平行"_s),
                         line(u"　　　　移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"        クリックしなさい。"_s),
@@ -100,9 +92,7 @@ std::vector<Problem> problems16To20()
                 },
                 {
                     .question = {
-                        exponent({{35}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝３(ｘ－１)   ＋４ のグラフは、①のグラフを平行"_s),
+                        squared({{35}}, 550, u"　　　　２次関数 ｙ＝３(ｘ－１)   ＋４ のグラフは、①のグラフを平行"_s),
                         line(u"　　　　移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"        クリックしなさい。"_s),
@@ -120,9 +110,7 @@ std::vector<Problem> problems16To20()
                 },
                 {
                     .question = {
-                        exponent({{35}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝２(ｘ＋１)   －３ のグラフは、①のグラフを平行"_s),
+                        squared({{35}}, 550, u"　　　　２次関数 ｙ＝２(ｘ＋１)   －３ のグラフは、①のグラフを平行"_s),
                         line(u"　　　　移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"        クリックしなさい。"_s),
@@ -147,9 +135,7 @@ std::vector<Problem> problems16To20()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{36}, {32}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－(ｘ＋２)   －１ のグラフは、ｙ＝－ｘ   のグラ"_s),
+                        squared({{36}, {32}}, 550, u"　　　　２次関数 ｙ＝－(ｘ＋２)   －１ のグラフは、ｙ＝－ｘ   のグラ"_s),
                         line(u"　　　　フをｘ軸方向に①、ｙ軸方向に②、平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -167,9 +153,7 @@ std::vector<Problem> problems16To20()
                 },
                 {
                     .question = {
-                        exponent({{35}, {31}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝３(ｘ－１)   ＋２ のグラフは、ｙ＝３ｘ   のグラ"_s),
+                        squared({{35}, {31}}, 550, u"　　　　２次関数 ｙ＝３(ｘ－１)   ＋２ のグラフは、ｙ＝３ｘ   のグラ"_s),
                         line(u"　　　　フをｘ軸方向に①、ｙ軸方向に②、平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -187,9 +171,7 @@ std::vector<Problem> problems16To20()
                 },
                 {
                     .question = {
-                        exponent({{35}, {31}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝３(ｘ＋１)   －２ のグラフは、ｙ＝３ｘ   のグラ"_s),
+                        squared({{35}, {31}}, 550, u"　　　　２次関数 ｙ＝３(ｘ＋１)   －２ のグラフは、ｙ＝３ｘ   のグラ"_s),
                         line(u"　　　　フをｘ軸方向に①、ｙ軸方向に②、平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -214,9 +196,7 @@ std::vector<Problem> problems16To20()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{35}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   ＋ｑ のグラフの頂点の座標を"_s),
+                        squared({{35}}, 550, u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   ＋ｑ のグラフの頂点の座標を"_s),
                         line(u"　　　　求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -233,9 +213,7 @@ std::vector<Problem> problems16To20()
                 },
                 {
                     .question = {
-                        exponent({{36}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－(ｘ＋３)   －５ のグラフの頂点の座標を"_s),
+                        squared({{36}}, 550, u"　　　　２次関数 ｙ＝－(ｘ＋３)   －５ のグラフの頂点の座標を"_s),
                         line(u"　　　　求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -252,9 +230,7 @@ std::vector<Problem> problems16To20()
                 },
                 {
                     .question = {
-                        exponent({{35}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝３(ｘ－２)   ＋１ のグラフの頂点の座標を"_s),
+                        squared({{35}}, 550, u"　　　　２次関数 ｙ＝３(ｘ－２)   ＋１ のグラフの頂点の座標を"_s),
                         line(u"　　　　求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -278,9 +254,7 @@ std::vector<Problem> problems16To20()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{35}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   ＋ｑ のグラフの軸の方程式を"_s),
+                        squared({{35}}, 550, u"　　　　２次関数 ｙ＝ａ(ｘ－ｐ)   ＋ｑ のグラフの軸の方程式を"_s),
                         line(u"　　　　求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -297,9 +271,7 @@ std::vector<Problem> problems16To20()
                 },
                 {
                     .question = {
-                        exponent({{38}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－３(ｘ＋１)   －５ のグラフの軸の方程式を"_s),
+                        squared({{38}}, 550, u"　　　　２次関数 ｙ＝－３(ｘ＋１)   －５ のグラフの軸の方程式を"_s),
                         line(u"　　　　求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -316,9 +288,7 @@ std::vector<Problem> problems16To20()
                 },
                 {
                     .question = {
-                        exponent({{35}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝２(ｘ－３)   ＋１ のグラフの軸の方程式"_s),
+                        squared({{35}}, 550, u"　　　　２次関数 ｙ＝２(ｘ－３)   ＋１ のグラフの軸の方程式"_s),
                         line(u"　　　　を求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },

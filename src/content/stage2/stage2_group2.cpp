@@ -13,9 +13,7 @@ std::vector<Problem> problems21To25()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{26}, {36}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝ｘ   ＋４ｘ＋３ のグラフは、ｙ＝ｘ   のグラフを"_s),
+                        squared({{26}, {36}}, 550, u"　　　　２次関数 ｙ＝ｘ   ＋４ｘ＋３ のグラフは、ｙ＝ｘ   のグラフを"_s),
                         line(u"　　　　ｘ軸方向に①、ｙ軸方向に②、平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -33,9 +31,7 @@ std::vector<Problem> problems21To25()
                 },
                 {
                     .question = {
-                        exponent({{26}, {36}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝ｘ   －４ｘ＋１ のグラフは、ｙ＝ｘ   のグラフを"_s),
+                        squared({{26}, {36}}, 550, u"　　　　２次関数 ｙ＝ｘ   －４ｘ＋１ のグラフは、ｙ＝ｘ   のグラフを"_s),
                         line(u"　　　　ｘ軸方向に①、ｙ軸方向に②、平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -53,9 +49,7 @@ std::vector<Problem> problems21To25()
                 },
                 {
                     .question = {
-                        exponent({{26}, {36}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝ｘ   ＋６ｘ－２ のグラフは、ｙ＝ｘ   のグラフを"_s),
+                        squared({{26}, {36}}, 550, u"　　　　２次関数 ｙ＝ｘ   ＋６ｘ－２ のグラフは、ｙ＝ｘ   のグラフを"_s),
                         line(u"　　　　ｘ軸方向に①、ｙ軸方向に②、平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -80,9 +74,7 @@ std::vector<Problem> problems21To25()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{31}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－２ｘ   －４ｘ＋１ のグラフは、①のグラフを"_s),
+                        squared({{31}}, 550, u"　　　　２次関数 ｙ＝－２ｘ   －４ｘ＋１ のグラフは、①のグラフを"_s),
                         line(u"　　　　平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -100,9 +92,7 @@ std::vector<Problem> problems21To25()
                 },
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝２ｘ   ＋３ｘ＋１ のグラフは、①のグラフを"_s),
+                        squared({{28}}, 550, u"　　　　２次関数 ｙ＝２ｘ   ＋３ｘ＋１ のグラフは、①のグラフを"_s),
                         line(u"　　　　平行移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -120,9 +110,7 @@ std::vector<Problem> problems21To25()
                 },
                 {
                     .question = {
-                        exponent({{31}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－３ｘ   ＋ｘ－２ のグラフは、①のグラフを平行"_s),
+                        squared({{31}}, 550, u"　　　　２次関数 ｙ＝－３ｘ   ＋ｘ－２ のグラフは、①のグラフを平行"_s),
                         line(u"　　　　移動したものである。"_s),
                         line(u"　　　　①に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -147,9 +135,7 @@ std::vector<Problem> problems21To25()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{31}, {41}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－２ｘ   －４ｘ＋１ のグラフは、ｙ＝－２ｘ   の"_s),
+                        squared({{31}, {41}}, 550, u"　　　　２次関数 ｙ＝－２ｘ   －４ｘ＋１ のグラフは、ｙ＝－２ｘ   の"_s),
                         line(u"　　　　グラフをｘ軸方向に①、ｙ軸方向に②、平行移動したもので"_s),
                         line(u"        ある。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
@@ -168,9 +154,7 @@ std::vector<Problem> problems21To25()
                 },
                 {
                     .question = {
-                        exponent({{28}, {38}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝２ｘ   ＋４ｘ＋１ のグラフは、ｙ＝２ｘ   のグラ"_s),
+                        squared({{28}, {38}}, 550, u"　　　　２次関数 ｙ＝２ｘ   ＋４ｘ＋１ のグラフは、ｙ＝２ｘ   のグラ"_s),
                         line(u"　　　　フをｘ軸方向に①、ｙ軸方向に②、平行移動したものである。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
                         line(u"　　　　クリックしなさい。"_s),
@@ -188,9 +172,7 @@ std::vector<Problem> problems21To25()
                 },
                 {
                     .question = {
-                        exponent({{31}, {41}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－３ｘ   ＋６ｘ－１ のグラフは、ｙ＝－３ｘ   の"_s),
+                        squared({{31}, {41}}, 550, u"　　　　２次関数 ｙ＝－３ｘ   ＋６ｘ－１ のグラフは、ｙ＝－３ｘ   の"_s),
                         line(u"　　　　グラフをｘ軸方向に①、ｙ軸方向に②、平行移動したもので"_s),
                         line(u"        ある。"_s),
                         line(u"　　　　①と②に入る適当なものを下の解答群から１つ選び、"_s),
@@ -216,9 +198,7 @@ std::vector<Problem> problems21To25()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝２ｘ   ＋３ｘ－１ のグラフの頂点の座標を"_s),
+                        squared({{28}}, 550, u"　　　　２次関数 ｙ＝２ｘ   ＋３ｘ－１ のグラフの頂点の座標を"_s),
                         line(u"　　　　求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -235,9 +215,7 @@ std::vector<Problem> problems21To25()
                 },
                 {
                     .question = {
-                        exponent({{31}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－２ｘ   ＋３ｘ＋１ のグラフの頂点の座標を"_s),
+                        squared({{31}}, 550, u"　　　　２次関数 ｙ＝－２ｘ   ＋３ｘ＋１ のグラフの頂点の座標を"_s),
                         line(u"　　　　求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -254,9 +232,7 @@ std::vector<Problem> problems21To25()
                 },
                 {
                     .question = {
-                        exponent({{31}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－２ｘ   －３ｘ＋１ のグラフの頂点の座標を"_s),
+                        squared({{31}}, 550, u"　　　　２次関数 ｙ＝－２ｘ   －３ｘ＋１ のグラフの頂点の座標を"_s),
                         line(u"　　　　求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -280,9 +256,7 @@ std::vector<Problem> problems21To25()
             .layouts = {{
                 {
                     .question = {
-                        exponent({{28}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝２ｘ   ＋３ｘ－１ のグラフの軸の方程式を"_s),
+                        squared({{28}}, 550, u"　　　　２次関数 ｙ＝２ｘ   ＋３ｘ－１ のグラフの軸の方程式を"_s),
                         line(u"　　　　求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -299,9 +273,7 @@ std::vector<Problem> problems21To25()
                 },
                 {
                     .question = {
-                        exponent({{31}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－２ｘ   ＋３ｘ＋１ のグラフの軸の方程式を"_s),
+                        squared({{31}}, 550, u"　　　　２次関数 ｙ＝－２ｘ   ＋３ｘ＋１ のグラフの軸の方程式を"_s),
                         line(u"　　　　求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -318,9 +290,7 @@ std::vector<Problem> problems21To25()
                 },
                 {
                     .question = {
-                        exponent({{31}}),
-                        printPosition(550),
-                        line(u"　　　　２次関数 ｙ＝－２ｘ   －３ｘ＋１ のグラフの軸の方程式を"_s),
+                        squared({{31}}, 550, u"　　　　２次関数 ｙ＝－２ｘ   －３ｘ＋１ のグラフの軸の方程式を"_s),
                         line(u"　　　　求めよ。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },

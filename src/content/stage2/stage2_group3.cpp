@@ -14,9 +14,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次関数の最大値と最小値を求めよ。"_s),
-                        exponent({{16}}),
-                        printPosition(780),
-                        line(u"　　　　　ｙ＝ｘ  －６ｘ＋１"_s),
+                        squared({{16}}, 780, u"　　　　　ｙ＝ｘ  －６ｘ＋１"_s),
                         line(u"　　　　ただし、解答群の左が最大値、右が最小値とする。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -34,9 +32,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次関数の最大値と最小値を求めよ。"_s),
-                        exponent({{19}}),
-                        printPosition(780),
-                        line(u"　　　　　ｙ＝－ｘ  ＋６ｘ－３"_s),
+                        squared({{19}}, 780, u"　　　　　ｙ＝－ｘ  ＋６ｘ－３"_s),
                         line(u"　　　　ただし、解答群の左が最大値、右が最小値とする。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -54,9 +50,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次関数の最大値と最小値を求めよ。"_s),
-                        exponent({{19}}),
-                        printPosition(780),
-                        line(u"　　　　　ｙ＝－ｘ  ＋４ｘ－５"_s),
+                        squared({{19}}, 780, u"　　　　　ｙ＝－ｘ  ＋４ｘ－５"_s),
                         line(u"　　　　ただし、解答群の左が最大値、右が最小値とする。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -81,9 +75,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次関数の最大値と最小値を求めよ。"_s),
-                        exponent({{18}}),
-                        printPosition(780),
-                        line(u"　　　　　ｙ＝３ｘ  ＋６ｘ＋１ (１≦ｘ≦２)"_s),
+                        squared({{18}}, 780, u"　　　　　ｙ＝３ｘ  ＋６ｘ＋１ (１≦ｘ≦２)"_s),
                         line(u"　　　　ただし、解答群の左が最大値、右が最小値とする。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -101,9 +93,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次関数の最大値と最小値を求めよ。"_s),
-                        exponent({{19}}),
-                        printPosition(780),
-                        line(u"　　　　　ｙ＝－ｘ  －２ｘ＋３ (－５≦ｘ≦－３)"_s),
+                        squared({{19}}, 780, u"　　　　　ｙ＝－ｘ  －２ｘ＋３ (－５≦ｘ≦－３)"_s),
                         line(u"　　　　ただし、解答群の左が最大値、右が最小値とする。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -121,9 +111,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次関数の最大値と最小値を求めよ。"_s),
-                        exponent({{21}}),
-                        printPosition(780),
-                        line(u"　　　　　ｙ＝－２ｘ  ＋４ｘ＋１ (０≦ｘ≦４)"_s),
+                        squared({{21}}, 780, u"　　　　　ｙ＝－２ｘ  ＋４ｘ＋１ (０≦ｘ≦４)"_s),
                         line(u"　　　　ただし、解答群の左が最大値、右が最小値とする。"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
@@ -148,9 +136,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次不等式を解け。"_s),
-                        exponent({{14}}),
-                        printPosition(780),
-                        line(u"　　　　　２ｘ   ＋３ｘ－５＜０ "_s),
+                        squared({{14}}, 780, u"　　　　　２ｘ   ＋３ｘ－５＜０ "_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -167,9 +153,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次不等式を解け。"_s),
-                        exponent({{14}}),
-                        printPosition(780),
-                        line(u"　　　　　２ｘ   －ｘ－１≦０"_s),
+                        squared({{14}}, 780, u"　　　　　２ｘ   －ｘ－１≦０"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -186,9 +170,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次不等式を解け。"_s),
-                        exponent({{14}}),
-                        printPosition(780),
-                        line(u"　　　　　３ｘ   －４ｘ＋１≧０"_s),
+                        squared({{14}}, 780, u"　　　　　３ｘ   －４ｘ＋１≧０"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -212,9 +194,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次不等式を解け。"_s),
-                        exponent({{12}}),
-                        printPosition(780),
-                        line(u"　　　　　ｘ   －６ｘ＋９＞０"_s),
+                        squared({{12}}, 780, u"　　　　　ｘ   －６ｘ＋９＞０"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -231,9 +211,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次不等式を解け。"_s),
-                        exponent({{12}}),
-                        printPosition(780),
-                        line(u"　　　　　ｘ   －８ｘ＋１６＜０"_s),
+                        squared({{12}}, 780, u"　　　　　ｘ   －８ｘ＋１６＜０"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -250,9 +228,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次不等式を解け。"_s),
-                        exponent({{12}}),
-                        printPosition(780),
-                        line(u"　　　　　ｘ   －１０ｘ＋２５≦０"_s),
+                        squared({{12}}, 780, u"　　　　　ｘ   －１０ｘ＋２５≦０"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -276,9 +252,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次不等式を解け。"_s),
-                        exponent({{12}}),
-                        printPosition(780),
-                        line(u"　　　　　ｘ   －ｘ＋３＞０"_s),
+                        squared({{12}}, 780, u"　　　　　ｘ   －ｘ＋３＞０"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -295,9 +269,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次不等式を解け。"_s),
-                        exponent({{12}}),
-                        printPosition(780),
-                        line(u"　　　　　ｘ   ＋２ｘ＋３＜０"_s),
+                        squared({{12}}, 780, u"　　　　　ｘ   ＋２ｘ＋３＜０"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {
@@ -314,9 +286,7 @@ std::vector<Problem> problems26To30()
                 {
                     .question = {
                         line(u"　　　　次の２次不等式を解け。"_s),
-                        exponent({{15}}),
-                        printPosition(780),
-                        line(u"　　　　　－ｘ   ＋ｘ－２＜０"_s),
+                        squared({{15}}, 780, u"　　　　　－ｘ   ＋ｘ－２＜０"_s),
                         line(u"　　　　下の解答群から適するものを１つ選び、クリックしなさい。"_s),
                     },
                     .captions = {

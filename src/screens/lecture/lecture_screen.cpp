@@ -5,7 +5,6 @@
 #include "lectures/lecture.h"
 #include "page_player.h"
 #include "picture_files.h"
-#include "fonts.h"
 #include "geometry.h"
 #include "common/captions.h"
 #include "common/controls.h"
@@ -35,9 +34,9 @@ LectureScreen::LectureScreen(AppContext &app)
     connect(exitButton, &QPushButton::clicked, this, &LectureScreen::onExitClicked);
     connect(nextButton, &QPushButton::clicked, this, &LectureScreen::onNextClicked);
 
-    textPanel_ = new Canvas(this, QStringLiteral("Picture1"), twipsRect(120, 480, 3375, 3375), gothicFont(11.25));
-    graphPanel_ = new Canvas(this, QStringLiteral("Picture2"), twipsRect(3600, 480, 3375, 3375), gothicFont(11.25));
-    speechBox_ = new Canvas(this, QStringLiteral("Picture3"), twipsRect(1320, 4080, 4455, 615), minchoFont(9));
+    textPanel_ = new Canvas(this, QStringLiteral("Picture1"), lectureTextPanel());
+    graphPanel_ = new Canvas(this, QStringLiteral("Picture2"), lectureGraphPanel());
+    speechBox_ = new Canvas(this, QStringLiteral("Picture3"), lectureSpeechBox());
     textPanel_->setAccessibleName(QStringLiteral("説明"));
     textPanel_->setFocusPolicy(Qt::TabFocus); // to have the page read out
     graphPanel_->setAccessibleName(QStringLiteral("グラフ"));
@@ -94,7 +93,7 @@ void LectureScreen::paintEvent(QPaintEvent *)
 
 LecturePanels LectureScreen::panels() const
 {
-    return {*textPanel_, *graphPanel_, *speechBox_};
+    return {textPanel_->surface(), graphPanel_->surface(), speechBox_->surface()};
 }
 
 } // namespace piyota

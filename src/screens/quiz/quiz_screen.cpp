@@ -50,12 +50,9 @@ QuizScreen::~QuizScreen() = default;
 void QuizScreen::buildControls()
 {
     const int dx = stage_.shiftTwips;
-    questionBox_ = new Canvas(this, QStringLiteral("Picture1"), twipsRect(120 + dx, 360, 6375, 1935),
-                           gothicFont(11.25));
-    answerBox_ = new Canvas(this, QStringLiteral("Picture2"), twipsRect(120 + dx, 2520, 6375, 1455),
-                           minchoFont(9));
-    hintBox_ = new Canvas(this, QStringLiteral("Picture3"), twipsRect(1200 + dx, 4920, 4215, 615),
-                           minchoFont(9));
+    questionBox_ = new Canvas(this, QStringLiteral("Picture1"), questionBox(dx));
+    answerBox_ = new Canvas(this, QStringLiteral("Picture2"), {twipsRect(120 + dx, 2520, 6375, 1455), minchoFont(9)});
+    hintBox_ = new Canvas(this, QStringLiteral("Picture3"), {twipsRect(1200 + dx, 4920, 4215, 615), minchoFont(9)});
     questionBox_->setAccessibleName(QStringLiteral("問題"));
     questionBox_->setFocusPolicy(Qt::TabFocus);
     answerBox_->setAccessibleName(QStringLiteral("解答群"));
@@ -211,8 +208,8 @@ void QuizScreen::present(int problem, content::Presentation how)
     const auto layout = content::presentedLayout(problem, app().course.layoutNo, how);
     if (!layout)
         return;
-    printQuestion(*questionBox_, problem, *layout);
-    answerBox_->print(QStringLiteral("　解答群"));
+    printQuestion(questionBox_->surface(), problem, *layout);
+    answerBox_->surface().print(QStringLiteral("　解答群"));
     for (int b = 1; b <= content::kChoiceCount; ++b) {
         QPushButton *button = answerButtons_[static_cast<std::size_t>(b - 1)];
         button->setText(layout->captions[static_cast<std::size_t>(b - 1)]);
@@ -225,8 +222,8 @@ void QuizScreen::present(int problem, content::Presentation how)
 void QuizScreen::clearProblem()
 {
     verdictLabel_->setText(QString()); // unlike clear(), tells screen readers the verdict has gone
-    questionBox_->clear();
-    answerBox_->clear();
+    questionBox_->surface().clear();
+    answerBox_->surface().clear();
 }
 
 void QuizScreen::showScore()
@@ -252,18 +249,20 @@ void QuizScreen::lockAnswers()
 {
     for (QPushButton *button : answerButtons_)
         button->setEnabled(false);
-    hintBox_->clear();
-    hintBox_->setForeColor(kRed);
-    hintBox_->print(QStringLiteral(" 間違いだぞ!!"));
-    hintBox_->print(QStringLiteral(" [HELP]をクリックするんだ!!"));
-    hintBox_->print(QStringLiteral(" [次へ]をクリックしても無駄だぞ!!"));
+    Surface &hints = hintBox_->surface();
+    hints.clear();
+    hints.setForeColor(kRed);
+    hints.print(QStringLiteral(" 間違いだぞ!!"));
+    hints.print(QStringLiteral(" [HELP]をクリックするんだ!!"));
+    hints.print(QStringLiteral(" [次へ]をクリックしても無駄だぞ!!"));
 }
 
 void QuizScreen::printHints()
 {
-    hintBox_->print(QStringLiteral("「解答群の ｘ^2 は ｘの２乗 を表しているぞ！」"));
-    hintBox_->print(QStringLiteral("「解答群から正解を選び、ｸﾘｯｸしろよ！」"));
-    hintBox_->print(QStringLiteral("「分からなかったら〔HELP〕をｸﾘｯｸするんだな！」"));
+    Surface &hints = hintBox_->surface();
+    hints.print(QStringLiteral("「解答群の ｘ^2 は ｘの２乗 を表しているぞ！」"));
+    hints.print(QStringLiteral("「解答群から正解を選び、ｸﾘｯｸしろよ！」"));
+    hints.print(QStringLiteral("「分からなかったら〔HELP〕をｸﾘｯｸするんだな！」"));
 }
 
 } // namespace piyota

@@ -56,9 +56,9 @@ void RouletteScreen::buildControls()
     connect(stopButton_, &QPushButton::clicked, this, &RouletteScreen::onStopClicked);
     connect(nextButton_, &QPushButton::clicked, this, &RouletteScreen::onNextClicked);
 
-    wheel_ = new Canvas(this, QStringLiteral("Picture1"), twipsRect(120, 480, 4455, 2895),
-                           roulette::labelFont(), paletteColor(kWhite));
-    wheel_->setScale(0, 0, roulette::kCanvasWidth, roulette::kCanvasHeight);
+    wheel_ = new Canvas(this, QStringLiteral("Picture1"), {twipsRect(120, 480, 4455, 2895), roulette::labelFont()},
+                        paletteColor(kWhite));
+    wheel_->surface().setScale(0, 0, roulette::kCanvasWidth, roulette::kCanvasHeight);
     wheel_->setAccessibleName(QStringLiteral("ボーナスルーレット"));
 
     // The companion dances in the canvas's bottom-left corner, the boy waves
@@ -104,9 +104,9 @@ QLabel *RouletteScreen::addCanvasImage(const QString &name, const QString &pictu
 void RouletteScreen::activate()
 {
     eraseColor_ = kWhite;
-    roulette::printSectorLabels(*wheel_);
+    roulette::printSectorLabels(wheel_->surface());
     showScore();
-    roulette::drawWheel(*wheel_);
+    roulette::drawWheel(wheel_->surface());
     placeBall(0);
     paintBall();
     playMusicCue(*sound_, SoundFile::rouletteMusic);
@@ -188,12 +188,12 @@ void RouletteScreen::placeBall(double angle)
 
 void RouletteScreen::paintBall()
 {
-    roulette::paintBall(*wheel_, {ballX_, ballY_}, kBrightRed);
+    roulette::paintBall(wheel_->surface(), {ballX_, ballY_}, kBrightRed);
 }
 
 void RouletteScreen::eraseBall()
 {
-    roulette::paintBall(*wheel_, {ballX_, ballY_}, eraseColor_);
+    roulette::paintBall(wheel_->surface(), {ballX_, ballY_}, eraseColor_);
 }
 
 // Shows the ball for most of the tick's period; the hold timer erases it

@@ -1,6 +1,6 @@
 #include "wheel_drawing.h"
 
-#include "canvas.h"
+#include "surface.h"
 #include "fonts.h"
 #include "wheel_geometry.h"
 
@@ -37,7 +37,7 @@ constexpr SectorLabel kSectorLabels[] = {
     {9, 20, u"30000"}, {12, 22, u""}, {13, 30, u" 8000"},
 };
 
-void drawCircleOfPoints(Canvas &canvas, double radius)
+void drawCircleOfPoints(Surface &canvas, double radius)
 {
     for (double t = 0; t <= 2 * kPi; t += kDotStep) {
         const QPointF point = wheelPoint(t, radius);
@@ -46,7 +46,7 @@ void drawCircleOfPoints(Canvas &canvas, double radius)
 }
 
 // The pixels the wheel's circles and sector lines set on the canvas.
-std::vector<QRectF> wheelPixels(const Canvas &canvas)
+std::vector<QRectF> wheelPixels(const Surface &canvas)
 {
     std::vector<QRectF> pixels;
     auto add = [&](QPointF wheel) {
@@ -69,7 +69,7 @@ std::vector<QRectF> wheelPixels(const Canvas &canvas)
 // (the top-left corner of its line, in pixels): there, or the nearest place
 // towards the middle of its sector, a pixel at a time, at which its ink
 // keeps the gap to the wheel's circles and lines.
-QPointF clearOfTheWheel(const Canvas &canvas, const std::vector<QRectF> &wheel, const QString &text, double x)
+QPointF clearOfTheWheel(const Surface &canvas, const std::vector<QRectF> &wheel, const QString &text, double x)
 {
     const QPointF printed = canvas.coordinates().toPixels(x, canvas.currentY());
     const QRectF ink = canvas.inkRect(text, x, canvas.currentY());
@@ -100,7 +100,7 @@ QFont labelFont()
     return font;
 }
 
-void printSectorLabels(Canvas &canvas)
+void printSectorLabels(Surface &canvas)
 {
     const std::vector<QRectF> wheel = wheelPixels(canvas);
     const SectorLabel *label = std::begin(kSectorLabels);
@@ -121,7 +121,7 @@ void printSectorLabels(Canvas &canvas)
     }
 }
 
-void drawWheel(Canvas &canvas)
+void drawWheel(Surface &canvas)
 {
     drawCircleOfPoints(canvas, kInnerRadius);
     drawCircleOfPoints(canvas, kOuterRadius);
@@ -137,7 +137,7 @@ void drawWheel(Canvas &canvas)
     }
 }
 
-void paintBall(Canvas &canvas, QPointF centre, int paletteIndex)
+void paintBall(Surface &canvas, QPointF centre, int paletteIndex)
 {
     canvas.fillCircle(centre.x(), centre.y(), kBallRadius, paletteIndex);
 }

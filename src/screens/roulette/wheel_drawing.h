@@ -6,7 +6,7 @@ class QFont;
 
 namespace piyota {
 
-class Canvas;
+class Surface;
 
 namespace roulette {
 
@@ -20,16 +20,16 @@ QFont labelFont();
 // two pixels of the wheel's circles or lines moves towards the middle of its
 // sector until it keeps that gap. The canvas must measure in wheel units,
 // with the wheel drawn or to be drawn.
-void printSectorLabels(Canvas &canvas);
+void printSectorLabels(Surface &canvas);
 
 // The wheel, all in black: the disc and ring circles as single points, the
 // 24 cell boundaries across the ring and the 8 sector boundaries in the disc.
 // The canvas must measure in wheel units.
-void drawWheel(Canvas &canvas);
+void drawWheel(Surface &canvas);
 
 // A filled disc of the ball's size. Painted in the canvas's background
 // colour, it erases the ball and nothing else.
-void paintBall(Canvas &canvas, QPointF centre, int paletteIndex);
+void paintBall(Surface &canvas, QPointF centre, int paletteIndex);
 
 } // namespace roulette
 } // namespace piyota

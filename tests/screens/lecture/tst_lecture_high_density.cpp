@@ -105,7 +105,7 @@ private Q_SLOTS:
         const QImage &image = graph.image();
 
         // The x axis, crossed where no curve is near.
-        const QPointF axis = graph.coordinates().toPixels(-3.5, 0);
+        const QPointF axis = graph.surface().coordinates().toPixels(-3.5, 0);
         const auto [first, end] = devicePixelsOf(int(std::floor(axis.y())), ratio_);
         const int column = devicePixelsOf(int(std::floor(axis.x())), ratio_).first;
         QList<int> black;
@@ -128,7 +128,7 @@ private Q_SLOTS:
         if (ratio_ != std::floor(ratio_))
             return;
         const QColor red = paletteColor(kLightRed);
-        const int fromRow = int(graph.coordinates().toPixels(0, 8).y() * ratio_);
+        const int fromRow = int(graph.surface().coordinates().toPixels(0, 8).y() * ratio_);
         int points = 0;
         for (int y = fromRow; y < int(axis.y() * ratio_) - 2; ++y) {
             for (int x = 0; x < image.width(); ++x) {

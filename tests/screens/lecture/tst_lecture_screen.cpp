@@ -32,7 +32,7 @@ int inkPixels(const Canvas &canvas)
 
 QPoint pixelAt(const Canvas &canvas, double x, double y)
 {
-    const QPointF p = canvas.coordinates().toPixels(x, y);
+    const QPointF p = canvas.surface().coordinates().toPixels(x, y);
     return {int(std::floor(p.x())), int(std::floor(p.y()))};
 }
 
@@ -96,11 +96,11 @@ private Q_SLOTS:
         open(26); // lecture 6, page 4 moves down from the plot of page 3
         for (int page = 1; page <= 3; ++page)
             next();
-        const double lastY = panel(2)->currentY();
+        const double lastY = panel(2)->surface().currentY();
         QVERIFY(std::abs(lastY - 18.04) < 0.05); // y = x^2 - 4x - 1 at x = 6.8
         next();
         QVERIFY(panel(2)->printedText().contains(QStringLiteral("最小値 －５ (ｘ＝２のとき)")));
-        QVERIFY(panel(2)->currentY() < lastY);
+        QVERIFY(panel(2)->surface().currentY() < lastY);
     }
 
     void pagesDrawWhatTheyPlot()

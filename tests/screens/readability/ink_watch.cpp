@@ -133,36 +133,36 @@ void InkWatch::watch(Canvas &canvas, Labels labels)
     Panel *watched = panel.get();
     panels_.push_back(std::move(panel));
     connect(&canvas, &Canvas::drawn, this,
-            [this, watched](Canvas::Drawing what, const QString &text) { onDrawn(*watched, what, text); });
+            [this, watched](Drawing what, const QString &text) { onDrawn(*watched, what, text); });
     connect(&canvas, &QObject::destroyed, this, [watched] { watched->canvas = nullptr; });
 }
 
-void InkWatch::onDrawn(Panel &panel, Canvas::Drawing what, const QString &text)
+void InkWatch::onDrawn(Panel &panel, Drawing what, const QString &text)
 {
     const QImage &after = panel.canvas->image();
     const Ink ink = changedPixels(panel.before, after);
     panel.before = after.copy();
     switch (what) {
-    case Canvas::Drawing::Clear:
+    case Drawing::Clear:
         checkLabelsOf(panel);
         checkPointsOf(panel);
         panel.graphics.assign(panel.graphics.size(), false);
         panel.labelsDrawn.clear();
         panel.pendingExponent.clear();
         break;
-    case Canvas::Drawing::Graphics:
+    case Drawing::Graphics:
         for (int index : ink)
             panel.graphics[std::size_t(index)] = true;
         break;
-    case Canvas::Drawing::Exponent:
+    case Drawing::Exponent:
         checkText(panel, text, ink);
         panel.pendingExponent.insert(panel.pendingExponent.end(), ink.begin(), ink.end());
         break;
-    case Canvas::Drawing::Label:
+    case Drawing::Label:
         checkText(panel, text, ink);
         panel.labelsDrawn.push_back({text, ink, place_});
         break;
-    case Canvas::Drawing::Text:
+    case Drawing::Text:
         checkText(panel, text, ink);
         if (isNumber(text)) // a label of a point, printed where the current point is
             panel.labelsDrawn.push_back({text, ink, place_});

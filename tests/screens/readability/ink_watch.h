@@ -76,7 +76,7 @@ private:
         std::optional<Scale> scale; // at the last checkLabels()
     };
 
-    void onDrawn(Panel &panel, Canvas::Drawing what, const QString &text);
+    void onDrawn(Panel &panel, Drawing what, const QString &text);
     void checkText(const Panel &panel, const QString &text, const Ink &ink);
     void checkExponent(const Panel &panel, const Ink &formula);
     void checkLabelsOf(Panel &panel);

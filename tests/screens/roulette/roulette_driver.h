@@ -31,7 +31,7 @@ public:
     // The colour of the canvas pixel a point in wheel units falls in.
     QColor colourAt(QPointF point) const
     {
-        const QPointF pixel = wheel()->coordinates().toPixels(point.x(), point.y());
+        const QPointF pixel = wheel()->surface().coordinates().toPixels(point.x(), point.y());
         return wheel()->image().pixelColor(int(std::floor(pixel.x())), int(std::floor(pixel.y())));
     }
     QColor ballSpot(int cell) const

@@ -58,15 +58,15 @@ private Q_SLOTS:
 
     void labelsLieInsideTheirSectors()
     {
-        Canvas labels(nullptr, QStringLiteral("labels"), roulette_->wheel()->geometry(), roulette::labelFont());
-        labels.setScale(0, 0, roulette::kCanvasWidth, roulette::kCanvasHeight);
+        Canvas labels(nullptr, QStringLiteral("labels"), {roulette_->wheel()->geometry(), roulette::labelFont()});
+        labels.surface().setScale(0, 0, roulette::kCanvasWidth, roulette::kCanvasHeight);
         const QMap<QString, int> sectorOfLabel{
             {QStringLiteral("5000"), 2}, {QStringLiteral("-10000"), 3}, {QStringLiteral("10000"), 0},
             {QStringLiteral("30000"), 4}, {QStringLiteral("8000"), 6}};
         // Each label's ink: the pixels its drawing changed.
         QMap<QString, int> inkOfLabel;
         QImage before = labels.image().copy();
-        connect(&labels, &Canvas::drawn, this, [&](Canvas::Drawing, const QString &text) {
+        connect(&labels, &Canvas::drawn, this, [&](Drawing, const QString &text) {
             const QImage &image = labels.image();
             for (int y = 0; y < image.height(); ++y) {
                 for (int x = 0; x < image.width(); ++x) {
@@ -75,7 +75,7 @@ private Q_SLOTS:
                     ++inkOfLabel[text];
                     // The whole pixel, all four corners, lies in the label's sector.
                     for (const QPointF corner : {QPointF(x, y), QPointF(x + 1, y), QPointF(x, y + 1), QPointF(x + 1, y + 1)}) {
-                        const QPointF p = labels.coordinates().fromPixels(corner) - roulette::kCentre;
+                        const QPointF p = labels.surface().coordinates().fromPixels(corner) - roulette::kCentre;
                         const double angle = std::atan2(-p.y(), p.x());
                         QVERIFY2(std::hypot(p.x(), p.y()) < roulette::kInnerRadius - 2, qPrintable(text));
                         QCOMPARE(roulette::outcomeAt(angle < 0 ? angle + 2 * roulette::kPi : angle).sector,
@@ -85,7 +85,7 @@ private Q_SLOTS:
             }
             before = image.copy();
         });
-        roulette::printSectorLabels(labels);
+        roulette::printSectorLabels(labels.surface());
         QCOMPARE(inkOfLabel.keys(), sectorOfLabel.keys());
     }
 
@@ -99,7 +99,7 @@ private Q_SLOTS:
         QCOMPARE(roulette_->ballSpot(0), kWhite);
         const QImage wheel = roulette_->wheel()->image();
         auto blackNear = [&](QPointF point) {
-            const QPoint pixel = roulette_->wheel()->coordinates().toPixels(point.x(), point.y()).toPoint();
+            const QPoint pixel = roulette_->wheel()->surface().coordinates().toPixels(point.x(), point.y()).toPoint();
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx)
                     if (wheel.pixelColor(pixel + QPoint(dx, dy)) == Qt::black)

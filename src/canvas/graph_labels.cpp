@@ -1,6 +1,6 @@
 #include "graph_labels.h"
 
-#include "canvas.h"
+#include "surface.h"
 #include "graph_strokes.h"
 
 #include <QFontInfo>
@@ -27,7 +27,7 @@ struct Word {
     double x; // where it is printed, in the panel's units
 };
 
-std::vector<Word> wordsOf(const Canvas &panel, const QString &text, double x)
+std::vector<Word> wordsOf(const Surface &panel, const QString &text, double x)
 {
     std::vector<Word> words;
     static const QRegularExpression word(QStringLiteral("\\S+"));
@@ -54,20 +54,20 @@ bool isAxisName(const QString &word)
     return word == QLatin1String("x") || word == QLatin1String("y");
 }
 
-double columnPixels(const Canvas &panel)
+double columnPixels(const Surface &panel)
 {
     return panel.coordinates().horizontalPixels(panel.columnX(2) - panel.columnX(1));
 }
 
-QRectF panelInside(const Canvas &panel)
+QRectF panelInside(const Surface &panel)
 {
-    return {QPointF(1, 1), QSizeF(panel.image().deviceIndependentSize()) - QSizeF(2, 2)};
+    return {QPointF(1, 1), panel.size() - QSizeF(2, 2)};
 }
 
 // The first of the candidate places of a word's ink that lies inside the
 // panel and that no stroke strikes, or else that no line strikes; the first
 // candidate where every one is struck.
-QRectF firstClear(const Canvas &panel, const GraphStrokes &strokes, const std::vector<QRectF> &candidates)
+QRectF firstClear(const Surface &panel, const GraphStrokes &strokes, const std::vector<QRectF> &candidates)
 {
     const QRectF inside = panelInside(panel);
     for (const bool curvesToo : {true, false}) {
@@ -84,7 +84,7 @@ QRectF firstClear(const Canvas &panel, const GraphStrokes &strokes, const std::v
 // time either way along its line, until the point lies a column beside it
 // (a line through the point, such as a graph's axis, then clears it); at
 // each, first on its line, then up to kMostNudge pixels away from the x axis.
-std::vector<QRectF> xValuePlaces(const Canvas &panel, QRectF ink, QPointF point)
+std::vector<QRectF> xValuePlaces(const Surface &panel, QRectF ink, QPointF point)
 {
     ink.moveLeft(point.x() - ink.width() / 2);
     const double away = ink.center().y() < point.y() ? -1 : 1;
@@ -104,7 +104,7 @@ std::vector<QRectF> xValuePlaces(const Canvas &panel, QRectF ink, QPointF point)
 // The places of a y value's ink: beside the axis, centred on its point, on
 // the side it is printed on, then the other; then a pixel at a time up or
 // down, up to a line.
-std::vector<QRectF> yValuePlaces(const Canvas &panel, QRectF ink, QPointF point)
+std::vector<QRectF> yValuePlaces(const Surface &panel, QRectF ink, QPointF point)
 {
     const double axis = std::floor(point.x()) + 0.5;
     QRectF right = ink;
@@ -130,7 +130,7 @@ std::vector<QRectF> yValuePlaces(const Canvas &panel, QRectF ink, QPointF point)
 
 } // namespace
 
-int clearColumns(const Canvas &panel, const GraphStrokes &strokes, const QString &text, double x)
+int clearColumns(const Surface &panel, const GraphStrokes &strokes, const QString &text, double x)
 {
     // The ink of each word of the label where it is printed, in pixels.
     std::vector<QRectF> words;
@@ -161,7 +161,7 @@ bool isPointLabelLine(const QString &text)
                           [](const QString &word) { return numberValue(word) || isAxisName(word); });
 }
 
-std::optional<std::vector<QPointF>> pointLabelPlaces(const Canvas &panel, const GraphStrokes &strokes,
+std::optional<std::vector<QPointF>> pointLabelPlaces(const Surface &panel, const GraphStrokes &strokes,
                                                      const QString &text, double x)
 {
     if (!strokes.scale() || !isPointLabelLine(text))

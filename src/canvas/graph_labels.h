@@ -8,14 +8,14 @@
 
 namespace piyota {
 
-class Canvas;
+class Surface;
 class GraphStrokes;
 
 // How many columns a label of the graph panel printed at x, on the panel's
 // current line, moves aside to keep clear of the graph: the first of 0, -1
 // and 1 at which no stroke strikes it; where curves strike all three, the
 // first that the axes do not; where they strike all three too, 0.
-int clearColumns(const Canvas &panel, const GraphStrokes &strokes, const QString &text, double x);
+int clearColumns(const Surface &panel, const GraphStrokes &strokes, const QString &text, double x);
 
 // Whether a text is a label line of a graph: numbers that stand for points
 // of it, with or without the axes' names ("2", "-3/2       1               x").
@@ -33,7 +33,7 @@ bool isPointLabelLine(const QString &text);
 // column beside it, and at each up to 3 pixels away from the x axis; a
 // y value a pixel at a time up or down, up to a line, on either side of the
 // axis; a name by clearColumns().
-std::optional<std::vector<QPointF>> pointLabelPlaces(const Canvas &panel, const GraphStrokes &strokes,
+std::optional<std::vector<QPointF>> pointLabelPlaces(const Surface &panel, const GraphStrokes &strokes,
                                                      const QString &text, double x);
 
 } // namespace piyota

@@ -4,18 +4,17 @@
 
 namespace piyota {
 
-class Canvas;
+class Surface;
 
 // The three panels of the lecture screen that a page draws on.
 struct LecturePanels {
-    Canvas &text;   // Picture1
-    Canvas &graph;  // Picture2
-    Canvas &speech; // Picture3
+    Surface &text;   // Picture1
+    Surface &graph;  // Picture2
+    Surface &speech; // Picture3
 };
 
 // Perform the drawing operations of a lecture's introduction or of its
-// page `index` (0 for the first), in order, starting on the text panel. An
-// exponent line is placed over the formula line printed after it. A label
+// page `index` (0 for the first), in order, starting on the text panel. A label
 // of the graph panel (a text printed at a column, or a number printed
 // alone, which stands for a point of the graph) that an axis, a curve or a
 // circle would strike before the panel is next cleared moves by one column,

@@ -1,10 +1,8 @@
 #include "page_player.h"
 
-#include "canvas.h"
 #include "graph_labels.h"
 #include "graph_strokes.h"
-
-#include <optional>
+#include "surface.h"
 
 namespace piyota {
 
@@ -19,32 +17,6 @@ const QStringList kSpeechLines{
     QStringLiteral("「そして、再度、問題に挑戦してみるんじゃ。」"),
 };
 
-// The formula an exponent line stands over, and where it is printed: the
-// next literal, after any change of Y, X or colour.
-struct Formula {
-    QString text;
-    double x = 0;
-    std::optional<double> y;
-};
-
-Formula formulaAfter(const content::Page &page, std::size_t exponentIndex)
-{
-    Formula formula;
-    for (std::size_t i = exponentIndex + 1; i < page.size(); ++i) {
-        const CanvasOp &op = page[i];
-        if (const auto *setX = std::get_if<draw::SetX>(&op))
-            formula.x = setX->x;
-        else if (const auto *setY = std::get_if<draw::SetY>(&op))
-            formula.y = setY->y;
-        else if (const auto *print = std::get_if<draw::Print>(&op)) {
-            formula.text = print->text;
-            break;
-        } else if (!std::holds_alternative<draw::Colour>(op))
-            break;
-    }
-    return formula;
-}
-
 // Where in a lecture an operation stands, and whether on the graph panel.
 struct Place {
     const content::Lecture &lecture;
@@ -53,7 +25,7 @@ struct Place {
     bool onGraph;
 };
 
-void printPlain(Canvas &panel, const QString &text, bool continued)
+void printPlain(Surface &panel, const QString &text, bool continued)
 {
     if (continued)
         panel.printContinued(text);
@@ -64,12 +36,12 @@ void printPlain(Canvas &panel, const QString &text, bool continued)
 // Prints a text of the graph panel at column `column`, or where the current
 // point is for 0. A line of values along the axes stands at their points; a
 // label printed at a column moves aside where the graph would strike it.
-void printOnGraph(const Place &place, Canvas &panel, const QString &text, int column, bool continued)
+void printOnGraph(const Place &place, Surface &panel, const QString &text, int column, bool continued)
 {
     if (column == 0 && !isPointLabelLine(text))
         return printPlain(panel, text, continued);
     const double x = column > 0 ? panel.columnX(column) : panel.currentX();
-    const GraphStrokes strokes(place.lecture, place.page, place.op, QSizeF(panel.image().deviceIndependentSize()));
+    const GraphStrokes strokes(place.lecture, place.page, place.op, panel.size());
     if (const auto places = pointLabelPlaces(panel, strokes, text, x)) {
         panel.setCurrentX(x);
         return panel.printWordsAt(text, *places, continued);
@@ -83,7 +55,7 @@ void printOnGraph(const Place &place, Canvas &panel, const QString &text, int co
         panel.printAtColumn(aside, text);
 }
 
-void perform(const Place &place, const content::Page &page, Canvas &panel)
+void perform(const Place &place, const content::Page &page, Surface &panel)
 {
     std::visit(content::Overloaded{
                    [&](const draw::Print &print) {
@@ -92,10 +64,7 @@ void perform(const Place &place, const content::Page &page, Canvas &panel)
                        else
                            printPlain(panel, print.text, print.continued);
                    },
-                   [&](const draw::Exponent &exponent) {
-                       const Formula formula = formulaAfter(page, place.op);
-                       panel.printExponentLine(exponent.line, formula.text, formula.x, formula.y);
-                   },
+                   [&](const draw::Squared &formula) { panel.printSquared(formula); },
                    [&](const draw::NewLines &newLines) { panel.newLine(newLines.count); },
                    [&](const draw::PrintAtColumn &print) {
                        if (place.onGraph)
@@ -127,7 +96,7 @@ void perform(const Place &place, const content::Page &page, Canvas &panel)
                page[place.op]);
 }
 
-Canvas &panelFor(draw::Panel panel, const LecturePanels &panels)
+Surface &panelFor(draw::Panel panel, const LecturePanels &panels)
 {
     switch (panel) {
     case draw::Panel::Text:
@@ -143,7 +112,7 @@ Canvas &panelFor(draw::Panel panel, const LecturePanels &panels)
 void performOps(const content::Lecture &lecture, std::size_t pageNumber, const content::Page &page,
                 const LecturePanels &panels)
 {
-    Canvas *panel = &panels.text;
+    Surface *panel = &panels.text;
     for (std::size_t i = 0; i < page.size(); ++i) {
         if (const auto *to = std::get_if<draw::ToPanel>(&page[i]))
             panel = &panelFor(to->panel, panels);

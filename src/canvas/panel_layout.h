@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QSizeF>
+
+namespace piyota {
+
+// A picture box of a screen as the tables lay it out: where it stands on
+// its window, in pixels, its sunken frame included, and the font it prints
+// in. It draws inside the frame.
+struct PanelLayout {
+    static constexpr int kFramePixels = 2;
+
+    QRect geometry;
+    QFont font;
+
+    QSizeF drawingSize() const { return QSizeF(geometry.size()) - QSizeF(2 * kFramePixels, 2 * kFramePixels); }
+};
+
+// The lecture screen's panels: the text (Picture1), the graph (Picture2)
+// and the math doctor's speech (Picture3).
+PanelLayout lectureTextPanel();
+PanelLayout lectureGraphPanel();
+PanelLayout lectureSpeechBox();
+
+// The quiz screens' question box (Picture1), on a screen whose controls
+// stand shiftTwips to the right.
+PanelLayout questionBox(int shiftTwips = 0);
+
+} // namespace piyota
