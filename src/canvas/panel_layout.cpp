@@ -25,4 +25,12 @@ PanelLayout questionBox(int shiftTwips)
     return {twipsRect(120 + shiftTwips, 360, 6375, 1935), gothicFont(11.25)};
 }
 
+QRectF fitted(QSizeF size, const QRectF &target)
+{
+    const QSizeF scaled = size.scaled(target.size(), Qt::KeepAspectRatio);
+    QRectF rect(QPointF(), scaled);
+    rect.moveCenter(target.center());
+    return rect;
+}
+
 } // namespace piyota

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QRectF>
 #include <QSizeF>
 
 namespace piyota {
@@ -27,5 +28,9 @@ PanelLayout lectureSpeechBox();
 // The quiz screens' question box (Picture1), on a screen whose controls
 // stand shiftTwips to the right.
 PanelLayout questionBox(int shiftTwips = 0);
+
+// The largest rectangle of the size's shape that the target holds, centred
+// in it: where a panel or a screenful of panels goes on a page.
+QRectF fitted(QSizeF size, const QRectF &target);
 
 } // namespace piyota

@@ -2,7 +2,8 @@
 
 #include "course.h"
 #include "overloaded.h"
-#include "surface.h"
+#include "panel_layout.h"
+#include "recorded_panel.h"
 
 namespace piyota {
 
@@ -17,6 +18,14 @@ void printQuestion(Surface &box, int problem, const content::ProblemLayout &layo
                    },
                    item);
     }
+}
+
+void paintQuestion(QPainter &painter, const QRectF &target, int problem, const content::ProblemLayout &layout)
+{
+    const PanelLayout box = questionBox();
+    RecordedPanel question(box.drawingSize(), box.font);
+    printQuestion(question.surface(), problem, layout);
+    question.paint(painter, fitted(box.drawingSize(), target));
 }
 
 } // namespace piyota
