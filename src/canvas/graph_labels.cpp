@@ -1,44 +1,91 @@
 #include "graph_labels.h"
 
-#include "surface.h"
 #include "graph_strokes.h"
 
-#include <QFontInfo>
 #include <QLineF>
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <tuple>
 
 namespace piyota {
 
 namespace {
 
-// Room between a y value's ink and the y axis's pixels, in pixels: the
-// strokes strike what comes within a pixel and a half of a line's centre.
+// Room between a label's ink and its axis's pixel centres, in pixels: with
+// the smoothing around a glyph, a clear pixel between ink and axis.
 constexpr double kAxisGap = 2;
-// How far an x value may move off its line, away from the x axis, to keep
-// clear of it: a glyph's outline reaches a little past its ink.
-constexpr int kMostNudge = 3;
+// How far a curve's formula may move across to keep clear of the curves, in
+// columns, and how far it may be condensed: no further than a line that
+// would overflow its panel.
+constexpr int kCaptionColumns = 4;
+constexpr double kCaptionWidths[] = {1, 0.95, 0.9, 0.85, 0.8};
 
-struct Word {
-    QString text;
-    double x; // where it is printed, in the panel's units
-};
-
-std::vector<Word> wordsOf(const Surface &panel, const QString &text, double x)
+bool isAxisName(const QString &word)
 {
-    std::vector<Word> words;
-    static const QRegularExpression word(QStringLiteral("\\S+"));
-    for (auto it = word.globalMatch(text); it.hasNext();) {
-        const auto match = it.next();
-        words.push_back({match.captured(), x + panel.textWidth(text.left(match.capturedStart()))});
-    }
-    return words;
+    return word == QLatin1String("x") || word == QLatin1String("y");
 }
 
-// The value of a number ("3", "-5", "-3/2"), or nothing.
+bool overlapsAText(const QRectF &ink, const std::vector<QRectF> &texts)
+{
+    const QRectF near = ink.adjusted(-1, -1, 1, 1);
+    return std::any_of(texts.begin(), texts.end(), [&](const QRectF &text) { return near.intersects(text); });
+}
+
+// Which strokes a place must keep clear of.
+enum class Strokes { All, Lines, Curves };
+
+// Whether the inks lie inside the panel, clear of the other texts and of
+// the strokes given.
+bool isClear(const std::vector<QRectF> &inks, const Obstacles &obstacles, Strokes strokes)
+{
+    return std::all_of(inks.begin(), inks.end(), [&](const QRectF &ink) {
+        if (!obstacles.inside.contains(ink) || overlapsAText(ink, obstacles.texts))
+            return false;
+        switch (strokes) {
+        case Strokes::All:
+            return !obstacles.strokes.strike(ink);
+        case Strokes::Lines:
+            return !obstacles.strokes.strikeWithALine(ink);
+        case Strokes::Curves:
+            return !obstacles.strokes.strikeWithACurve(ink);
+        }
+        return false;
+    });
+}
+
+// The first of the candidates that passes the test.
+template <class Candidate, class Test>
+std::optional<Candidate> firstWhere(const std::vector<Candidate> &candidates, Test test)
+{
+    const auto found = std::find_if(candidates.begin(), candidates.end(), test);
+    return found == candidates.end() ? std::nullopt : std::optional<Candidate>(*found);
+}
+
+// The ink moved so that it sits beside the axis on the given side, `away`
+// pixels farther than the gap, centred on `at` along it.
+QRectF besideAxis(Axis axis, double axisPixel, QRectF ink, double at, bool before, int away)
+{
+    const double distance = kAxisGap + away;
+    if (axis == Axis::X) {
+        ink.moveLeft(at - ink.width() / 2);
+        if (before)
+            ink.moveBottom(axisPixel - distance);
+        else
+            ink.moveTop(axisPixel + distance);
+    } else {
+        ink.moveTop(at - ink.height() / 2);
+        if (before)
+            ink.moveRight(axisPixel - distance);
+        else
+            ink.moveLeft(axisPixel + distance);
+    }
+    return ink;
+}
+
+} // namespace
+
 std::optional<double> numberValue(const QString &word)
 {
     static const QRegularExpression number(QStringLiteral("^(-?\\d+)(?:/(\\d+))?$"));
@@ -49,144 +96,119 @@ std::optional<double> numberValue(const QString &word)
     return match.captured(2).isEmpty() ? value : value / match.captured(2).toDouble();
 }
 
-bool isAxisName(const QString &word)
-{
-    return word == QLatin1String("x") || word == QLatin1String("y");
-}
-
-double columnPixels(const Surface &panel)
-{
-    return panel.coordinates().horizontalPixels(panel.columnX(2) - panel.columnX(1));
-}
-
-QRectF panelInside(const Surface &panel)
-{
-    return {QPointF(1, 1), panel.size() - QSizeF(2, 2)};
-}
-
-// The first of the candidate places of a word's ink that lies inside the
-// panel and that no stroke strikes, or else that no line strikes; the first
-// candidate where every one is struck.
-QRectF firstClear(const Surface &panel, const GraphStrokes &strokes, const std::vector<QRectF> &candidates)
-{
-    const QRectF inside = panelInside(panel);
-    for (const bool curvesToo : {true, false}) {
-        const auto clear = std::find_if(candidates.begin(), candidates.end(), [&](const QRectF &ink) {
-            return inside.contains(ink) && !(curvesToo ? strokes.strike(ink) : strokes.strikeWithALine(ink));
-        });
-        if (clear != candidates.end())
-            return *clear;
-    }
-    return candidates.front();
-}
-
-// The places of an x value's ink: centred on its point, then a pixel at a
-// time either way along its line, until the point lies a column beside it
-// (a line through the point, such as a graph's axis, then clears it); at
-// each, first on its line, then up to kMostNudge pixels away from the x axis.
-std::vector<QRectF> xValuePlaces(const Surface &panel, QRectF ink, QPointF point)
-{
-    ink.moveLeft(point.x() - ink.width() / 2);
-    const double away = ink.center().y() < point.y() ? -1 : 1;
-    std::vector<QRectF> places;
-    auto addNudged = [&](double shift) {
-        for (int nudge = 0; nudge <= kMostNudge; ++nudge)
-            places.push_back(ink.translated(shift, away * nudge));
-    };
-    addNudged(0);
-    for (int pixels = 1; pixels <= ink.width() / 2 + columnPixels(panel); ++pixels) {
-        addNudged(-pixels);
-        addNudged(pixels);
-    }
-    return places;
-}
-
-// The places of a y value's ink: beside the axis, centred on its point, on
-// the side it is printed on, then the other; then a pixel at a time up or
-// down, up to a line.
-std::vector<QRectF> yValuePlaces(const Surface &panel, QRectF ink, QPointF point)
-{
-    const double axis = std::floor(point.x()) + 0.5;
-    QRectF right = ink;
-    right.moveLeft(axis + kAxisGap);
-    QRectF left = ink;
-    left.moveRight(axis - kAxisGap);
-    const bool printedLeft = ink.center().x() < axis;
-    const std::array<QRectF, 2> sides{printedLeft ? left : right, printedLeft ? right : left};
-    std::vector<QRectF> places;
-    const int line = QFontInfo(panel.font()).pixelSize();
-    for (int pixels = 0; pixels <= line; ++pixels) {
-        for (const int direction : {1, -1}) {
-            for (QRectF side : sides) {
-                side.moveTop(point.y() - ink.height() / 2 + direction * pixels);
-                places.push_back(side);
-            }
-            if (pixels == 0)
-                break;
-        }
-    }
-    return places;
-}
-
-} // namespace
-
-int clearColumns(const Surface &panel, const GraphStrokes &strokes, const QString &text, double x)
-{
-    // The ink of each word of the label where it is printed, in pixels.
-    std::vector<QRectF> words;
-    for (const Word &word : wordsOf(panel, text, x))
-        words.push_back(panel.inkRect(word.text, word.x, panel.currentY()));
-    const double column = columnPixels(panel);
-    const QRectF inside = panelInside(panel);
-    const int moves[] = {0, -1, 1};
-    for (const bool curvesToo : {true, false}) {
-        for (const int columns : moves) {
-            const bool clear = std::all_of(words.begin(), words.end(), [&](const QRectF &ink) {
-                const QRectF moved = ink.translated(columns * column, 0);
-                return inside.contains(moved)
-                       && !(curvesToo ? strokes.strike(moved) : strokes.strikeWithALine(moved));
-            });
-            if (clear)
-                return columns;
-        }
-    }
-    return 0;
-}
-
-bool isPointLabelLine(const QString &text)
+bool isLabelLine(const QString &text)
 {
     const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    return std::any_of(words.begin(), words.end(), [](const QString &word) { return numberValue(word).has_value(); })
-           && std::all_of(words.begin(), words.end(),
-                          [](const QString &word) { return numberValue(word) || isAxisName(word); });
+    return !words.isEmpty() && std::all_of(words.begin(), words.end(), [](const QString &word) {
+        return numberValue(word) || isAxisName(word);
+    });
 }
 
-std::optional<std::vector<QPointF>> pointLabelPlaces(const Surface &panel, const GraphStrokes &strokes,
-                                                     const QString &text, double x)
+std::vector<QRectF> placesBeside(Axis axis, double axisPixel, const QRectF &ink, double at, int alongReach,
+                                 int awayReach)
 {
-    if (!strokes.scale() || !isPointLabelLine(text))
-        return std::nullopt;
-    const std::vector<Word> words = wordsOf(panel, text, x);
-
-    const CoordinateSystem &scale = *strokes.scale();
-    std::vector<QPointF> places;
-    for (const Word &word : words) {
-        const QPointF printed = panel.coordinates().toPixels(word.x, panel.currentY());
-        const QRectF ink = panel.inkRect(word.text, word.x, panel.currentY());
-        const std::optional<double> value = numberValue(word.text);
-        if (!value) {
-            places.push_back(printed + QPointF(clearColumns(panel, strokes, word.text, word.x) * columnPixels(panel), 0));
-            continue;
+    const double printedAt = axis == Axis::X ? ink.center().y() : ink.center().x();
+    const bool printedBefore = printedAt < axisPixel;
+    std::vector<QRectF> places;
+    for (int along = 0; along <= 2 * alongReach; ++along) {
+        const int shift = along % 2 == 0 ? along / 2 : -(along + 1) / 2; // 0, -1, 1, -2, 2, ...
+        for (const bool before : {printedBefore, !printedBefore}) {
+            for (int away = 0; kAxisGap + away <= awayReach; ++away)
+                places.push_back(besideAxis(axis, axisPixel, ink, at + shift, before, away));
         }
-        const QPointF onXAxis = scale.toPixels(*value, 0);
-        const QPointF onYAxis = scale.toPixels(0, *value);
-        auto distance = [&](QPointF point) { return QLineF(ink.center(), point).length(); };
-        const QRectF placed = firstClear(panel, strokes,
-                                         distance(onXAxis) <= distance(onYAxis) ? xValuePlaces(panel, ink, onXAxis)
-                                                                                : yValuePlaces(panel, ink, onYAxis));
-        places.push_back(printed + placed.topLeft() - ink.topLeft());
     }
     return places;
+}
+
+QPointF placeWord(const QString &word, const std::vector<QRectF> &printedGlyphs, QPointF pointOnX, QPointF pointOnY,
+                  const Axes &axes, const Obstacles &obstacles)
+{
+    QRectF printedInk;
+    for (const QRectF &glyph : printedGlyphs)
+        printedInk |= glyph;
+    const int column = int(std::round(axes.column));
+    const int line = int(std::round(axes.line));
+    // Beside the y axis a label's ink, with its smoothing, stays within a column of it.
+    const int besideY = column - 1;
+    std::vector<QRectF> places;
+    if (word == QLatin1String("x")) {
+        places = placesBeside(Axis::X, axes.xAxisY, printedInk, printedInk.center().x(), column, line);
+    } else if (word == QLatin1String("y")) {
+        places = placesBeside(Axis::Y, axes.yAxisX, printedInk, printedInk.center().y(), column, besideY);
+    } else {
+        auto distance = [&](QPointF point) { return QLineF(printedInk.center(), point).length(); };
+        if (distance(pointOnX) <= distance(pointOnY)) {
+            const int beside = int(std::ceil(printedInk.width() / 2)) + column;
+            places = placesBeside(Axis::X, axes.xAxisY, printedInk, pointOnX.x(), beside, line);
+        } else {
+            places = placesBeside(Axis::Y, axes.yAxisX, printedInk, pointOnY.y(), line, besideY);
+        }
+    }
+    // A place is taken by the glyphs' inks, not their box: a minus sign
+    // leaves room above and below it.
+    const auto clearOf = [&](Strokes strokes) {
+        return [&, strokes](const QRectF &place) {
+            std::vector<QRectF> glyphs;
+            for (const QRectF &glyph : printedGlyphs)
+                glyphs.push_back(glyph.translated(place.topLeft() - printedInk.topLeft()));
+            return isClear(glyphs, obstacles, strokes);
+        };
+    };
+    const QRectF place =
+        firstWhere(places, clearOf(Strokes::All)).value_or(firstWhere(places, clearOf(Strokes::Lines)).value_or(places.front()));
+    return place.topLeft() - printedInk.topLeft();
+}
+
+std::vector<QPointF> captionShifts(int acrossReach, int upDownReach)
+{
+    std::vector<QPointF> shifts;
+    for (int dy = -upDownReach; dy <= upDownReach; ++dy) {
+        for (int dx = -acrossReach; dx <= acrossReach; ++dx)
+            shifts.emplace_back(dx, dy);
+    }
+    const auto order = [](const QPointF &shift) {
+        const double x = shift.x();
+        const double y = shift.y();
+        return std::make_tuple(x * x + y * y, std::abs(x), y > 0, x > 0);
+    };
+    std::stable_sort(shifts.begin(), shifts.end(),
+                     [&](const QPointF &a, const QPointF &b) { return order(a) < order(b); });
+    return shifts;
+}
+
+QRectF displaced(const QRectF &ink, const Displacement &displacement, double start)
+{
+    return {start + displacement.condense * (ink.left() - start) + displacement.shift.x(),
+            ink.top() + displacement.shift.y(), displacement.condense * ink.width(), ink.height()};
+}
+
+Displacement placeCaption(const LabelInk &printed, double column, double line, const Obstacles &obstacles)
+{
+    const std::vector<QPointF> shifts =
+        captionShifts(kCaptionColumns * int(std::round(column)), int(std::round(line)));
+    const auto at = [&](const std::vector<QRectF> &inks, const Displacement &displacement) {
+        std::vector<QRectF> result;
+        for (const QRectF &ink : inks)
+            result.push_back(displaced(ink, displacement, printed.start));
+        return result;
+    };
+    for (const double condense : kCaptionWidths) {
+        const auto clearOfAll = [&](QPointF shift) {
+            return isClear(at(printed.texts, {shift, condense}), obstacles, Strokes::All);
+        };
+        // A formula too long for the room between the axes lets a straight
+        // line cross it between two glyphs.
+        const auto crossedBetweenGlyphs = [&](QPointF shift) {
+            return isClear(at(printed.texts, {shift, condense}), obstacles, Strokes::Curves)
+                   && isClear(at(printed.glyphs, {shift, condense}), obstacles, Strokes::Lines);
+        };
+        std::optional<QPointF> shift = firstWhere(shifts, clearOfAll);
+        if (!shift)
+            shift = firstWhere(shifts, crossedBetweenGlyphs);
+        if (shift)
+            return {*shift, condense};
+    }
+    return {};
 }
 
 } // namespace piyota

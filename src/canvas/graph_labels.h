@@ -1,6 +1,9 @@
 #pragma once
 
+#include "surface.h"
+
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 #include <optional>
@@ -8,32 +11,92 @@
 
 namespace piyota {
 
-class Surface;
 class GraphStrokes;
 
-// How many columns a label of the graph panel printed at x, on the panel's
-// current line, moves aside to keep clear of the graph: the first of 0, -1
-// and 1 at which no stroke strikes it; where curves strike all three, the
-// first that the axes do not; where they strike all three too, 0.
-int clearColumns(const Surface &panel, const GraphStrokes &strokes, const QString &text, double x);
+// The rules by which the labels of a lecture's graph read where they
+// belong, whatever our fonts' widths. A label never lies on another text of
+// the panel, and keeps a pixel clear of the graph where it can:
+//  - a number stands for a point of the graph: an x value on the x axis or
+//    a y value on the y axis, whichever it is printed nearer to. It stands
+//    at its point, beside its axis;
+//  - an axis's name ("x", "y") stands beside its axis where it is printed
+//    along it;
+//  - a curve's formula, printed on the graph, never lies on a curve: it
+//    moves as a whole to the nearest place clear of the curves.
 
 // Whether a text is a label line of a graph: numbers that stand for points
-// of it, with or without the axes' names ("2", "-3/2       1               x").
-bool isPointLabelLine(const QString &text);
+// of it, with or without the axes' names ("2", "-3/2       1   x", "y").
+bool isLabelLine(const QString &text);
 
-// Where a label line of a graph printed at x on the panel's current line
-// stands, once the graph has a scale: the top-left corner in pixels at which to draw each of its words:
-//  - a number nearer to its point on the x axis than to its point on the y
-//    axis is an x value: it is centred under that point, on its line;
-//  - any other number is a y value: it stands beside the y axis, on the side
-//    it is printed on, vertically centred on its point;
-//  - an axis's name stays where it is printed.
-// A word that a stroke would strike there moves to the nearest clear place:
-// an x value a pixel at a time along its line, until its point lies up to a
-// column beside it, and at each up to 3 pixels away from the x axis; a
-// y value a pixel at a time up or down, up to a line, on either side of the
-// axis; a name by clearColumns().
-std::optional<std::vector<QPointF>> pointLabelPlaces(const Surface &panel, const GraphStrokes &strokes,
-                                                     const QString &text, double x);
+// The value of a number ("3", "-5", "-3/2"), or nothing.
+std::optional<double> numberValue(const QString &word);
+
+// What a label keeps clear of: the graph's strokes, the inks of the
+// panel's other texts, and the panel's edge pixels.
+struct Obstacles {
+    const GraphStrokes &strokes;
+    std::vector<QRectF> texts;
+    QRectF inside;
+};
+
+// The graph's axes on the panel: the centres of the pixels of the x axis's
+// row and the y axis's column; and the panel font's column and line.
+struct Axes {
+    double xAxisY;
+    double yAxisX;
+    double column;
+    double line;
+};
+
+enum class Axis { X, Y };
+
+// The places of a label's ink beside an axis, in the order they are tried:
+// centred on `at` along the axis, and `at` then a pixel at a time either
+// way, up to alongReach; at each, on the side the ink is printed on, then
+// the other; on each side, 2 px from the axis, then a pixel at a time
+// farther, up to awayReach pixels from it.
+std::vector<QRectF> placesBeside(Axis axis, double axisPixel, const QRectF &ink, double at, int alongReach,
+                                 int awayReach);
+
+// How far a word of a label line moves, given where the ink of its glyphs
+// would fall as printed and the points it may stand for (a number's, on
+// the x and the y axis, whichever it is printed nearer to): to the first of
+// its places beside its axis that is inside the panel and clear of the
+// graph and the other texts, else the first clear of the straight lines and
+// the texts, else the first.
+//  - an x value: at its point, until the point lies a column beside its
+//    ink; from the x axis up to a line;
+//  - a y value: at its point, up to a line up or down; from the y axis up
+//    to a column;
+//  - an axis's name: where it is printed along its axis, up to a column
+//    either way; from the axis up to a line (x) or a column (y).
+QPointF placeWord(const QString &word, const std::vector<QRectF> &printedGlyphs, QPointF pointOnX, QPointF pointOnY,
+                  const Axes &axes, const Obstacles &obstacles);
+
+// How a curve's formula moves, the shifts in the order they are tried:
+// none, then by distance, nearest first, a pixel at a time, up to
+// acrossReach either way across and a line up or down; at the same
+// distance, up or down before across, and up, left before down, right.
+std::vector<QPointF> captionShifts(int acrossReach, int upDownReach);
+
+// Where the ink of a label's texts falls, and the ink of each of their
+// glyphs; and the x it is condensed towards (where its line starts).
+struct LabelInk {
+    std::vector<QRectF> texts;
+    std::vector<QRectF> glyphs;
+    double start;
+};
+
+// Where an ink falls once its label is displaced, condensed towards `start`.
+QRectF displaced(const QRectF &ink, const Displacement &displacement, double start);
+
+// How a curve's formula is displaced from where it is printed: at its own
+// width, the first of captionShifts() (four columns across, a line up or
+// down) that leaves its texts inside the panel and clear of the graph and
+// the other texts, else the first where only a straight line crosses it,
+// between two of its glyphs (a formula wider than the room between the
+// axes); else the same condensed to 95 %, then 90, 85 and 80 % of its
+// width; else not at all.
+Displacement placeCaption(const LabelInk &printed, double column, double line, const Obstacles &obstacles);
 
 } // namespace piyota

@@ -1,109 +1,113 @@
 #include "graph_strokes.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace piyota {
 
 namespace {
 
-using content::CanvasOp;
-namespace draw = content::draw;
-
-// Samples per pixel along a curve: as close as a plot sets its points.
+// Samples per pixel along a curve, and steps per pixel along a line.
 constexpr double kSamplesPerPixel = 4;
-
-QRectF pixelOf(QPointF point)
-{
-    return {std::floor(point.x()), std::floor(point.y()), 1, 1};
-}
 
 } // namespace
 
-GraphStrokes::GraphStrokes(const content::Lecture &lecture, std::size_t page, std::size_t op, QSizeF panelPixels)
+GraphStrokes::Grid::Grid(int width, int height)
+    : width_(width), height_(height), set_(std::size_t(width) * std::size_t(height), false)
 {
-    std::vector<const content::Page *> pages{&lecture.introduction};
-    for (const content::Page &each : lecture.pages)
-        pages.push_back(&each);
+}
 
-    CoordinateSystem coordinates = CoordinateSystem::twips(panelPixels);
-    bool reached = false;
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        bool onGraph = false; // a page starts on the text panel
-        for (std::size_t i = 0; i < pages[p]->size(); ++i) {
-            const CanvasOp &each = (*pages[p])[i];
-            reached = reached || (p == page && i == op);
-            if (const auto *to = std::get_if<draw::ToPanel>(&each)) {
-                onGraph = to->panel == draw::Panel::Graph;
-            } else if (!onGraph) {
-                continue;
-            } else if (const auto *scale = std::get_if<draw::Scale>(&each)) {
-                coordinates = CoordinateSystem::scaled(panelPixels, scale->x1, scale->y1, scale->x2, scale->y2);
-                scale_ = coordinates;
-            } else if (std::holds_alternative<draw::Clear>(each)) {
-                if (reached)
-                    return;
-                lines_.clear();
-                curves_.clear();
-                circles_.clear();
-            } else {
-                add(each, coordinates);
-            }
+void GraphStrokes::Grid::set(QPointF point)
+{
+    const int x = int(std::floor(point.x()));
+    const int y = int(std::floor(point.y()));
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return;
+    set_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] = true;
+    counts_.clear();
+}
+
+void GraphStrokes::Grid::setAlong(QPointF from, QPointF to)
+{
+    const double steps = std::ceil(QLineF(from, to).length() * kSamplesPerPixel);
+    for (double step = 0; step <= steps; ++step)
+        set(from + (to - from) * (steps > 0 ? step / steps : 0));
+}
+
+void GraphStrokes::Grid::count() const
+{
+    counts_.assign(std::size_t(width_ + 1) * std::size_t(height_ + 1), 0);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            counts_[std::size_t(y + 1) * std::size_t(width_ + 1) + std::size_t(x + 1)] =
+                int(set_[std::size_t(y) * std::size_t(width_) + std::size_t(x)]) + countBefore(x, y + 1)
+                + countBefore(x + 1, y) - countBefore(x, y);
         }
     }
 }
 
-void GraphStrokes::add(const content::CanvasOp &op, const CoordinateSystem &coordinates)
+int GraphStrokes::Grid::countBefore(int x, int y) const
 {
-    if (const auto *line = std::get_if<draw::Line>(&op)) {
-        lines_.emplace_back(pixelOf(coordinates.toPixels(line->x1, line->y1)).center(),
-                            pixelOf(coordinates.toPixels(line->x2, line->y2)).center());
-    } else if (const auto *plot = std::get_if<draw::Plot>(&op)) {
-        curves_.push_back({plot->curve, plot->from, plot->to, coordinates});
-    } else if (const auto *circle = std::get_if<draw::Circle>(&op)) {
-        const QPointF centre = coordinates.toPixels(circle->x, circle->y);
-        const double radius = std::abs(coordinates.horizontalPixels(circle->radius)) + 1;
-        circles_.emplace_back(centre - QPointF(radius, radius), centre + QPointF(radius, radius));
+    return counts_[std::size_t(y) * std::size_t(width_ + 1) + std::size_t(x)];
+}
+
+bool GraphStrokes::Grid::anyIn(const QRectF &pixels) const
+{
+    if (counts_.empty())
+        count();
+    const int left = std::clamp(int(std::floor(pixels.left())), 0, width_);
+    const int top = std::clamp(int(std::floor(pixels.top())), 0, height_);
+    const int right = std::clamp(int(std::ceil(pixels.right())), 0, width_);
+    const int bottom = std::clamp(int(std::ceil(pixels.bottom())), 0, height_);
+    if (left >= right || top >= bottom)
+        return false;
+    return countBefore(right, bottom) - countBefore(left, bottom) - countBefore(right, top) + countBefore(left, top) > 0;
+}
+
+GraphStrokes::GraphStrokes(QSizeF panelPixels)
+    : panel_(panelPixels)
+    , lines_(int(std::ceil(panelPixels.width())), int(std::ceil(panelPixels.height())))
+    , curves_(int(std::ceil(panelPixels.width())), int(std::ceil(panelPixels.height())))
+{
+}
+
+void GraphStrokes::addLine(const QLineF &pixelCentres)
+{
+    lines_.setAlong(pixelCentres.p1(), pixelCentres.p2());
+}
+
+void GraphStrokes::addCurve(content::draw::Curve curve, double from, double to, const CoordinateSystem &coordinates)
+{
+    const double left = std::max(0.0, coordinates.toPixels(from, 0).x());
+    const double right = std::min(panel_.width(), coordinates.toPixels(to, 0).x());
+    std::optional<QPointF> last;
+    for (double x = left; x <= right; x += 1 / kSamplesPerPixel) {
+        const double units = coordinates.fromPixels({x, 0}).x();
+        const QPointF point = coordinates.toPixels(units, curve(units));
+        // Far off the panel a curve is steep: its pieces there need no joining.
+        const bool near = point.y() > -panel_.height() && point.y() < 2 * panel_.height();
+        if (near && last)
+            curves_.setAlong(*last, point);
+        last = near ? std::optional<QPointF>(point) : std::nullopt;
     }
 }
 
+void GraphStrokes::addCircle(const QRectF &square)
+{
+    for (double y = square.top(); y <= square.bottom(); y += 1 / kSamplesPerPixel)
+        curves_.setAlong({square.left(), y}, {square.right(), y});
+}
+
+// Within a pixel: the rectangle grown by one on every side meets the pixel.
 bool GraphStrokes::strikeWithALine(const QRectF &pixels) const
 {
-    const QRectF near = pixels.adjusted(-1, -1, 1, 1);
-    // A line's pixels lie within half a pixel of the line between its ends' pixel centres.
-    const QRectF reach = near.adjusted(-0.5, -0.5, 0.5, 0.5);
-    const QLineF edges[] = {{reach.topLeft(), reach.topRight()}, {reach.topRight(), reach.bottomRight()},
-                            {reach.bottomRight(), reach.bottomLeft()}, {reach.bottomLeft(), reach.topLeft()}};
-    for (const QLineF &line : lines_) {
-        if (reach.contains(line.p1()) || reach.contains(line.p2()))
-            return true;
-        for (const QLineF &edge : edges) {
-            if (line.intersects(edge) == QLineF::BoundedIntersection)
-                return true;
-        }
-    }
-    return false;
+    return lines_.anyIn(pixels.adjusted(-1, -1, 1, 1));
 }
 
-bool GraphStrokes::strike(const QRectF &pixels) const
+bool GraphStrokes::strikeWithACurve(const QRectF &pixels) const
 {
-    if (strikeWithALine(pixels))
-        return true;
-    const QRectF near = pixels.adjusted(-1, -1, 1, 1);
-    for (const Curve &curve : curves_) {
-        for (double x = near.left() - 1; x <= near.right() + 1; x += 1 / kSamplesPerPixel) {
-            const double units = curve.coordinates.fromPixels({x, 0}).x();
-            if (units < curve.from || units > curve.to)
-                continue;
-            const QPointF point = curve.coordinates.toPixels(units, curve.f(units));
-            if (near.intersects(pixelOf(point)))
-                return true;
-        }
-    }
-    for (const QRectF &circle : circles_) {
-        if (near.intersects(circle))
-            return true;
-    }
-    return false;
+    return curves_.anyIn(pixels.adjusted(-1, -1, 1, 1));
 }
 
 } // namespace piyota

@@ -6,43 +6,53 @@
 #include <QLineF>
 #include <QRectF>
 
-#include <optional>
 #include <vector>
 
 namespace piyota {
 
-// Where a lecture's lines, curves and circles fall on its graph panel, in
-// pixels of the panel, over the life of what is printed at one place of the
-// lecture: from the panel's last clear before it to its next clear, on this
-// page and the pages after it. A label printed there is struck by any of them.
+// Where the lines, curves and circles of a graph fall on its panel, over
+// the life of what is printed there (from the panel's last clear to its
+// next), as pixels of the panel that a label's ink must keep clear of. A
+// curve counts as joined, as the eye reads it, though its points are not.
 class GraphStrokes {
 public:
-    // The strokes around operation `op` of the page (`page` 0 is the
-    // introduction, 1 the first page) on a graph panel of the given size.
-    GraphStrokes(const content::Lecture &lecture, std::size_t page, std::size_t op, QSizeF panelPixels);
+    explicit GraphStrokes(QSizeF panelPixels);
 
-    // Whether any stroke, or any straight line (an axis), comes within a
-    // pixel of the rectangle (pixels).
-    bool strike(const QRectF &pixels) const;
+    // A line between the centres of two pixels.
+    void addLine(const QLineF &pixelCentres);
+    // y = curve(x) for x from `from` to `to`, on the given coordinates.
+    void addCurve(content::draw::Curve curve, double from, double to, const CoordinateSystem &coordinates);
+    // A circle's square around it, in pixels.
+    void addCircle(const QRectF &square);
+
+    // Whether a straight line, or a curve or a circle, comes within a pixel
+    // of the rectangle (pixels).
     bool strikeWithALine(const QRectF &pixels) const;
-    // The scale the strokes are drawn in, the last one set before the
-    // panel's next clear; nothing on a panel that is never given a scale.
-    const std::optional<CoordinateSystem> &scale() const { return scale_; }
+    bool strikeWithACurve(const QRectF &pixels) const;
+    bool strike(const QRectF &pixels) const { return strikeWithALine(pixels) || strikeWithACurve(pixels); }
 
 private:
-    struct Curve {
-        content::draw::Curve f;
-        double from;
-        double to;
-        CoordinateSystem coordinates;
+    // Pixels set, with a running count for counting any rectangle's at once.
+    class Grid {
+    public:
+        Grid(int width, int height);
+        void set(QPointF point);
+        void setAlong(QPointF from, QPointF to);
+        bool anyIn(const QRectF &pixels) const;
+
+    private:
+        int countBefore(int x, int y) const; // set pixels left of x and above y
+        void count() const;
+
+        int width_;
+        int height_;
+        std::vector<bool> set_;
+        mutable std::vector<int> counts_; // (width + 1) x (height + 1), empty until counted
     };
 
-    void add(const content::CanvasOp &op, const CoordinateSystem &coordinates);
-
-    std::vector<QLineF> lines_;
-    std::vector<Curve> curves_;
-    std::vector<QRectF> circles_;
-    std::optional<CoordinateSystem> scale_;
+    QSizeF panel_;
+    Grid lines_;
+    Grid curves_;
 };
 
 } // namespace piyota

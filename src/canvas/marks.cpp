@@ -61,6 +61,16 @@ void paintCircle(QPainter &painter, const CircleMark &mark)
 
 } // namespace
 
+QRectF inkOf(const TextMark &mark)
+{
+    double extraWidth = 0;
+    for (const FormulaLayout::Widening &widening : mark.widenings)
+        extraWidth += widening.pixels;
+    const QRectF glyphs = QFontMetricsF(mark.font).tightBoundingRect(mark.text).adjusted(0, 0, extraWidth, 0);
+    return {mark.origin.x() + mark.stretch * glyphs.left(), mark.origin.y() + glyphs.top(),
+            mark.stretch * glyphs.width(), glyphs.height()};
+}
+
 Drawing drawingOf(const Mark &mark)
 {
     const auto *text = std::get_if<TextMark>(&mark);

@@ -63,6 +63,9 @@ struct CircleMark {
 
 using Mark = std::variant<TextMark, LineMark, PointsMark, CircleMark>;
 
+// Where the glyphs of a text mark fall, in pixels of its panel.
+QRectF inkOf(const TextMark &mark);
+
 // What the mark is, for those who watch a surface draw.
 Drawing drawingOf(const Mark &mark);
 

@@ -13,13 +13,10 @@ struct LecturePanels {
     Surface &speech; // Picture3
 };
 
-// Perform the drawing operations of a lecture's introduction or of its
-// page `index` (0 for the first), in order, starting on the text panel. A label
-// of the graph panel (a text printed at a column, or a number printed
-// alone, which stands for a point of the graph) that an axis, a curve or a
-// circle would strike before the panel is next cleared moves by one column,
-// or a number beside the y axis a little towards its point, to the first
-// place where none does.
+// Performs the drawing operations of a lecture's introduction or of its
+// page `index` (0 for the first), in order, starting on the text panel,
+// the labels of the graph panel where the page's label layout places them
+// (label_layout.h).
 void performIntroduction(const content::Lecture &lecture, const LecturePanels &panels);
 void performPage(const content::Lecture &lecture, std::size_t index, const LecturePanels &panels);
 

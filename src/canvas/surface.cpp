@@ -1,7 +1,6 @@
 #include "surface.h"
 
 #include "palette.h"
-#include "text_fitting.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -105,19 +104,21 @@ void Surface::printWordsAt(const QString &text, const std::vector<QPointF> &word
         endLine();
 }
 
-void Surface::printSquared(const content::Squared &formula)
+void Surface::printSquared(const content::Squared &formula, const Displacement &displacement)
 {
     const QString &line = formula.line.text;
     const QString digits = exponentDigits(formula.exponentLine);
     const FormulaLayout layout = layoutFormula(QFontMetricsF(font_), formula.exponentLine, line);
     const double formulaX = formula.x.value_or(0);
     // The formula's own placement, condensed where it has to be: its digits follow it.
-    const QPointF formulaStart = coordinates_.toPixels(formulaX, formula.y);
-    const TextFit fit = fitText(font_, size_, line, formulaStart, layout.extraWidth());
-    QPointF topLeft = coordinates_.toPixels(formulaX, currentY_);
+    const QPointF formulaStart = coordinates_.toPixels(formulaX, formula.y) + displacement.shift;
+    const Placement placed = place(line, formulaStart, layout.extraWidth(), displacement.condense);
+    const double indentation = QFontMetricsF(font_).horizontalAdvance(line.left(placed.indentation.length));
+    QPointF topLeft = coordinates_.toPixels(formulaX, currentY_) + displacement.shift;
     topLeft.ry() = std::max(topLeft.y(), formulaStart.y() - kMostRaise * QFontInfo(font_).pixelSize());
     for (qsizetype k = 0; k < digits.size(); ++k) {
-        topLeft.rx() = fit.origin.x() + fit.stretch * layout.digitOffsets[static_cast<std::size_t>(k)];
+        const double offset = layout.digitOffsets[static_cast<std::size_t>(k)] - indentation;
+        topLeft.rx() = placed.fit.origin.x() + placed.fit.stretch * offset;
         drawText(QString(digits[k]), Drawing::Exponent, topLeft);
     }
     recordText(formula.exponentLine, QString()); // read out in the formula line
@@ -125,7 +126,7 @@ void Surface::printSquared(const content::Squared &formula)
 
     currentY_ = formula.y;
     currentX_ = formulaX;
-    const double drawn = drawText(line, Drawing::Text, formulaStart, layout.widenings);
+    const double drawn = drawText(line, Drawing::Text, formulaStart, layout.widenings, displacement.condense);
     recordText(line, formulaWithExponents(formula.exponentLine, line));
     if (formula.line.continued)
         currentX_ += coordinates_.horizontalUnits(drawn);
@@ -246,17 +247,29 @@ double Surface::textHeight() const
     return coordinates_.verticalUnits(QFontInfo(font_).pixelSize());
 }
 
-double Surface::drawText(const QString &text, Drawing what, QPointF topLeft,
-                         const std::vector<FormulaLayout::Widening> &widenings)
+Surface::Placement Surface::place(const QString &text, QPointF topLeft, double extraWidth, double condense) const
 {
-    if (text.isEmpty())
-        return 0;
+    const Indentation indentation = indentationOf(font_, text);
+    return {indentation, fitText(font_, size_, text.mid(indentation.length),
+                                 topLeft + QPointF(indentation.width, 0), extraWidth, condense)};
+}
+
+double Surface::drawText(const QString &text, Drawing what, QPointF topLeft,
+                         const std::vector<FormulaLayout::Widening> &widenings, double condense)
+{
     double extraWidth = 0;
     for (const FormulaLayout::Widening &widening : widenings)
         extraWidth += widening.pixels;
-    const TextFit fit = fitText(font_, size_, text, topLeft, extraWidth);
-    mark(TextMark{what, text, font_, foreColor_, fit.origin, fit.stretch, widenings});
-    return fit.stretch * (QFontMetricsF(font_).horizontalAdvance(text) + extraWidth);
+    const Placement placed = place(text, topLeft, extraWidth, condense);
+    const QString indented = text.mid(placed.indentation.length);
+    if (indented.isEmpty())
+        return placed.indentation.width;
+    std::vector<FormulaLayout::Widening> gaps = widenings;
+    for (FormulaLayout::Widening &gap : gaps)
+        gap.at -= placed.indentation.length;
+    mark(TextMark{what, indented, font_, foreColor_, placed.fit.origin, placed.fit.stretch, gaps});
+    return placed.indentation.width
+           + placed.fit.stretch * (QFontMetricsF(font_).horizontalAdvance(indented) + extraWidth);
 }
 
 void Surface::mark(Mark mark)

@@ -3,6 +3,7 @@
 #include "coordinate_system.h"
 #include "marks.h"
 #include "printed_text.h"
+#include "text_fitting.h"
 
 #include <QColor>
 #include <QFont>
@@ -22,7 +23,15 @@ namespace piyota {
 // into its formula line as "^2" (see formulaWithExponents()).
 //
 // Texts are fitted to the box (fitText()) so that they read whole whatever
-// our fonts' widths; where and what is printed stays as given.
+// our fonts' widths, and a line's indentation is as wide as the tables
+// count it (indentationOf()); where and what is printed stays as given.
+// How a label of a graph is drawn away from where it is printed: moved by
+// `shift` pixels, and condensed across to `condense` of its width.
+struct Displacement {
+    QPointF shift;
+    double condense = 1;
+};
+
 class Surface {
 public:
     // Told of each mark as it is drawn, of each clear, and of each line
@@ -67,8 +76,9 @@ public:
     // point, each digit over the gap the formula line leaves for it and at
     // most half a line above it, as a superscript stands; then the formula
     // line from its print position, with any gap too narrow for its digit
-    // widened.
-    void printSquared(const content::Squared &formula);
+    // widened. A graph's label that has to make room is displaced; the
+    // current point moves as printed.
+    void printSquared(const content::Squared &formula, const Displacement &displacement = {});
 
     void setForeColor(int paletteIndex);
     void setCurrentX(double x) { currentX_ = x; }
@@ -116,12 +126,19 @@ public:
     const QString &readableText() const { return readableText_; }
 
 private:
+    // A text drawn with its line's top-left corner at topLeft: its
+    // indentation as the tables count it, the rest fitted to the box.
+    struct Placement {
+        Indentation indentation;
+        TextFit fit;
+    };
+    Placement place(const QString &text, QPointF topLeft, double extraWidth, double condense = 1) const;
     void printAs(const QString &text, Drawing what);
     void printContinuedAs(const QString &text, Drawing what);
     // Draws the text at the top-left corner given in pixels, its gaps
     // widened; returns its drawn width in pixels.
     double drawText(const QString &text, Drawing what, QPointF topLeft,
-                    const std::vector<FormulaLayout::Widening> &widenings = {});
+                    const std::vector<FormulaLayout::Widening> &widenings = {}, double condense = 1);
     double columnWidth() const;
     void drawLineIn(double x1, double y1, double x2, double y2, const QColor &colour);
     void drawCircleIn(double x, double y, double radius, const QColor &colour, bool filled);

@@ -22,19 +22,35 @@ constexpr double kMostLift = 1.0 / 3;
 
 } // namespace
 
-TextFit fitText(const QFont &font, QSizeF panel, const QString &text, QPointF topLeft, double extraWidth)
+Indentation indentationOf(const QFont &font, const QString &text)
+{
+    double fullWidths = 0;
+    qsizetype length = 0;
+    for (; length < text.size(); ++length) {
+        if (text[length] == QChar(u'　'))
+            fullWidths += 1;
+        else if (text[length] == QLatin1Char(' '))
+            fullWidths += 0.5;
+        else
+            break;
+    }
+    return {length, fullWidths * QFontMetricsF(font).horizontalAdvance(QChar(u'　'))};
+}
+
+TextFit fitText(const QFont &font, QSizeF panel, const QString &text, QPointF topLeft, double extraWidth,
+                double condense)
 {
     const QFontMetricsF metrics(font);
     // The glyphs' outlines, and the pixel of smoothing around them.
     const QRectF ink = metrics.tightBoundingRect(text).adjusted(-kSmoothing, -kSmoothing, extraWidth + kSmoothing,
                                                                 kSmoothing);
-    TextFit fit{topLeft + QPointF(0, metrics.ascent())};
+    TextFit fit{topLeft + QPointF(0, metrics.ascent()), condense};
     if (text.trimmed().isEmpty())
         return fit;
 
     const double right = panel.width() - kInkMargin;
-    if (fit.origin.x() + ink.right() > right && ink.right() > 0)
-        fit.stretch = std::max(kReadableStretch, (right - fit.origin.x()) / ink.right());
+    if (fit.origin.x() + condense * ink.right() > right && ink.right() > 0)
+        fit.stretch = std::min(condense, std::max(kReadableStretch, (right - fit.origin.x()) / ink.right()));
 
     // Vertically a text moves only where the edge would cut its ink: lines
     // a full em high may touch the edges of a box just as high as they are.
