@@ -82,12 +82,6 @@ FormulaLayout layoutFormula(const QFontMetricsF &metrics, const QString &exponen
     return layout;
 }
 
-std::vector<double> exponentDigitOffsets(const QFontMetricsF &metrics, const QString &exponentLine,
-                                         const QString &formulaLine)
-{
-    return layoutFormula(metrics, exponentLine, formulaLine).digitOffsets;
-}
-
 QString formulaWithExponents(const QString &exponentLine, const QString &formulaLine)
 {
     const QString digits = exponentDigits(exponentLine);

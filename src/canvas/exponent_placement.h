@@ -34,11 +34,6 @@ inline constexpr double kExponentClearance = 1.5;
 FormulaLayout layoutFormula(const QFontMetricsF &metrics, const QString &exponentLine,
                             const QString &formulaLine);
 
-// For each digit of the exponent line, the x of its pen position in pixels
-// from the formula line's start.
-std::vector<double> exponentDigitOffsets(const QFontMetricsF &metrics, const QString &exponentLine,
-                                         const QString &formulaLine);
-
 // The digits of an exponent line, in order.
 QString exponentDigits(const QString &exponentLine);
 

@@ -21,6 +21,9 @@ constexpr double kAxisGap = 2;
 // would overflow its panel.
 constexpr int kCaptionColumns = 4;
 constexpr double kCaptionWidths[] = {1, 0.95, 0.9, 0.85, 0.8};
+// The room a curve's formula keeps besides the pixel every label keeps, in
+// pixels: half a pixel more for its glyphs' smoothing where it can.
+constexpr double kCaptionRoom[] = {0.5, 0};
 
 bool isAxisName(const QString &word)
 {
@@ -176,37 +179,42 @@ std::vector<QPointF> captionShifts(int acrossReach, int upDownReach)
     return shifts;
 }
 
-QRectF displaced(const QRectF &ink, const Displacement &displacement, double start)
+QRectF displaced(const FormulaInk &ink, const Displacement &displacement, double start)
 {
-    return {start + displacement.condense * (ink.left() - start) + displacement.shift.x(),
-            ink.top() + displacement.shift.y(), displacement.condense * ink.width(), ink.height()};
+    const QRectF &rect = ink.ink;
+    return {start + displacement.condense * (rect.left() - start) + displacement.shift.x(),
+            rect.top() + displacement.shift.y(), (ink.condenses ? displacement.condense : 1) * rect.width(),
+            rect.height()};
 }
 
 Displacement placeCaption(const LabelInk &printed, double column, double line, const Obstacles &obstacles)
 {
     const std::vector<QPointF> shifts =
-        captionShifts(kCaptionColumns * int(std::round(column)), int(std::round(line)));
-    const auto at = [&](const std::vector<QRectF> &inks, const Displacement &displacement) {
+        captionShifts(kCaptionColumns * int(std::round(column)), 2 * int(std::round(line)));
+    // Its inks, displaced, and grown by the room it keeps besides the pixel every label keeps.
+    const auto at = [&](const std::vector<FormulaInk> &inks, const Displacement &displacement, double room) {
         std::vector<QRectF> result;
-        for (const QRectF &ink : inks)
-            result.push_back(displaced(ink, displacement, printed.start));
+        for (const FormulaInk &ink : inks)
+            result.push_back(displaced(ink, displacement, printed.start).adjusted(-room, -room, room, room));
         return result;
     };
-    for (const double condense : kCaptionWidths) {
-        const auto clearOfAll = [&](QPointF shift) {
-            return isClear(at(printed.texts, {shift, condense}), obstacles, Strokes::All);
-        };
-        // A formula too long for the room between the axes lets a straight
-        // line cross it between two glyphs.
-        const auto crossedBetweenGlyphs = [&](QPointF shift) {
-            return isClear(at(printed.texts, {shift, condense}), obstacles, Strokes::Curves)
-                   && isClear(at(printed.glyphs, {shift, condense}), obstacles, Strokes::Lines);
-        };
-        std::optional<QPointF> shift = firstWhere(shifts, clearOfAll);
-        if (!shift)
-            shift = firstWhere(shifts, crossedBetweenGlyphs);
-        if (shift)
-            return {*shift, condense};
+    for (const double room : kCaptionRoom) {
+        for (const double condense : kCaptionWidths) {
+            const auto clearOfAll = [&](QPointF shift) {
+                return isClear(at(printed.texts, {shift, condense}, room), obstacles, Strokes::All);
+            };
+            // A formula too long for the room between the axes lets a straight
+            // line cross it between two glyphs.
+            const auto crossedBetweenGlyphs = [&](QPointF shift) {
+                return isClear(at(printed.texts, {shift, condense}, room), obstacles, Strokes::Curves)
+                       && isClear(at(printed.glyphs, {shift, condense}, room), obstacles, Strokes::Lines);
+            };
+            std::optional<QPointF> shift = firstWhere(shifts, clearOfAll);
+            if (!shift)
+                shift = firstWhere(shifts, crossedBetweenGlyphs);
+            if (shift)
+                return {*shift, condense};
+        }
     }
     return {};
 }

@@ -79,16 +79,23 @@ QPointF placeWord(const QString &word, const std::vector<QRectF> &printedGlyphs,
 // distance, up or down before across, and up, left before down, right.
 std::vector<QPointF> captionShifts(int acrossReach, int upDownReach);
 
-// Where the ink of a label's texts falls, and the ink of each of their
-// glyphs; and the x it is condensed towards (where its line starts).
+// An ink of a curve's formula: of its line or a glyph of it, which condenses
+// with it, or of an exponent digit, which keeps its width.
+struct FormulaInk {
+    QRectF ink;
+    bool condenses;
+};
+
+// Where the inks of a formula's texts fall, and the inks of each of their
+// glyphs; and the x its line starts at, which it is condensed towards.
 struct LabelInk {
-    std::vector<QRectF> texts;
-    std::vector<QRectF> glyphs;
+    std::vector<FormulaInk> texts;
+    std::vector<FormulaInk> glyphs;
     double start;
 };
 
-// Where an ink falls once its label is displaced, condensed towards `start`.
-QRectF displaced(const QRectF &ink, const Displacement &displacement, double start);
+// Where an ink falls once its formula is displaced.
+QRectF displaced(const FormulaInk &ink, const Displacement &displacement, double start);
 
 // How a curve's formula is displaced from where it is printed: at its own
 // width, the first of captionShifts() (four columns across, a line up or

@@ -21,12 +21,13 @@ struct Text {
     QRectF ink;
     std::vector<QRectF> glyphs;
     QPointF topLeft;
+    bool condenses; // with its formula: no exponent digit
 
     void move(const Displacement &displacement, double start)
     {
-        ink = displaced(ink, displacement, start);
+        ink = displaced({ink, condenses}, displacement, start);
         for (QRectF &glyph : glyphs)
-            glyph = displaced(glyph, displacement, start);
+            glyph = displaced({glyph, condenses}, displacement, start);
     }
 };
 
@@ -36,11 +37,11 @@ std::vector<QRectF> glyphInks(const TextMark &mark)
     std::vector<QRectF> glyphs;
     double widened = 0;
     auto widening = mark.widenings.begin();
-    for (qsizetype i = 0; i < mark.text.size(); ++i) {
+    for (qsizetype i = mark.indentation; i < mark.text.size(); ++i) {
         for (; widening != mark.widenings.end() && widening->at <= i; ++widening)
             widened += widening->pixels;
         const QRectF glyph = metrics.tightBoundingRect(mark.text.mid(i, 1));
-        const double advance = metrics.horizontalAdvance(mark.text.left(i)) + widened;
+        const double advance = metrics.horizontalAdvance(mark.text.mid(mark.indentation, i - mark.indentation)) + widened;
         const double left = mark.origin.x() + mark.stretch * (advance + glyph.left());
         if (!glyph.isEmpty())
             glyphs.emplace_back(left, mark.origin.y() + glyph.top(), mark.stretch * glyph.width(), glyph.height());
@@ -79,7 +80,8 @@ public:
                        [&](const TextMark &text) {
                            if (const QRectF ink = inkOf(text); !ink.isEmpty())
                                life.texts.push_back({ink, glyphInks(text),
-                                                     text.origin - QPointF(0, QFontMetricsF(text.font).ascent())});
+                                                     text.origin - QPointF(0, QFontMetricsF(text.font).ascent()),
+                                                     text.drawing != Drawing::Exponent});
                        },
                        [&](const LineMark &line) { life.strokes.addLine(line.line); },
                        [&](const CircleMark &circle) {
@@ -111,17 +113,9 @@ bool onPage(const Life &life, std::size_t page)
                        [&](const Label &label) { return label.at.page == page; });
 }
 
-// The inks of the life's texts but those given.
-std::vector<QRectF> textsBut(const Life &life, const std::vector<std::size_t> &own)
-{
-    std::vector<QRectF> texts;
-    for (std::size_t i = 0; i < life.texts.size(); ++i) {
-        if (std::find(own.begin(), own.end(), i) == own.end())
-            texts.push_back(life.texts[i].ink);
-    }
-    return texts;
-}
-
+// Places the labels of a life in order. A label keeps clear of the texts
+// that stay where they are printed and of the labels placed before it; the
+// labels after it will keep clear of it.
 class LifePlacement {
 public:
     LifePlacement(Life &life, QSizeF panelPixels, const QFont &font)
@@ -129,7 +123,12 @@ public:
         , inside_(QPointF(1, 1), panelPixels - QSizeF(2, 2))
         , column_(0.4 * QFontInfo(font).pixelSize())
         , line_(QFontInfo(font).pixelSize())
+        , settled_(life.texts.size(), true)
     {
+        for (const Label &label : life.labels) {
+            for (const std::size_t text : label.texts)
+                settled_[text] = false;
+        }
     }
 
     // Places the label, the texts of the labels before it in their places.
@@ -151,13 +150,17 @@ private:
             return {};
         LabelInk ink{{}, {}, life_.texts[label.texts.back()].topLeft.x()};
         for (const std::size_t text : label.texts) {
-            ink.texts.push_back(life_.texts[text].ink);
-            ink.glyphs.insert(ink.glyphs.end(), life_.texts[text].glyphs.begin(), life_.texts[text].glyphs.end());
+            const Text &drawn = life_.texts[text];
+            ink.texts.push_back({drawn.ink, drawn.condenses});
+            for (const QRectF &glyph : drawn.glyphs)
+                ink.glyphs.push_back({glyph, drawn.condenses});
         }
         const Displacement displacement =
-            placeCaption(ink, column_, line_, {life_.strokes, textsBut(life_, label.texts), inside_});
-        for (const std::size_t text : label.texts)
+            placeCaption(ink, column_, line_, {life_.strokes, settledTexts(), inside_});
+        for (const std::size_t text : label.texts) {
             life_.texts[text].move(displacement, ink.start);
+            settled_[text] = true;
+        }
         return displacement;
     }
 
@@ -177,17 +180,29 @@ private:
             const double value = numberValue(words[qsizetype(w)]).value_or(0);
             const QPointF shift = placeWord(words[qsizetype(w)], drawn.glyphs, scale.toPixels(value, 0),
                                             scale.toPixels(0, value), axes,
-                                            {life_.strokes, textsBut(life_, {label.texts[w]}), inside_});
+                                            {life_.strokes, settledTexts(), inside_});
             // From where the word was drawn, as the text was fitted to the panel.
             place.words[w] = drawn.topLeft + shift;
             drawn.move({shift}, 0);
+            settled_[label.texts[w]] = true;
         }
+    }
+
+    std::vector<QRectF> settledTexts() const
+    {
+        std::vector<QRectF> texts;
+        for (std::size_t i = 0; i < life_.texts.size(); ++i) {
+            if (settled_[i])
+                texts.push_back(life_.texts[i].ink);
+        }
+        return texts;
     }
 
     Life &life_;
     QRectF inside_;
     double column_;
     double line_;
+    std::vector<bool> settled_; // the texts that stay where they are: not a label, or placed
 };
 
 } // namespace

@@ -13,8 +13,8 @@ namespace piyota {
 // (graph_labels.h), computed once for the page. A label is placed against
 // all that its panel shows while it is there, from the panel's clear before
 // it to its next clear, on this page and the pages around it: the graph's
-// strokes, the labels before it where they were placed, and every other
-// text where it is printed.
+// strokes, the labels before it where they were placed, and every text that
+// is no label where it is printed; the labels after it keep clear of it.
 class LabelLayout {
 public:
     // Page `page` of the lecture (0 the introduction), on a graph panel of

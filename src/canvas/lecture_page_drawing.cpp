@@ -69,11 +69,6 @@ void LecturePageDrawing::paintPanel(QPainter &painter, Panel panel, const QRectF
     recorded(panel).paint(painter, target);
 }
 
-QString LecturePageDrawing::text(Panel panel) const
-{
-    return recorded(panel).surface().readableText();
-}
-
 const RecordedPanel &LecturePageDrawing::recorded(Panel panel) const
 {
     switch (panel) {

@@ -26,8 +26,6 @@ public:
     void paint(QPainter &painter, const QRectF &target, bool withSpeech) const;
     // One panel, scaled to fill the target.
     void paintPanel(QPainter &painter, content::draw::Panel panel, const QRectF &target) const;
-    // What a panel prints, as a screen reader reads it.
-    QString text(content::draw::Panel panel) const;
 
 private:
     const RecordedPanel &recorded(content::draw::Panel panel) const;

@@ -27,7 +27,7 @@ void paintText(QPainter &painter, const TextMark &mark)
     painter.scale(mark.stretch, 1);
     const QFontMetricsF metrics(mark.font);
     double x = 0;
-    qsizetype from = 0;
+    qsizetype from = mark.indentation;
     for (const FormulaLayout::Widening &widening : mark.widenings) {
         const QString piece = mark.text.mid(from, widening.at - from);
         painter.drawText(QPointF(x, 0), piece);
@@ -66,7 +66,7 @@ QRectF inkOf(const TextMark &mark)
     double extraWidth = 0;
     for (const FormulaLayout::Widening &widening : mark.widenings)
         extraWidth += widening.pixels;
-    const QRectF glyphs = QFontMetricsF(mark.font).tightBoundingRect(mark.text).adjusted(0, 0, extraWidth, 0);
+    const QRectF glyphs = QFontMetricsF(mark.font).tightBoundingRect(mark.drawnText()).adjusted(0, 0, extraWidth, 0);
     return {mark.origin.x() + mark.stretch * glyphs.left(), mark.origin.y() + glyphs.top(),
             mark.stretch * glyphs.width(), glyphs.height()};
 }

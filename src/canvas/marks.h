@@ -28,9 +28,10 @@ enum class Drawing {
 // independent, so the same marks paint the screen's image at its device
 // pixel ratio, a PDF page or a printer's page.
 
-// A text drawn from its pen origin on the baseline, condensed across by
-// `stretch`; a formula line is drawn with the gaps its exponents need
-// widened.
+// A text as printed, drawn from its pen origin on the baseline, condensed
+// across by `stretch`; its leading spaces are its indentation, which the
+// origin already stands after, and a formula line is drawn with the gaps
+// its exponents need widened.
 struct TextMark {
     Drawing drawing; // Text, Label or Exponent
     QString text;
@@ -38,7 +39,10 @@ struct TextMark {
     QColor colour;
     QPointF origin;
     double stretch = 1;
-    std::vector<FormulaLayout::Widening> widenings;
+    std::vector<FormulaLayout::Widening> widenings; // at indices of the text
+    qsizetype indentation = 0;
+
+    QString drawnText() const { return text.mid(indentation); }
 };
 
 // A line one pixel wide between the centres of two pixels.

@@ -264,10 +264,8 @@ double Surface::drawText(const QString &text, Drawing what, QPointF topLeft,
     const QString indented = text.mid(placed.indentation.length);
     if (indented.isEmpty())
         return placed.indentation.width;
-    std::vector<FormulaLayout::Widening> gaps = widenings;
-    for (FormulaLayout::Widening &gap : gaps)
-        gap.at -= placed.indentation.length;
-    mark(TextMark{what, indented, font_, foreColor_, placed.fit.origin, placed.fit.stretch, gaps});
+    mark(TextMark{what, text, font_, foreColor_, placed.fit.origin, placed.fit.stretch, widenings,
+                  placed.indentation.length});
     return placed.indentation.width
            + placed.fit.stretch * (QFontMetricsF(font_).horizontalAdvance(indented) + extraWidth);
 }

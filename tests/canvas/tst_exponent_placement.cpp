@@ -253,7 +253,7 @@ void ExponentPlacementTest::digitStandsInItsGap()
     QFETCH(QString, beforeGap);
 
     const QFontMetricsF metrics(gothicFont(11.25));
-    const std::vector<double> offsets = exponentDigitOffsets(metrics, exponentLine, formula);
+    const std::vector<double> offsets = layoutFormula(metrics, exponentLine, formula).digitOffsets;
     QCOMPARE(qsizetype(offsets.size()), exponentDigits(exponentLine).size());
 
     qsizetype gapEnd = beforeGap.size();
@@ -270,7 +270,7 @@ void ExponentPlacementTest::digitWithoutAGapFollowsTheFormula()
 {
     const QFontMetricsF metrics(gothicFont(11.25));
     const QString formula = u"y=3x"_s;
-    const std::vector<double> offsets = exponentDigitOffsets(metrics, u"    2"_s, formula);
+    const std::vector<double> offsets = layoutFormula(metrics, u"    2"_s, formula).digitOffsets;
     QCOMPARE(offsets.size(), std::size_t(1));
     const double end = metrics.horizontalAdvance(formula);
     QVERIFY2(offsets[0] >= end && offsets[0] < end + metrics.horizontalAdvance(u' '),

@@ -82,6 +82,16 @@ bool isNumber(const QString &text)
     return numberPattern().match(text.trimmed()).hasMatch();
 }
 
+bool isAxisName(const QString &text)
+{
+    return text == QLatin1String("x") || text == QLatin1String("y");
+}
+
+bool isLabelWord(const QString &text)
+{
+    return isNumber(text) || isAxisName(text);
+}
+
 double valueOf(const QString &number)
 {
     const auto match = numberPattern().match(number);
@@ -123,11 +133,11 @@ QString quoted(const QString &text)
 
 } // namespace
 
-void InkWatch::watch(Canvas &canvas, Labels labels)
+void InkWatch::watch(Canvas &canvas, Kind kind)
 {
     auto panel = std::make_unique<Panel>();
     panel->canvas = &canvas;
-    panel->labels = labels;
+    panel->kind = kind;
     panel->before = canvas.image().copy();
     panel->graphics.assign(std::size_t(canvas.image().width() * canvas.image().height()), false);
     Panel *watched = panel.get();
@@ -146,8 +156,10 @@ void InkWatch::onDrawn(Panel &panel, Drawing what, const QString &text)
     case Drawing::Clear:
         checkLabelsOf(panel);
         checkPointsOf(panel);
+        checkOverlaps(panel);
         panel.graphics.assign(panel.graphics.size(), false);
         panel.labelsDrawn.clear();
+        panel.textsDrawn.clear();
         panel.pendingExponent.clear();
         break;
     case Drawing::Graphics:
@@ -161,14 +173,21 @@ void InkWatch::onDrawn(Panel &panel, Drawing what, const QString &text)
     case Drawing::Label:
         checkText(panel, text, ink);
         panel.labelsDrawn.push_back({text, ink, place_});
+        panel.textsDrawn.push_back({text, ink, place_, false, true});
         break;
     case Drawing::Text:
         checkText(panel, text, ink);
+        if (panel.kind == Kind::QuestionBox)
+            checkIndentation(panel, text, ink);
         if (isNumber(text)) // a label of a point, printed where the current point is
             panel.labelsDrawn.push_back({text, ink, place_});
+        panel.textsDrawn.push_back({text, ink, place_, false, isNumber(text)});
         if (!panel.pendingExponent.empty()) {
             panel.exponentText = text;
             checkExponent(panel, ink);
+            Label &formula = panel.textsDrawn.back();
+            formula.formula = true;
+            formula.ink.insert(formula.ink.end(), panel.pendingExponent.begin(), panel.pendingExponent.end());
             panel.pendingExponent.clear();
         }
         break;
@@ -203,6 +222,27 @@ void InkWatch::checkText(const Panel &panel, const QString &text, const Ink &ink
     const int shown = box.right - box.left + 1;
     if (shown < kReadableWidth * natural.width - 2)
         fault(panel, quoted(text) + QStringLiteral(" shows %1 % of its width").arg(std::lround(100 * shown / natural.width)));
+}
+
+// A line of the question box starts at its left edge, its ink where its
+// indentation ends, two half-width spaces to a full-width one, and the
+// glyph's own side bearing.
+void InkWatch::checkIndentation(const Panel &panel, const QString &text, const Ink &ink)
+{
+    const QString indented = QString(text).remove(QRegularExpression(QStringLiteral("^[ 　]+")));
+    if (indented.isEmpty() || ink.empty())
+        return;
+    const qsizetype spaces = text.size() - indented.size();
+    const double fullWidths = double(spaces - text.left(spaces).count(QLatin1Char(' '))) + text.left(spaces).count(QLatin1Char(' ')) / 2.0;
+    const double ratio = panel.canvas->image().devicePixelRatio();
+    const double indentation = fullWidths * QFontMetricsF(panel.canvas->font()).horizontalAdvance(QChar(u'　')) * ratio;
+    const double expected = indentation + naturalInk(*panel.canvas, indented).left;
+    const Box box = boxOf(ink, panel.canvas->image().width());
+    if (std::abs(box.left - expected) > ratio) {
+        fault(panel, QStringLiteral("%1 starts %2 px from where its indentation ends")
+                         .arg(quoted(text))
+                         .arg((box.left - expected) / ratio, 0, 'f', 1));
+    }
 }
 
 void InkWatch::checkExponent(const Panel &panel, const Ink &formula)
@@ -247,6 +287,7 @@ void InkWatch::checkLabels()
             continue;
         panel->scale = scales_.value(panel->canvas->objectName());
         checkLabelsOf(*panel);
+        checkOverlaps(*panel);
         if (!pictures.isEmpty())
             panel->canvas->image().save(pictures + QLatin1Char('/') + place_ + QLatin1Char(' ')
                                         + panel->canvas->objectName() + QStringLiteral(".png"));
@@ -259,10 +300,10 @@ void InkWatch::checkLabelsOf(Panel &panel)
     const int shift = int(std::lround(column));
     for (Label &label : panel.labelsDrawn) {
         // A roulette label keeps a pixel more: one white pixel between it and a line still reads as touching.
-        const int slack = panel.labels == Labels::MustBeClear ? secondPixel(panel.canvas->image().devicePixelRatio()) : 0;
+        const int slack = panel.kind == Kind::Wheel ? secondPixel(panel.canvas->image().devicePixelRatio()) : 0;
         if (label.reported || label.ink.empty() || isClear(panel, label.ink, 0, 0, slack))
             continue;
-        if (panel.labels == Labels::MustBeClear) {
+        if (panel.kind == Kind::Wheel) {
             fault(panel, QStringLiteral("the label %1 comes within two pixels of the wheel's lines").arg(quoted(label.text)));
             label.reported = true;
         } else if (isClear(panel, label.ink, -shift) || isClear(panel, label.ink, shift)) {
@@ -270,6 +311,35 @@ void InkWatch::checkLabelsOf(Panel &panel)
                              .arg(quoted(label.text)));
             label.reported = true;
         }
+    }
+}
+
+// On a graph, each label and curve's formula against the other texts, and
+// each formula against the graph.
+void InkWatch::checkOverlaps(Panel &panel)
+{
+    if (!panel.scale)
+        return;
+    const QImage &image = panel.canvas->image();
+    std::vector<int> textAt(std::size_t(image.width() * image.height()), -1);
+    for (std::size_t t = 0; t < panel.textsDrawn.size(); ++t) {
+        for (int index : panel.textsDrawn[t].ink)
+            textAt[std::size_t(index)] = int(t);
+    }
+    for (std::size_t t = 0; t < panel.textsDrawn.size(); ++t) {
+        Label &text = panel.textsDrawn[t];
+        if (text.reported || !(text.label || text.formula))
+            continue;
+        const bool nearAText = !isClearOf(panel, text.ink, [&](int index) {
+            return textAt[std::size_t(index)] >= 0 && textAt[std::size_t(index)] != int(t);
+        });
+        if (nearAText)
+            fault(panel, text, QStringLiteral("%1 comes within a pixel of another text").arg(quoted(text.text)));
+        const bool onTheGraph =
+            text.formula && !isClearOf(panel, text.ink, [&](int index) { return panel.graphics[std::size_t(index)]; });
+        if (onTheGraph)
+            fault(panel, text, QStringLiteral("the formula %1 comes within a pixel of the graph").arg(quoted(text.text)));
+        text.reported = nearAText || onTheGraph;
     }
 }
 
@@ -290,7 +360,7 @@ void InkWatch::checkPointsOf(Panel &panel)
     const double column = 0.4 * QFontInfo(panel.canvas->font()).pixelSize() * panel.canvas->image().devicePixelRatio();
     for (Label &label : panel.labelsDrawn) {
         const QStringList words = label.text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (label.reported || std::none_of(words.begin(), words.end(), isNumber))
+        if (label.reported || std::none_of(words.begin(), words.end(), isLabelWord))
             continue;
         const std::vector<Ink> inks = wordInks(label.ink, width, int(column));
         if (inks.size() != std::size_t(words.size())) {
@@ -299,8 +369,11 @@ void InkWatch::checkPointsOf(Panel &panel)
             continue;
         }
         for (qsizetype w = 0; w < words.size(); ++w) {
-            if (isNumber(words[w]) && !standsAtItsPoint(panel, label, words[w], inks[std::size_t(w)]))
-                label.reported = true;
+            const Ink &ink = inks[std::size_t(w)];
+            const bool placed = isNumber(words[w])   ? standsAtItsPoint(panel, label, words[w], ink)
+                                : isAxisName(words[w]) ? standsBesideItsAxis(panel, label, words[w], ink)
+                                                       : true;
+            label.reported = label.reported || !placed;
         }
     }
 }
@@ -327,6 +400,14 @@ bool InkWatch::standsAtItsPoint(const Panel &panel, const Label &label, const QS
     const QPointF onXAxis(across(value), down(0));
     const QPointF onYAxis(across(0), down(value));
     if (QLineF(centre, onXAxis).length() <= QLineF(centre, onYAxis).length()) {
+        // Beside the x axis: at most a line from it.
+        const double fromAxis = centre.y() < onXAxis.y() ? onXAxis.y() - box.bottom - 1 : box.top - onXAxis.y();
+        if (fromAxis > line + tolerance) {
+            fault(panel, label, QStringLiteral("the value %1 stands %2 px from the x axis")
+                             .arg(quoted(number))
+                             .arg(fromAxis / ratio, 0, 'f', 1));
+            return false;
+        }
         const double off = onXAxis.x() - centre.x();
         // How far the point lies beside the ink, 0 under it.
         const double beside = std::max({0.0, box.left - onXAxis.x(), onXAxis.x() - box.right - 1});
@@ -378,10 +459,42 @@ bool InkWatch::standsAtItsPoint(const Panel &panel, const Label &label, const QS
     return true;
 }
 
+// An axis's name stands beside its axis: a clear pixel to a line from the
+// x axis, a clear pixel to a column from the y axis. Faults are reported.
+bool InkWatch::standsBesideItsAxis(const Panel &panel, const Label &label, const QString &name, const Ink &ink)
+{
+    const Scale &scale = *panel.scale;
+    const QImage &image = panel.canvas->image();
+    const double ratio = image.devicePixelRatio();
+    const double pixels = QFontInfo(panel.canvas->font()).pixelSize() * ratio;
+    const Box box = boxOf(ink, image.width());
+    double gap = 0;
+    double reach = 0;
+    if (name == QLatin1String("x")) {
+        const double axis = (0 - scale.y1) / (scale.y2 - scale.y1) * image.height();
+        gap = (box.top + box.bottom + 1) / 2.0 < axis ? axis - box.bottom - 1 : box.top - axis;
+        reach = pixels;
+    } else {
+        const double axis = (0 - scale.x1) / (scale.x2 - scale.x1) * image.width();
+        gap = (box.left + box.right + 1) / 2.0 < axis ? axis - box.right - 1 : box.left - axis;
+        reach = 0.4 * pixels;
+    }
+    if (gap >= ratio && gap <= reach + 1.5 * ratio)
+        return true;
+    fault(panel, label, QStringLiteral("the axis name %1 stands %2 px from its axis").arg(quoted(name)).arg(gap / ratio, 0, 'f', 1));
+    return false;
+}
+
 // Whether the ink, moved across by `shift` and down by `down` device
 // pixels, stays inside the panel and keeps a pixel (and `slack` device
 // pixels more) clear of every line, point and circle.
 bool InkWatch::isClear(const Panel &panel, const Ink &ink, int shift, int down, int slack) const
+{
+    return isClearOf(panel, ink, [&](int index) { return panel.graphics[std::size_t(index)]; }, shift, down, slack);
+}
+
+bool InkWatch::isClearOf(const Panel &panel, const Ink &ink, const std::function<bool(int)> &taken, int shift,
+                         int down, int slack) const
 {
     const QImage &image = panel.canvas->image();
     const int width = image.width();
@@ -395,8 +508,7 @@ bool InkWatch::isClear(const Panel &panel, const Ink &ink, int shift, int down, 
             for (int dx = -margin; dx <= margin; ++dx) {
                 const int nx = x + dx;
                 const int ny = y + dy;
-                if (nx >= 0 && nx < width && ny >= 0 && ny < image.height()
-                    && panel.graphics[std::size_t(ny * width + nx)])
+                if (nx >= 0 && nx < width && ny >= 0 && ny < image.height() && taken(ny * width + nx))
                     return false;
             }
         }
@@ -422,7 +534,7 @@ InkWatch::Size InkWatch::naturalInk(const Canvas &canvas, const QString &text)
     painter.drawText(QPointF(20, metrics.ascent() + 4), text);
     painter.end();
     const Box box = boxOf(changedPixels(blank, image), image.width());
-    const Size size{double(box.right - box.left + 1), double(box.bottom - box.top + 1)};
+    const Size size{box.left - 20 * ratio, double(box.right - box.left + 1), double(box.bottom - box.top + 1)};
     naturalSizes_.insert(key, size);
     return size;
 }

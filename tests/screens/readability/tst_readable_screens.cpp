@@ -23,10 +23,13 @@ struct WatchedApp {
     InkWatch watch;
     TestApp app{[this](ScreenId id, AppContext &context) {
         std::unique_ptr<Screen> screen = createScreen(id, context);
-        const auto labels = id == ScreenId::Roulette ? InkWatch::Labels::MustBeClear
-                                                     : InkWatch::Labels::MayMoveByAColumn;
-        for (Canvas *canvas : screen->findChildren<Canvas *>())
-            watch.watch(*canvas, labels);
+        const bool quiz = id == ScreenId::Stage1Quiz || id == ScreenId::Stage2Quiz;
+        for (Canvas *canvas : screen->findChildren<Canvas *>()) {
+            const bool questionBox = quiz && canvas->objectName() == QLatin1String("Picture1");
+            watch.watch(*canvas, id == ScreenId::Roulette ? InkWatch::Kind::Wheel
+                                 : questionBox            ? InkWatch::Kind::QuestionBox
+                                                          : InkWatch::Kind::Panel);
+        }
         return screen;
     }};
 };
