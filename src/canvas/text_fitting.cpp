@@ -48,9 +48,11 @@ TextFit fitText(const QFont &font, QSizeF panel, const QString &text, QPointF to
     if (text.trimmed().isEmpty())
         return fit;
 
-    const double right = panel.width() - kInkMargin;
-    if (fit.origin.x() + condense * ink.right() > right && ink.right() > 0)
-        fit.stretch = std::min(condense, std::max(kReadableStretch, (right - fit.origin.x()) / ink.right()));
+    // Across, the outline is condensed, not the pixel of smoothing beside it.
+    const double right = panel.width() - kInkMargin - kSmoothing;
+    const double outlineRight = ink.right() - kSmoothing;
+    if (fit.origin.x() + condense * outlineRight > right && outlineRight > 0)
+        fit.stretch = std::min(condense, std::max(kReadableStretch, (right - fit.origin.x()) / outlineRight));
 
     // Vertically a text moves only where the edge would cut its ink: lines
     // a full em high may touch the edges of a box just as high as they are.

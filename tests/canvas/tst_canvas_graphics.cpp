@@ -1,5 +1,5 @@
 #include "canvas.h"
-#include "palette.h"
+#include "palette_values.h"
 #include "fonts.h"
 #include "geometry.h"
 
@@ -9,11 +9,14 @@
 #include <optional>
 
 using namespace piyota;
+using namespace piyota::testing;
 
 namespace {
 
 constexpr int kRed = 12;
 constexpr int kLightGreen = 10;
+constexpr int kLightBlue = 9;
+constexpr int kGreen = 2;
 
 double square(double x)
 {
@@ -83,13 +86,13 @@ private Q_SLOTS:
 
     void coloursOfLines()
     {
-        graph_->surface().setForeColor(9);
+        graph_->surface().setForeColor(kLightBlue);
         graph_->surface().drawLine(-1, 10, 1, 10);
-        graph_->surface().drawLine(2, -48, 2, 48, 2);
-        QCOMPARE(at(*graph_, pixelOf(*graph_, 0, 10)), paletteColor(9));
-        QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 0)), paletteColor(2));
+        graph_->surface().drawLine(2, -48, 2, 48, kGreen);
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 0, 10)), colours::lightBlue);
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 0)), colours::green);
         graph_->surface().print(QStringLiteral("■"));
-        QVERIFY(countOf(graph_->image(), paletteColor(9)) > 20); // the line's own colour did not stick
+        QVERIFY(countOf(graph_->image(), colours::lightBlue) > 20); // the line's own colour did not stick
     }
 
     void textUnderAUserScaleMovesDownTheScreen()
@@ -122,17 +125,17 @@ private Q_SLOTS:
         graph_->surface().setCurrentX(2);
         graph_->surface().setCurrentY(7);
         graph_->surface().clear();
-        QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 0);
+        QCOMPARE(countOf(graph_->image(), colours::lightRed), 0);
         QCOMPARE(graph_->surface().currentX(), 0.0);
         QCOMPARE(graph_->surface().currentY(), 0.0);
         graph_->surface().drawLine(-3, 5, 3, 5);
-        QCOMPARE(at(*graph_, pixelOf(*graph_, 0, 5)), paletteColor(kRed));
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 0, 5)), colours::lightRed);
     }
 
     void plotSetsSeparatePointsOnTheCurve()
     {
-        graph_->surface().plot(square, -3, 3, 0.01, 9);
-        const QColor blue = paletteColor(9);
+        graph_->surface().plot(square, -3, 3, 0.01, kLightBlue);
+        const QColor blue = colours::lightBlue;
         for (double x : {-3.0, -2.0, -0.5, 0.0, 1.0, 1.5, 2.99})
             QVERIFY2(at(*graph_, pixelOf(*graph_, x, x * x)) == blue, qPrintable(QString::number(x)));
         // Nothing below the x axis, nothing beyond x = 3.
@@ -152,7 +155,7 @@ private Q_SLOTS:
         // Points 0.4 units (about 1.5 pixels) apart up the screen. The
         // accumulated steps pass 0.5 by a hair, so x = 0.49 is the last.
         graph_->surface().plot(steepLine, -0.5, 0.5, 0.01, kRed);
-        QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 100);
+        QCOMPARE(countOf(graph_->image(), colours::lightRed), 100);
         QCOMPARE(graph_->surface().currentX(), double(0.49f));
         const int top = pixelOf(*graph_, 0.49, steepLine(0.49)).y();
         const int bottom = pixelOf(*graph_, -0.5, steepLine(-0.5)).y();
@@ -163,16 +166,16 @@ private Q_SLOTS:
     {
         graph_->surface().plot(square, -3, 3, 0.01, kLightGreen);
         graph_->surface().plot(square, -2, 1, 0.001, kRed);
-        QCOMPARE(at(*graph_, pixelOf(*graph_, -2, 4)), paletteColor(kRed));
-        QCOMPARE(at(*graph_, pixelOf(*graph_, 1, 1)), paletteColor(kRed));
-        QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 4)), paletteColor(kLightGreen));
-        QCOMPARE(at(*graph_, pixelOf(*graph_, -2.5, 6.25)), paletteColor(kLightGreen));
+        QCOMPARE(at(*graph_, pixelOf(*graph_, -2, 4)), colours::lightRed);
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 1, 1)), colours::lightRed);
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 4)), colours::lightGreen);
+        QCOMPARE(at(*graph_, pixelOf(*graph_, -2.5, 6.25)), colours::lightGreen);
     }
 
     void pointsOutsideThePanelAreClipped()
     {
         graph_->surface().plot(steep, -3, 3, 0.01, kRed);
-        QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 0);
+        QCOMPARE(countOf(graph_->image(), colours::lightRed), 0);
         QCOMPARE(graph_->surface().currentY(), double(static_cast<float>(steep(graph_->surface().currentX()))));
     }
 
@@ -190,7 +193,7 @@ private Q_SLOTS:
         int ringPixels = 0;
         for (QPoint offset : {QPoint(r, 0), QPoint(-r, 0), QPoint(0, r), QPoint(0, -r)}) {
             for (int d = -1; d <= 1; ++d)
-                ringPixels += at(*graph_, centre + offset + QPoint(offset.y() ? d : 0, offset.x() ? d : 0)) == paletteColor(kRed);
+                ringPixels += at(*graph_, centre + offset + QPoint(offset.y() ? d : 0, offset.x() ? d : 0)) == colours::lightRed;
         }
         QVERIFY(ringPixels >= 4);
     }
@@ -208,12 +211,12 @@ private Q_SLOTS:
         for (int dy = -r + 1; dy < r; ++dy)
             for (int dx = -r + 1; dx < r; ++dx)
                 if (dx * dx + dy * dy < (r - 1) * (r - 1))
-                    QCOMPARE(at(*graph_, centre + QPoint(dx, dy)), paletteColor(kRed));
+                    QCOMPARE(at(*graph_, centre + QPoint(dx, dy)), colours::lightRed);
         QCOMPARE(at(*graph_, centre + QPoint(r + 2, 0)), QColor(Qt::white));
         // Painted again in the background colour it leaves the axis below it whole.
         graph_->surface().fillCircle(2, 20, 0.5, 15);
-        QCOMPARE(countOf(graph_->image(), paletteColor(kRed)), 0);
-        QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 0)), paletteColor(kLightGreen));
+        QCOMPARE(countOf(graph_->image(), colours::lightRed), 0);
+        QCOMPARE(at(*graph_, pixelOf(*graph_, 2, 0)), colours::lightGreen);
     }
 
 private:

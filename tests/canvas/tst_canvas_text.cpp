@@ -1,5 +1,5 @@
 #include "canvas.h"
-#include "palette.h"
+#include "palette_values.h"
 #include "fonts.h"
 #include "geometry.h"
 
@@ -10,6 +10,7 @@
 #include <optional>
 
 using namespace piyota;
+using namespace piyota::testing;
 
 namespace {
 
@@ -67,13 +68,13 @@ private Q_SLOTS:
         canvas_->surface().setCurrentY(600);
         canvas_->surface().print(QStringLiteral("■■■"));
         const QRect printed(0, 40, 60, 20);
-        const int red = pixelsOf(canvas_->image(), paletteColor(4), printed);
+        const int red = pixelsOf(canvas_->image(), colours::red, printed);
         QVERIFY(red > 50);
         // Spaces printed over it leave it alone: text has no background.
         canvas_->surface().setCurrentY(600);
         canvas_->surface().print(QStringLiteral("      "));
-        QCOMPARE(pixelsOf(canvas_->image(), paletteColor(4), printed), red);
-        QCOMPARE(pixelsOf(canvas_->image(), paletteColor(4), QRect(0, 0, 100, 35)), 0);
+        QCOMPARE(pixelsOf(canvas_->image(), colours::red, printed), red);
+        QCOMPARE(pixelsOf(canvas_->image(), colours::red, QRect(0, 0, 100, 35)), 0);
     }
 
     void clearErasesAndKeepsTheColour()
@@ -84,9 +85,9 @@ private Q_SLOTS:
         QCOMPARE(canvas_->printedText(), QString());
         QCOMPARE(canvas_->accessibleDescription(), QString());
         QCOMPARE(canvas_->surface().currentY(), 0.0);
-        QCOMPARE(pixelsOf(canvas_->image(), paletteColor(4), canvas_->rect()), 0);
+        QCOMPARE(pixelsOf(canvas_->image(), colours::red, canvas_->rect()), 0);
         canvas_->surface().print(QStringLiteral("■"));
-        QVERIFY(pixelsOf(canvas_->image(), paletteColor(4), canvas_->rect()) > 0);
+        QVERIFY(pixelsOf(canvas_->image(), colours::red, canvas_->rect()) > 0);
     }
 
     void printedLinesReachScreenReaders()

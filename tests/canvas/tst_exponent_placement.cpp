@@ -197,6 +197,8 @@ private Q_SLOTS:
     void digitStandsInItsGap();
     void digitWithoutAGapFollowsTheFormula();
     void narrowGapIsWidenedToKeepTheDigitClear();
+    void aGapIsWidenedOnlyByWhatItLacks();
+    void digitsStandAtMostHalfALineAboveTheirFormula();
 };
 
 void ExponentPlacementTest::everyExponentOfTheCourseStandsOverItsGap()
@@ -309,6 +311,36 @@ void ExponentPlacementTest::narrowGapIsWidenedToKeepTheDigitClear()
                 next = x;
     // 1.5 px of room: two clear columns between the inks.
     QVERIFY2(next - digitRight >= 3, qPrintable(u"digit ends at %1, the next sign starts at %2"_s.arg(digitRight).arg(next)));
+}
+
+// A digit needs its ink and 1.5 px on either side.
+void ExponentPlacementTest::aGapIsWidenedOnlyByWhatItLacks()
+{
+    const QFontMetricsF metrics(gothicFont(11.25));
+    const double room = metrics.tightBoundingRect(u"2"_s).width() + 3;
+    const double twoSpaces = metrics.horizontalAdvance(u"  "_s);
+    QVERIFY(twoSpaces < room && metrics.horizontalAdvance(u"   "_s) > room);
+
+    const FormulaLayout narrow = layoutFormula(metrics, u"   2"_s, u"ｙ＝ｘ  ＋１"_s);
+    QCOMPARE(narrow.widenings.size(), std::size_t(1));
+    QCOMPARE(narrow.widenings[0].at, 3);
+    QCOMPARE(narrow.widenings[0].pixels, room - twoSpaces);
+    QVERIFY(layoutFormula(metrics, u"   2"_s, u"ｙ＝ｘ   ＋１"_s).widenings.empty());
+}
+
+// The digits' line is the one before the formula's: a formula printed
+// lower still has its digits at most half a line (7.5 px) above it.
+void ExponentPlacementTest::digitsStandAtMostHalfALineAboveTheirFormula()
+{
+    const double ascent = QFontMetricsF(gothicFont(11.25)).ascent();
+    const auto digitTop = [&](double formulaY) {
+        RecordedPanel box(QSizeF(421, 125), gothicFont(11.25));
+        box.surface().printSquared({u"   2"_s, formulaY, {u"ｙ＝ｘ   "_s}, {}});
+        return std::get<TextMark>(box.marks().front()).origin.y() - ascent;
+    };
+    QCOMPARE(digitTop(2 * 225), 30 - 7.5);      // two lines down
+    QCOMPARE(digitTop(7 * kTwipsPerPixel), 0.0); // less than half a line down: on its own line
+    QCOMPARE(digitTop(8 * kTwipsPerPixel), 0.5);
 }
 
 QTEST_MAIN(ExponentPlacementTest)

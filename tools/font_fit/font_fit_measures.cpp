@@ -1,6 +1,7 @@
 #include "font_fit_measures.h"
 
 #include "canvas.h"
+#include "graph_labels.h"
 #include "course.h"
 #include "lectures/lecture.h"
 #include "geometry.h"
@@ -46,16 +47,6 @@ struct XScale {
     double width = 0;
     double pixel(double x) const { return (x - left) / width * kLecturePanelWidth; }
 };
-
-std::optional<double> numberValue(const QString &token)
-{
-    static const QRegularExpression number(QStringLiteral("^(-?\\d+)(?:/(\\d+))?$"));
-    const auto match = number.match(token);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const double value = match.captured(1).toDouble();
-    return match.captured(2).isEmpty() ? value : value / match.captured(2).toDouble();
-}
 
 // Walks the lectures page by page, collecting their lines, exponent pairs
 // and x-axis values with the panel widths and scales they are printed under.

@@ -2,7 +2,7 @@
 #include "fakes/test_app.h"
 
 #include "canvas.h"
-#include "palette.h"
+#include "canvas/palette_values.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,8 +17,6 @@ using namespace piyota;
 using namespace piyota::testing;
 
 namespace {
-
-constexpr int kLightRed = 12;
 
 // The device pixels (their centres) that fall in logical pixel k, along one axis.
 std::pair<int, int> devicePixelsOf(int k, qreal ratio)
@@ -127,7 +125,7 @@ private Q_SLOTS:
         // (where logical pixels are whole blocks of device pixels).
         if (ratio_ != std::floor(ratio_))
             return;
-        const QColor red = paletteColor(kLightRed);
+        const QColor red = colours::lightRed;
         const int fromRow = int(graph.surface().coordinates().toPixels(0, 8).y() * ratio_);
         int points = 0;
         for (int y = fromRow; y < int(axis.y() * ratio_) - 2; ++y) {

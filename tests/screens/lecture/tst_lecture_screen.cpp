@@ -2,7 +2,7 @@
 #include "fakes/test_app.h"
 
 #include "canvas.h"
-#include "palette.h"
+#include "canvas/palette_values.h"
 #include "lecture/lecture_screen.h"
 
 #include <QLabel>
@@ -107,16 +107,16 @@ private Q_SLOTS:
     {
         open(1);
         next(); // y = 3x^2 in red
-        QCOMPARE(colourAt(*panel(2), 2, 12), paletteColor(12));
-        QCOMPARE(colourAt(*panel(2), -1, 2), paletteColor(2)); // y = 2x^2 in green
+        QCOMPARE(colourAt(*panel(2), 2, 12), colours::lightRed);
+        QCOMPARE(colourAt(*panel(2), -1, 2), colours::green); // y = 2x^2 in green
 
         init();
         open(11);
         for (int page = 1; page <= 4; ++page)
             next();
         // The axis x = 2 of y = 2(x - 2)^2, in green.
-        QCOMPARE(colourAt(*panel(2), 2, 30), paletteColor(2));
-        QCOMPARE(colourAt(*panel(2), 2, -30), paletteColor(2));
+        QCOMPARE(colourAt(*panel(2), 2, 30), colours::green);
+        QCOMPARE(colourAt(*panel(2), 2, -30), colours::green);
 
         init();
         open(29);
@@ -127,7 +127,7 @@ private Q_SLOTS:
         int red = 0;
         for (int dy = -3; dy <= 3; ++dy)
             for (int dx = -3; dx <= 3; ++dx)
-                red += panel(2)->image().pixelColor(centre + QPoint(dx, dy)) == paletteColor(12);
+                red += panel(2)->image().pixelColor(centre + QPoint(dx, dy)) == colours::lightRed;
         QVERIFY(red >= 8);
     }
 
