@@ -185,9 +185,10 @@ private Q_SLOTS:
     {
         GraphStrokes strokes(kPanel);
         strokes.addCurve(cliff, 0, 0.05, kScale);
-        // Points at x = 0 and 0.01 fall at rows 100 and 80; the curve runs between.
-        QVERIFY(strokes.strikeWithACurve({100.2, 90, 0.1, 0.1}));
-        QVERIFY(!strokes.strikeWithALine({100.2, 90, 0.1, 0.1}));
+        // Points at x = 0 and 0.005 (a quarter pixel on) fall at rows 100
+        // and 90; the curve runs between.
+        QVERIFY(strokes.strikeWithACurve({100.2, 95, 0.1, 0.1}));
+        QVERIFY(!strokes.strikeWithALine({100.2, 95, 0.1, 0.1}));
         QVERIFY(!strokes.strike({95, 90, 1, 1})); // within a pixel only
         QVERIFY(strokes.strike({98.5, 90, 1, 1}));
     }
