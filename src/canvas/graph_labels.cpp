@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <iterator>
 #include <cmath>
 #include <tuple>
 
@@ -17,13 +18,17 @@ namespace {
 // the smoothing around a glyph, a clear pixel between ink and axis.
 constexpr double kAxisGap = 2;
 // How far a curve's formula may move across to keep clear of the curves, in
-// columns, and how far it may be condensed: no further than a line that
-// would overflow its panel.
+// columns.
 constexpr int kCaptionColumns = 4;
-constexpr double kCaptionWidths[] = {1, 0.95, 0.9, 0.85, 0.8};
-// The room a curve's formula keeps besides the pixel every label keeps, in
-// pixels: half a pixel more for its glyphs' smoothing where it can.
-constexpr double kCaptionRoom[] = {0.5, 0};
+// How a curve's formula tries its places: at its own width with half a
+// pixel more room than every label keeps (its glyphs' smoothing reaches
+// past their outlines), then with the pixel alone, then condensed, no
+// further than a line that would overflow its panel.
+struct CaptionTry {
+    double room;
+    double condense;
+};
+constexpr CaptionTry kCaptionTries[] = {{0.5, 1}, {0, 1}, {0, 0.95}, {0, 0.9}, {0, 0.85}, {0, 0.8}};
 
 bool isAxisName(const QString &word)
 {
@@ -32,30 +37,50 @@ bool isAxisName(const QString &word)
 
 bool overlapsAText(const QRectF &ink, const std::vector<QRectF> &texts)
 {
-    const QRectF near = ink.adjusted(-1, -1, 1, 1);
-    return std::any_of(texts.begin(), texts.end(), [&](const QRectF &text) { return near.intersects(text); });
+    // Within a pixel: the rectangles grown by one on every side overlap.
+    return std::any_of(texts.begin(), texts.end(), [&](const QRectF &text) {
+        return ink.left() - 1 < text.right() && text.left() < ink.right() + 1 && ink.top() - 1 < text.bottom()
+               && text.top() < ink.bottom() + 1;
+    });
 }
 
 // Which strokes a place must keep clear of.
 enum class Strokes { All, Lines, Curves };
 
-// Whether the inks lie inside the panel, clear of the other texts and of
-// the strokes given.
-bool isClear(const std::vector<QRectF> &inks, const Obstacles &obstacles, Strokes strokes)
+bool struck(const QRectF &ink, const GraphStrokes &by, Strokes strokes)
 {
-    return std::all_of(inks.begin(), inks.end(), [&](const QRectF &ink) {
-        if (!obstacles.inside.contains(ink) || overlapsAText(ink, obstacles.texts))
-            return false;
-        switch (strokes) {
-        case Strokes::All:
-            return !obstacles.strokes.strike(ink);
-        case Strokes::Lines:
-            return !obstacles.strokes.strikeWithALine(ink);
-        case Strokes::Curves:
-            return !obstacles.strokes.strikeWithACurve(ink);
-        }
-        return false;
+    switch (strokes) {
+    case Strokes::All:
+        return by.strike(ink);
+    case Strokes::Lines:
+        return by.strikeWithALine(ink);
+    case Strokes::Curves:
+        return by.strikeWithACurve(ink);
+    }
+    return true;
+}
+
+// Whether the inks, moved by `shift`, keep clear of the strokes given.
+bool clearOf(const std::vector<QRectF> &inks, QPointF shift, const GraphStrokes &by, Strokes strokes)
+{
+    return std::none_of(inks.begin(), inks.end(),
+                        [&](const QRectF &ink) { return struck(ink.translated(shift), by, strokes); });
+}
+
+// Whether the inks, moved by `shift`, lie inside the panel, clear of the
+// other texts and of the strokes given.
+bool isClear(const std::vector<QRectF> &inks, QPointF shift, const Obstacles &obstacles, Strokes strokes)
+{
+    const QRectF &inside = obstacles.inside;
+    const bool fit = std::all_of(inks.begin(), inks.end(), [&](const QRectF &printed) {
+        const QRectF ink = printed.translated(shift);
+        return inside.left() <= ink.left() && ink.right() <= inside.right() && inside.top() <= ink.top()
+               && ink.bottom() <= inside.bottom();
     });
+    return fit && clearOf(inks, shift, obstacles.strokes, strokes)
+           && std::none_of(inks.begin(), inks.end(), [&](const QRectF &ink) {
+                  return overlapsAText(ink.translated(shift), obstacles.texts);
+              });
 }
 
 // The first of the candidates that passes the test.
@@ -151,10 +176,7 @@ QPointF placeWord(const QString &word, const std::vector<QRectF> &printedGlyphs,
     // leaves room above and below it.
     const auto clearOf = [&](Strokes strokes) {
         return [&, strokes](const QRectF &place) {
-            std::vector<QRectF> glyphs;
-            for (const QRectF &glyph : printedGlyphs)
-                glyphs.push_back(glyph.translated(place.topLeft() - printedInk.topLeft()));
-            return isClear(glyphs, obstacles, strokes);
+            return isClear(printedGlyphs, place.topLeft() - printedInk.topLeft(), obstacles, strokes);
         };
     };
     const QRectF place =
@@ -164,19 +186,25 @@ QPointF placeWord(const QString &word, const std::vector<QRectF> &printedGlyphs,
 
 std::vector<QPointF> captionShifts(int acrossReach, int upDownReach)
 {
-    std::vector<QPointF> shifts;
+    struct Shift {
+        std::tuple<int, int, bool, bool> order; // one key a shift
+        QPointF shift;
+    };
+    std::vector<Shift> shifts;
     for (int dy = -upDownReach; dy <= upDownReach; ++dy) {
         for (int dx = -acrossReach; dx <= acrossReach; ++dx)
-            shifts.emplace_back(dx, dy);
+            shifts.push_back({{dx * dx + dy * dy, std::abs(dx), dy > 0, dx > 0}, QPointF(dx, dy)});
     }
-    const auto order = [](const QPointF &shift) {
-        const double x = shift.x();
-        const double y = shift.y();
-        return std::make_tuple(x * x + y * y, std::abs(x), y > 0, x > 0);
-    };
-    std::stable_sort(shifts.begin(), shifts.end(),
-                     [&](const QPointF &a, const QPointF &b) { return order(a) < order(b); });
-    return shifts;
+    std::sort(shifts.begin(), shifts.end(), [](const Shift &a, const Shift &b) { return a.order < b.order; });
+    std::vector<QPointF> ordered;
+    for (const Shift &each : shifts)
+        ordered.push_back(each.shift);
+    return ordered;
+}
+
+std::vector<QPointF> captionShifts(double column, double line)
+{
+    return captionShifts(kCaptionColumns * int(std::round(column)), 2 * int(std::round(line)));
 }
 
 QRectF displaced(const FormulaInk &ink, const Displacement &displacement, double start)
@@ -187,10 +215,8 @@ QRectF displaced(const FormulaInk &ink, const Displacement &displacement, double
             rect.height()};
 }
 
-Displacement placeCaption(const LabelInk &printed, double column, double line, const Obstacles &obstacles)
+Displacement placeCaption(const LabelInk &printed, const std::vector<QPointF> &shifts, const Obstacles &obstacles)
 {
-    const std::vector<QPointF> shifts =
-        captionShifts(kCaptionColumns * int(std::round(column)), 2 * int(std::round(line)));
     // Its inks, displaced, and grown by the room it keeps besides the pixel every label keeps.
     const auto at = [&](const std::vector<FormulaInk> &inks, const Displacement &displacement, double room) {
         std::vector<QRectF> result;
@@ -198,23 +224,34 @@ Displacement placeCaption(const LabelInk &printed, double column, double line, c
             result.push_back(displaced(ink, displacement, printed.start).adjusted(-room, -room, room, room));
         return result;
     };
-    for (const double room : kCaptionRoom) {
-        for (const double condense : kCaptionWidths) {
-            const auto clearOfAll = [&](QPointF shift) {
-                return isClear(at(printed.texts, {shift, condense}, room), obstacles, Strokes::All);
-            };
-            // A formula too long for the room between the axes lets a straight
-            // line cross it between two glyphs.
-            const auto crossedBetweenGlyphs = [&](QPointF shift) {
-                return isClear(at(printed.texts, {shift, condense}, room), obstacles, Strokes::Curves)
-                       && isClear(at(printed.glyphs, {shift, condense}, room), obstacles, Strokes::Lines);
-            };
-            std::optional<QPointF> shift = firstWhere(shifts, clearOfAll);
-            if (!shift)
-                shift = firstWhere(shifts, crossedBetweenGlyphs);
-            if (shift)
-                return {*shift, condense};
+    // The shifts where the formula's line, at its narrowest, keeps clear of
+    // the curves and the texts: the only ones any try can take, since every
+    // try's line covers that one.
+    std::vector<FormulaInk> lines;
+    std::copy_if(printed.texts.begin(), printed.texts.end(), std::back_inserter(lines),
+                 [](const FormulaInk &ink) { return ink.condenses; });
+    const std::vector<QRectF> narrowest = at(lines, {{}, kCaptionTries[std::size(kCaptionTries) - 1].condense}, 0);
+    std::vector<QPointF> possible;
+    std::copy_if(shifts.begin(), shifts.end(), std::back_inserter(possible),
+                 [&](QPointF shift) { return isClear(narrowest, shift, obstacles, Strokes::Curves); });
+    for (const auto [room, condense] : kCaptionTries) {
+        const std::vector<QRectF> texts = at(printed.texts, {{}, condense}, room);
+        const std::vector<QRectF> glyphs = at(printed.glyphs, {{}, condense}, room);
+        // The first shift clear of everything; else the first where a formula
+        // too long for the room between the axes lets a straight line cross
+        // it between two glyphs. Both in one pass: the curves and the texts
+        // are tried once for both.
+        std::optional<QPointF> crossed;
+        for (const QPointF &shift : possible) {
+            if (!isClear(texts, shift, obstacles, Strokes::Curves))
+                continue;
+            if (clearOf(texts, shift, obstacles.strokes, Strokes::Lines))
+                return {shift, condense};
+            if (!crossed && clearOf(glyphs, shift, obstacles.strokes, Strokes::Lines))
+                crossed = shift;
         }
+        if (crossed)
+            return {*crossed, condense};
     }
     return {};
 }

@@ -75,9 +75,13 @@ QPointF placeWord(const QString &word, const std::vector<QRectF> &printedGlyphs,
 
 // How a curve's formula moves, the shifts in the order they are tried:
 // none, then by distance, nearest first, a pixel at a time, up to
-// acrossReach either way across and a line up or down; at the same
+// acrossReach either way across and upDownReach up or down; at the same
 // distance, up or down before across, and up, left before down, right.
 std::vector<QPointF> captionShifts(int acrossReach, int upDownReach);
+
+// The shifts a curve's formula tries on a panel printing in a font of the
+// given column and line: four columns across, two lines up or down.
+std::vector<QPointF> captionShifts(double column, double line);
 
 // An ink of a curve's formula: of its line or a glyph of it, which condenses
 // with it, or of an exponent digit, which keeps its width.
@@ -98,12 +102,12 @@ struct LabelInk {
 QRectF displaced(const FormulaInk &ink, const Displacement &displacement, double start);
 
 // How a curve's formula is displaced from where it is printed: at its own
-// width, the first of captionShifts() (four columns across, a line up or
-// down) that leaves its texts inside the panel and clear of the graph and
-// the other texts, else the first where only a straight line crosses it,
-// between two of its glyphs (a formula wider than the room between the
-// axes); else the same condensed to 95 %, then 90, 85 and 80 % of its
-// width; else not at all.
-Displacement placeCaption(const LabelInk &printed, double column, double line, const Obstacles &obstacles);
+// width, the first of its shifts (captionShifts()) that leaves its texts inside the panel and half a pixel more than
+// every label clear of the graph and the other texts, else the first where
+// only a straight line crosses it, between two of its glyphs (a formula
+// wider than the room between the axes); else the same without the half
+// pixel; else the same condensed to 95 %, then 90, 85 and 80 % of its width;
+// else not at all.
+Displacement placeCaption(const LabelInk &printed, const std::vector<QPointF> &shifts, const Obstacles &obstacles);
 
 } // namespace piyota

@@ -6,6 +6,7 @@
 #include <QLineF>
 #include <QRectF>
 
+#include <cstdint>
 #include <vector>
 
 namespace piyota {
@@ -29,7 +30,7 @@ public:
     // of the rectangle (pixels).
     bool strikeWithALine(const QRectF &pixels) const;
     bool strikeWithACurve(const QRectF &pixels) const;
-    bool strike(const QRectF &pixels) const { return strikeWithALine(pixels) || strikeWithACurve(pixels); }
+    bool strike(const QRectF &pixels) const;
 
 private:
     // Pixels set, with a running count for counting any rectangle's at once.
@@ -41,18 +42,20 @@ private:
         bool anyIn(const QRectF &pixels) const;
 
     private:
-        int countBefore(int x, int y) const; // set pixels left of x and above y
+        // The set pixels left of x and above y.
+        int countBefore(int x, int y) const { return counts_[std::size_t(y) * std::size_t(width_ + 1) + std::size_t(x)]; }
         void count() const;
 
         int width_;
         int height_;
-        std::vector<bool> set_;
+        std::vector<std::uint8_t> set_;
         mutable std::vector<int> counts_; // (width + 1) x (height + 1), empty until counted
     };
 
     QSizeF panel_;
     Grid lines_;
     Grid curves_;
+    Grid strokes_; // both
 };
 
 } // namespace piyota

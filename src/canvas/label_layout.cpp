@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 
 #include <cmath>
+#include <set>
 
 namespace piyota {
 
@@ -68,50 +69,72 @@ struct Life {
     std::vector<Label> labels;
 };
 
-// Keeps what a dry run of the graph panel draws, life by life.
-class LifeRecorder final : public Surface::Observer {
+// A dry run of the graph panel over one life: what it draws, kept.
+class LifeRun final : private Surface::Observer {
 public:
-    explicit LifeRecorder(QSizeF panelPixels) : panel_(panelPixels) { lives.emplace_back(panelPixels); }
+    // From a clear (or the lecture's start), under the scale then in force.
+    LifeRun(QSizeF panelPixels, const QFont &font, const std::optional<draw::Scale> &scale)
+        : graph_(panelPixels, font), life_(panelPixels)
+    {
+        graph_.setObserver(this);
+        if (scale)
+            setScale(*scale);
+    }
+
+    void perform(OperationIndex at, const content::CanvasOp &op)
+    {
+        if (const auto *plot = std::get_if<draw::Plot>(&op))
+            life_.strokes.addCurve(plot->curve, plot->from, plot->to, graph_.coordinates());
+        if (const auto *scale = std::get_if<draw::Scale>(&op))
+            return setScale(*scale);
+        if (!isLabel(op))
+            return performOperation(graph_, op, nullptr);
+        Label label{at, &op, printedPlace(graph_, op), {}};
+        const std::size_t before = life_.texts.size();
+        drawingALabel_ = true;
+        performOperation(graph_, op, &label.printed);
+        drawingALabel_ = false;
+        for (std::size_t text = before; text < life_.texts.size(); ++text)
+            label.texts.push_back(text);
+        life_.labels.push_back(std::move(label));
+    }
+
+    Life &life() { return life_; }
+
+private:
+    void setScale(const draw::Scale &scale)
+    {
+        graph_.setScale(scale.x1, scale.y1, scale.x2, scale.y2);
+        life_.scale = graph_.coordinates();
+    }
 
     void markDrawn(const Mark &mark) override
     {
-        Life &life = lives.back();
         std::visit(content::Overloaded{
                        [&](const TextMark &text) {
+                           // Only a label is placed by its glyphs.
                            if (const QRectF ink = inkOf(text); !ink.isEmpty())
-                               life.texts.push_back({ink, glyphInks(text),
-                                                     text.origin - QPointF(0, QFontMetricsF(text.font).ascent()),
-                                                     text.drawing != Drawing::Exponent});
+                               life_.texts.push_back({ink, drawingALabel_ ? glyphInks(text) : std::vector<QRectF>(),
+                                                      text.origin - QPointF(0, QFontMetricsF(text.font).ascent()),
+                                                      text.drawing != Drawing::Exponent});
                        },
-                       [&](const LineMark &line) { life.strokes.addLine(line.line); },
+                       [&](const LineMark &line) { life_.strokes.addLine(line.line); },
                        [&](const CircleMark &circle) {
                            const double reach = circle.radius + 1;
-                           life.strokes.addCircle(QRectF(circle.centre - QPointF(reach, reach),
-                                                         circle.centre + QPointF(reach, reach)));
+                           life_.strokes.addCircle(QRectF(circle.centre - QPointF(reach, reach),
+                                                          circle.centre + QPointF(reach, reach)));
                        },
                        [](const PointsMark &) {}, // a plot's curve is added whole
                    },
                    mark);
     }
 
-    void surfaceCleared() override
-    {
-        const std::optional<CoordinateSystem> scale = lives.back().scale;
-        lives.emplace_back(panel_);
-        lives.back().scale = scale;
-    }
+    void surfaceCleared() override {} // a life ends before its panel's clear
 
-    std::vector<Life> lives;
-
-private:
-    QSizeF panel_;
+    Surface graph_;
+    Life life_;
+    bool drawingALabel_ = false;
 };
-
-bool onPage(const Life &life, std::size_t page)
-{
-    return std::any_of(life.labels.begin(), life.labels.end(),
-                       [&](const Label &label) { return label.at.page == page; });
-}
 
 // Places the labels of a life in order. A label keeps clear of the texts
 // that stay where they are printed and of the labels placed before it; the
@@ -124,6 +147,7 @@ public:
         , column_(0.4 * QFontInfo(font).pixelSize())
         , line_(QFontInfo(font).pixelSize())
         , settled_(life.texts.size(), true)
+        , shifts_(captionShifts(column_, line_))
     {
         for (const Label &label : life.labels) {
             for (const std::size_t text : label.texts)
@@ -156,7 +180,7 @@ private:
                 ink.glyphs.push_back({glyph, drawn.condenses});
         }
         const Displacement displacement =
-            placeCaption(ink, column_, line_, {life_.strokes, settledTexts(), inside_});
+            placeCaption(ink, shifts_, {life_.strokes, settledTexts(), inside_});
         for (const std::size_t text : label.texts) {
             life_.texts[text].move(displacement, ink.start);
             settled_[text] = true;
@@ -203,48 +227,61 @@ private:
     double column_;
     double line_;
     std::vector<bool> settled_; // the texts that stay where they are: not a label, or placed
+    std::vector<QPointF> shifts_; // a formula's, in order
 };
 
 } // namespace
 
 LabelLayout::LabelLayout(const content::Lecture &lecture, std::size_t page, QSizeF panelPixels, const QFont &font)
 {
-    // A dry run of the graph panel, through the life that ends after the page.
-    Surface graph(panelPixels, font);
-    LifeRecorder recorder(panelPixels);
-    graph.setObserver(&recorder);
-    bool past = false;
+    const auto isClear = [](const content::CanvasOp &op) { return std::holds_alternative<draw::Clear>(op); };
+    // The lives of the graph panel, counted by its clears, that hold the page's labels.
+    std::set<std::size_t> lives;
+    std::size_t life = 0;
     forEachOperation(lecture, [&](OperationIndex at, draw::Panel panel, const content::CanvasOp &op) {
-        past = past || (at.page > page && std::holds_alternative<draw::Clear>(op) && panel == draw::Panel::Graph);
-        if (past || panel != draw::Panel::Graph)
+        if (panel != draw::Panel::Graph)
             return;
-        if (const auto *plot = std::get_if<draw::Plot>(&op))
-            recorder.lives.back().strokes.addCurve(plot->curve, plot->from, plot->to, graph.coordinates());
-        if (!isLabel(op)) {
-            performOperation(graph, op, nullptr); // a clear starts the next life
-            if (std::holds_alternative<draw::Scale>(op))
-                recorder.lives.back().scale = graph.coordinates();
-            return;
-        }
-        Life &life = recorder.lives.back();
-        Label label{at, &op, printedPlace(graph, op), {}};
-        const std::size_t before = life.texts.size();
-        performOperation(graph, op, &label.printed);
-        for (std::size_t text = before; text < life.texts.size(); ++text)
-            label.texts.push_back(text);
-        life.labels.push_back(std::move(label));
+        if (isClear(op))
+            ++life;
+        else if (at.page == page && isLabel(op))
+            lives.insert(life);
     });
 
-    for (Life &life : recorder.lives) {
-        if (!onPage(life, page))
-            continue;
-        LifePlacement placement(life, panelPixels, font);
-        for (const Label &label : life.labels) {
-            const LabelPlace place = placement.place(label);
+    // Each of them drawn in a dry run, and its labels placed up to the page's.
+    life = 0;
+    std::optional<draw::Scale> scale;
+    std::optional<LifeRun> run;
+    const auto place = [&] {
+        // The labels after the page's move out of the way of its own.
+        LifePlacement placement(run->life(), panelPixels, font);
+        for (const Label &label : run->life().labels) {
+            if (label.at.page > page)
+                break;
+            const LabelPlace placed = placement.place(label);
             if (label.at.page == page)
-                places_.emplace(label.at.op, place);
+                places_.emplace(label.at.op, placed);
         }
-    }
+        run.reset();
+    };
+    forEachOperation(lecture, [&](OperationIndex at, draw::Panel panel, const content::CanvasOp &op) {
+        if (panel != draw::Panel::Graph)
+            return;
+        if (isClear(op)) {
+            if (run)
+                place();
+            ++life;
+            return;
+        }
+        if (lives.count(life) > 0) {
+            if (!run)
+                run.emplace(panelPixels, font, scale);
+            run->perform(at, op);
+        }
+        if (const auto *set = std::get_if<draw::Scale>(&op))
+            scale = *set;
+    });
+    if (run)
+        place();
 }
 
 const LabelPlace *LabelLayout::placeOf(std::size_t op) const

@@ -128,12 +128,12 @@ private Q_SLOTS:
         GraphStrokes strokes(kPanel);
         strokes.addCurve(rising, 0, 1, kScale); // from (100, 100) to (150, 20)
         const QRectF printed(105, 60, 20, 12);  // the curve passes 117 to 125 px across it
-        const Displacement placed = placeCaption({{{printed, true}}, {}, 105}, 6, 15, {strokes, {}, kInside});
+        const Displacement placed = placeCaption({{{printed, true}}, {}, 105}, captionShifts(6.0, 15.0), {strokes, {}, kInside});
         QCOMPARE(placed.condense, 1.0);
         QVERIFY(!strokes.strike(withRoom(printed.translated(placed.shift))));
         const double distance = placed.shift.x() * placed.shift.x() + placed.shift.y() * placed.shift.y();
         QVERIFY(distance > 0);
-        for (int dy = -15; dy <= 15; ++dy) {
+        for (int dy = -30; dy <= 30; ++dy) {
             for (int dx = -24; dx <= 24; ++dx) {
                 if (dx * dx + dy * dy < distance)
                     QVERIFY2(strokes.strike(withRoom(printed.translated(dx, dy))), qPrintable(u"%1, %2"_s.arg(dx).arg(dy)));
@@ -151,12 +151,12 @@ private Q_SLOTS:
         strokes.addCircle({112, 0, 10, 60});
         const std::vector<FormulaInk> glyphs{{{14, 20, 44, 12}, true}, {{64, 20, 44, 12}, true}};
         const LabelInk printed{{{{14, 20, 94, 12}, true}}, glyphs, 14};
-        const Displacement placed = placeCaption(printed, 6, 15, {strokes, {}, kInside});
+        const Displacement placed = placeCaption(printed, captionShifts(6.0, 15.0), {strokes, {}, kInside});
         QCOMPARE(placed.condense, 1.0);
         QCOMPARE(placed.shift, QPointF()); // the axis at 60.5, between the glyphs
 
         const LabelInk wider{{{{14, 20, 100, 12}, true}}, {{{14, 20, 47, 12}, true}, {{67, 20, 47, 12}, true}}, 14};
-        QCOMPARE(placeCaption(wider, 6, 15, {strokes, {}, kInside}).condense, 0.95);
+        QCOMPARE(placeCaption(wider, captionShifts(6.0, 15.0), {strokes, {}, kInside}).condense, 0.95);
     }
 
     // A value printed under the x axis, at its point x = 2, where a text
