@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace piyota;
 using namespace piyota::testing;
 
@@ -25,6 +28,8 @@ private Q_SLOTS:
         QVERIFY(writeFile(QStringLiteral("notes.txt"), "hello"));
         QVERIFY(writeFile(QStringLiteral("empty.wav"), QByteArray()));
         QVERIFY(QDir().mkdir(QStringLiteral("folder.mid")));
+        QVERIFY(QFile::link(QStringLiteral("tone.wav"), QStringLiteral("linked.wav")));
+        QVERIFY(::mkfifo("pipe.mid", 0644) == 0);
     }
 
     void cleanupTestCase() { QDir::setCurrent(previous_); }
@@ -73,12 +78,26 @@ private Q_SLOTS:
         QTest::newRow("not a sound") << QStringLiteral("notes.txt");
         QTest::newRow("empty file") << QStringLiteral("empty.wav");
         QTest::newRow("directory") << QStringLiteral("folder.mid");
+        QTest::newRow("link to a sound") << QStringLiteral("linked.wav");
+        QTest::newRow("FIFO, without blocking") << QStringLiteral("pipe.mid");
     }
 
     void nothingOpens()
     {
         QFETCH(QString, name);
         QVERIFY(!openMediaFile(name).has_value());
+    }
+
+    // A sound that another account put in the folder is never played; one
+    // the system installed (root's) is.
+    void soundOfAnotherAccountIsNotPlayed()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another account");
+        QVERIFY(writeFile(QStringLiteral("given.wav"), tinyWaveFile()));
+        QVERIFY(openMediaFile(QStringLiteral("given.wav")));
+        QVERIFY(::chown("given.wav", 61401, 61401) == 0);
+        QVERIFY(!openMediaFile(QStringLiteral("given.wav")));
     }
 
 private:
