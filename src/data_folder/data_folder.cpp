@@ -41,13 +41,13 @@ std::variant<QDir, DataFolderProblem> enterDataFolder(const QProcessEnvironment 
                                                       const QDir &sounds)
 {
     const DataFolderLocation location = locateDataFolder(environment, appId);
-    const bool made = location.kind == DataFolderLocation::Kind::Own;
-    const auto failure = made ? DataFolderProblem::Kind::CannotMake : DataFolderProblem::Kind::NotFound;
+    const bool isOwn = location.kind == DataFolderLocation::Kind::Own;
+    const auto failure = isOwn ? DataFolderProblem::Kind::CannotMake : DataFolderProblem::Kind::NotFound;
     if (!QDir::isAbsolutePath(location.path))
         return DataFolderProblem{failure, location.path};
     // The school's folder is never made here: where it is not mounted, the
     // progress would be kept on this machine alone.
-    if (made && !makeOwnDataFolder(location.path))
+    if (isOwn && !makeOwnDataFolder(location.path))
         return DataFolderProblem{failure, location.path, errno};
     UniqueFd work(::open(QFile::encodeName(location.path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!work.isOpen())

@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <optional>
 
 namespace piyota {
 

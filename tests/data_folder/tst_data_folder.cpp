@@ -188,7 +188,11 @@ private Q_SLOTS:
         requireRoot();
         const QString shared = sharedFolder(sharedMode);
         const QString own = shared + QLatin1Char('/') + login();
-        QCOMPARE(workFolder(QStringLiteral("PIYOTA_DATA_DIR=") + shared), own);
+        // The folder's mode is exact whatever the umask.
+        const mode_t previousMask = ::umask(077);
+        const QString entered = workFolder(QStringLiteral("PIYOTA_DATA_DIR=") + shared);
+        ::umask(previousMask);
+        QCOMPARE(entered, own);
         QCOMPARE(workFolder(QStringLiteral("PIYOTA_DATA_DIR=") + shared), own);
         QCOMPARE(entriesOf(shared), QStringList{login()});
         QCOMPARE(statusOf(own).st_mode & 07777, ownMode);
