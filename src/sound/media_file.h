@@ -7,7 +7,7 @@
 
 namespace piyota {
 
-// A sound file as the media control's "Open" finds it.
+// A sound file as a media control finds it.
 struct MediaFile {
     enum class Kind { Wave, Midi };
     Kind kind = Kind::Wave;

@@ -1,7 +1,6 @@
 // The real backends (libpulse and FluidSynth) driven through the sound
 // system, with or without a sound server: every call returns promptly, nothing
 // crashes, and a missing file is silent.
-#include "sound_cues.h"
 #include "sound_system.h"
 #include "sound_test_files.h"
 
@@ -65,28 +64,26 @@ private Q_SLOTS:
 
         // Music asked for while the soundfont loads.
         timer.start();
-        playMusicCue(*control, SoundFile::titleMusic);
+        control->play(cue::Song{SoundFile::titleMusic});
         QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
 
         timer.restart();
-        playEffectCue(*control, QStringLiteral("pinpon.wav"));
-        playEffectCue(*control, QStringLiteral("pinpon.wav"));
-        playAnswerCue(*control, QStringLiteral("missing.wav"));
-        playEffectCue(*control, QStringLiteral("missing.wav"));
-        playMusicCue(*control, QStringLiteral("missing.mid"));
-        playMusicCue(*control, SoundFile::historyMusic);
+        control->play(cue::Effect{QStringLiteral("pinpon.wav")});
+        control->play(cue::Effect{QStringLiteral("pinpon.wav")});
+        control->play(cue::Answer{QStringLiteral("missing.wav")});
+        control->play(cue::Effect{QStringLiteral("missing.wav")});
+        control->play(cue::Song{QStringLiteral("missing.mid")});
+        control->play(cue::Song{SoundFile::historyMusic});
         QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
 
         QTest::qWait(600); // the soundfont is loaded, the music "plays"
 
         timer.restart();
-        playMusicCue(*control, QStringLiteral("pinpon.wav"));
-        playMusicCue(*control, SoundFile::titleMusic);
-        control->setCommand(QStringLiteral("Stop"));
-        control->setCommand(QStringLiteral("Play"));
-        control->setCommand(QStringLiteral("Close"));
-        control->setCommand(QStringLiteral("close"));
-        playMusicCue(*control, SoundFile::historyMusic);
+        control->play(cue::Song{QStringLiteral("pinpon.wav")});
+        control->play(cue::Song{SoundFile::titleMusic});
+        control->play(cue::Stop{});
+        control->play(cue::Stop{});
+        control->play(cue::Song{SoundFile::historyMusic});
         control.reset(); // the screen closes with its music playing
         QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
     }
@@ -96,11 +93,11 @@ private Q_SLOTS:
         const auto system = realSoundSystem();
         {
             auto control = system->createControl();
-            playEffectCue(*control, QStringLiteral("pinpon.wav"));
+            control->play(cue::Effect{QStringLiteral("pinpon.wav")});
         }
         QTest::qWait(200); // the sound plays on, or silently, without its control
         auto next = system->createControl();
-        playAnswerCue(*next, QStringLiteral("pinpon.wav"));
+        next->play(cue::Answer{QStringLiteral("pinpon.wav")});
     }
 
     void manyScreensComeAndGo()
@@ -110,8 +107,8 @@ private Q_SLOTS:
         timer.start();
         for (int i = 0; i < 20; ++i) {
             auto control = system->createControl();
-            playMusicCue(*control, i % 2 ? SoundFile::titleMusic : SoundFile::historyMusic);
-            playEffectCue(*control, QStringLiteral("pinpon.wav"));
+            control->play(cue::Song{i % 2 ? SoundFile::titleMusic : SoundFile::historyMusic});
+            control->play(cue::Effect{QStringLiteral("pinpon.wav")});
         }
         QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
     }
@@ -120,10 +117,10 @@ private Q_SLOTS:
     {
         auto system = realSoundSystem();
         auto control = system->createControl();
-        playMusicCue(*control, SoundFile::titleMusic);
+        control->play(cue::Song{SoundFile::titleMusic});
         system.reset();
-        playEffectCue(*control, QStringLiteral("pinpon.wav"));
-        playMusicCue(*control, SoundFile::historyMusic);
+        control->play(cue::Effect{QStringLiteral("pinpon.wav")});
+        control->play(cue::Song{SoundFile::historyMusic});
         control.reset();
     }
 

@@ -132,7 +132,7 @@ void QuizScreen::onAnswerClicked(int button)
     case Verdict::NotJudged:
         return;
     case Verdict::Correct:
-        playAnswerCue(*sound_, SoundFile::correct);
+        sound_->play(cue::Answer{SoundFile::correct});
         nextButton_->setEnabled(true);
         helpButton_->setEnabled(false);
         showVerdict(QStringLiteral("正解"), kBlue);
@@ -140,7 +140,7 @@ void QuizScreen::onAnswerClicked(int button)
         nextButton_->setFocus(); // the way on
         return;
     case Verdict::Wrong:
-        playAnswerCue(*sound_, SoundFile::wrong);
+        sound_->play(cue::Answer{SoundFile::wrong});
         showVerdict(QStringLiteral("違う"), kRed);
         showScore();
         lockAnswers();
@@ -155,7 +155,7 @@ void QuizScreen::onAnswerClicked(int button)
 
 void QuizScreen::onNextClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     const QuizStep step = app().session.next(stage_.stage);
     switch (step.kind) {
     case QuizStep::Kind::Refused:
@@ -174,7 +174,7 @@ void QuizScreen::onNextClicked()
 
 void QuizScreen::onHelpClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     const QuizStep step = app().session.help();
     if (step.kind == QuizStep::Kind::Refused)
         return app().dialogs.beep();
@@ -186,7 +186,7 @@ void QuizScreen::onHelpClicked()
 
 void QuizScreen::onQuitClicked()
 {
-    playEffectCue(*sound_, SoundFile::quit);
+    sound_->play(cue::Effect{SoundFile::quit});
     if (app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::quizTitle))
         followOutcome(app(), this, app().session.quit());
 }

@@ -109,12 +109,12 @@ void RouletteScreen::activate()
     roulette::drawWheel(*wheel_);
     placeBall(0);
     paintBall();
-    playMusicCue(*sound_, SoundFile::rouletteMusic);
+    sound_->play(cue::Song{SoundFile::rouletteMusic});
 }
 
 void RouletteScreen::onStartClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     startButton_->setEnabled(false);
     stopButton_->setEnabled(true);
     eraseBall();
@@ -125,7 +125,7 @@ void RouletteScreen::onStartClicked()
 
 void RouletteScreen::onStopClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     stopButton_->setEnabled(false);
     spinTimer_->stop();
     endHold();
@@ -135,7 +135,7 @@ void RouletteScreen::onStopClicked()
 
 void RouletteScreen::onNextClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     followOutcome(app(), this, app().session.rouletteNext());
 }
 
