@@ -82,6 +82,15 @@ inline QByteArray tinyMidiFile(const QByteArray &text = "abcd")
         "00ff2f00"));        // end of track
 }
 
+// A standard MIDI file of one piano note held for `seconds`.
+inline QByteArray heldNoteMidiFile(int seconds)
+{
+    constexpr quint32 ticksPerSecond = 192; // 96 to the quarter note of half a second
+    return standardMidiFile(QByteArray::fromHex("00c000" "00903c64") // piano; note on, middle C
+                            + midiDelta(quint32(seconds) * ticksPerSecond)
+                            + QByteArray::fromHex("803c40" "00ff2f00")); // note off; end of track
+}
+
 // An RMID container (an `.rmi` file): an INFO list, then the standard MIDI
 // file in its `data` chunk.
 inline QByteArray rmidFile(const QByteArray &midi)

@@ -15,13 +15,13 @@
 #include "sink_recorder.h"
 
 #include "media_control.h"
+#include "sound_server.h"
 #include "sound_system.h"
 #include "sound_test_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTimer>
 
 #include <algorithm>
@@ -97,15 +97,6 @@ int toneOf(const QString &file)
     const auto found = std::find_if(waves.begin(), waves.end(),
                                     [&file](const MarkerWave &wave) { return wave.file == file; });
     return found == waves.end() ? -1 : int(found - waves.begin());
-}
-
-int soundServerStreams()
-{
-    QProcess pactl;
-    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
-    if (!pactl.waitForFinished(5000))
-        return -1;
-    return int(pactl.readAllStandardOutput().count('\n'));
 }
 
 struct MusicSpan {
@@ -184,7 +175,7 @@ private:
     void carryOut(const ExpectNoStream &, const QString &label, double)
     {
         ++quietPoints;
-        const int streams = soundServerStreams();
+        const int streams = testing::soundServerStreams();
         if (streams != 0)
             problems.push_back(QStringLiteral("%1 stream(s) left on the server at %2").arg(streams).arg(label));
     }
