@@ -1,7 +1,5 @@
 #include "player_media_control.h"
 
-#include "media_file.h"
-
 namespace piyota {
 
 PlayerMediaControl::PlayerMediaControl(std::weak_ptr<WavePlayer> wavePlayer,
@@ -29,15 +27,8 @@ void PlayerMediaControl::start(const cue::Answer &answer)
 
 void PlayerMediaControl::start(const cue::Song &song)
 {
-    const std::optional<MediaFile> file = openMediaFile(song.file);
-    if (!file)
-        return;
-    if (file->kind == MediaFile::Kind::Wave) {
-        if (const auto player = wavePlayer_.lock())
-            music_ = player->playMusic(file->path);
-    } else if (const auto player = midiPlayer_.lock()) {
-        music_ = player->playMusic(file->midi);
-    }
+    if (const std::optional<MediaFile> file = openMediaFile(song.file))
+        music_ = std::visit([this](const auto &media) { return playMusic(media); }, *file);
 }
 
 void PlayerMediaControl::start(const cue::Stop &)
@@ -48,10 +39,23 @@ void PlayerMediaControl::start(const cue::Stop &)
 void PlayerMediaControl::playShortSound(const QString &fileName)
 {
     const std::optional<MediaFile> file = openMediaFile(fileName);
-    if (!file || file->kind != MediaFile::Kind::Wave)
+    const auto *wave = file ? std::get_if<WaveMedia>(&*file) : nullptr;
+    if (!wave)
         return;
     if (const auto player = wavePlayer_.lock())
-        player->playShortSound(file->path);
+        player->playShortSound(wave->path);
+}
+
+std::unique_ptr<Playback> PlayerMediaControl::playMusic(const WaveMedia &wave) const
+{
+    const auto player = wavePlayer_.lock();
+    return player ? player->playMusic(wave.path) : nullptr;
+}
+
+std::unique_ptr<Playback> PlayerMediaControl::playMusic(const MidiMedia &midi) const
+{
+    const auto player = midiPlayer_.lock();
+    return player ? player->playMusic(midi.midiFile) : nullptr;
 }
 
 } // namespace piyota

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media_control.h"
+#include "media_file.h"
 #include "sound_backends.h"
 
 #include <memory>
@@ -27,6 +28,8 @@ private:
     void start(const cue::Song &song);
     void start(const cue::Stop &);
     void playShortSound(const QString &fileName);
+    std::unique_ptr<Playback> playMusic(const WaveMedia &wave) const;
+    std::unique_ptr<Playback> playMusic(const MidiMedia &midi) const;
 
     std::weak_ptr<WavePlayer> wavePlayer_;
     std::weak_ptr<MidiPlayer> midiPlayer_;
