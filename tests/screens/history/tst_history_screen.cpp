@@ -16,11 +16,11 @@ class HistoryScreenTest : public QObject {
 
 private:
     // The board as the quiz's quit or the last roulette reach it: the
-    // session saves, then the route leads to the board.
+    // session saves, then the board shows.
     void reachBoard(const Outcome &outcome)
     {
-        QCOMPARE(outcome.save, Save::Saved);
-        followRoute(app_->context, outcome.route);
+        QCOMPARE(outcome, Outcome{Saved{ScreenId::History}});
+        followOutcome(app_->context, nullptr, outcome);
     }
 
 private Q_SLOTS:

@@ -82,15 +82,6 @@ private Q_SLOTS:
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage2Quiz);
     }
 
-    void aLeftOverPageNumberShowsTheFoldedPage()
-    {
-        app_->forms.lecturePageNo = 9; // left by a longer lecture
-        open(2); // lecture 1 has a cycle of 7: 9 folds to page 3
-        next();
-        QVERIFY(inkPixels(*panel(2)) > 200); // page 3 plots the curves that open downwards
-        QCOMPARE(panel(1)->printedText().count(QStringLiteral("これらのグラフを描くと、")), 1);
-    }
-
     void textAfterAPlotStartsFromItsLastPoint()
     {
         open(26); // lecture 6, page 4 moves down from the plot of page 3
