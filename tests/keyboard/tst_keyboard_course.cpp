@@ -291,14 +291,15 @@ private Q_SLOTS:
 
     // The title's 次へ closes its window while Return is still down, and the
     // release may reach no window of the program. A press of the student's
-    // a moment later is no repeat: it presses 初めからやる. Unflagged
-    // presses as fast as a keyboard repeats still do nothing.
+    // more than a second after the last one is no repeat: it presses
+    // 初めからやる. Unflagged presses up to a second apart, slower than any
+    // keyboard's repeat delay, still do nothing.
     void aPressAfterALostReleaseCounts_data()
     {
-        QTest::addColumn<ulong>("pause");
+        QTest::addColumn<ulong>("pause"); // the presses come this long and 30 ms apart
         QTest::addColumn<int>("questions");
-        QTest::newRow("a second later") << 1200UL << 1;
-        QTest::newRow("at a keyboard's repeat delay") << 600UL << 0;
+        QTest::newRow("1000 ms apart: a repeat") << 970UL << 0;
+        QTest::newRow("1001 ms apart: the student's") << 971UL << 1;
     }
 
     void aPressAfterALostReleaseCounts()
