@@ -84,9 +84,7 @@ private Q_SLOTS:
         app_->media.clear();
         quiz_->answerRight();
         QCOMPARE(app_->media.steps(), cue(QStringLiteral("close"), QStringLiteral("Chimes.wav"), QStringLiteral("Sound")));
-        QCOMPARE(quiz_->label(2)->text(), QStringLiteral("9000"));
-        QCOMPARE(quiz_->label(4)->text(), QStringLiteral("正解"));
-        QCOMPARE(quiz_->label(4)->palette().color(QPalette::WindowText), kDarkBlue);
+        checkVerdict(QStringLiteral("正解"), kDarkBlue, QStringLiteral("9000"));
         QVERIFY(quiz_->button(11)->isEnabled());
         QVERIFY(!quiz_->button(9)->isEnabled());
 
@@ -104,9 +102,7 @@ private Q_SLOTS:
         app_->media.clear();
         quiz_->answerWrong();
         QCOMPARE(app_->media.steps(), cue(QStringLiteral("close"), QStringLiteral("Chimes2.wav"), QStringLiteral("Sound")));
-        QCOMPARE(quiz_->label(2)->text(), QStringLiteral("-3000"));
-        QCOMPARE(quiz_->label(4)->text(), QStringLiteral("違う"));
-        QCOMPARE(quiz_->label(4)->palette().color(QPalette::WindowText), kDarkRed);
+        checkVerdict(QStringLiteral("違う"), kDarkRed, QStringLiteral("-3000"));
         for (int b = 1; b <= 8; ++b)
             QVERIFY(!quiz_->button(b)->isEnabled());
         QCOMPARE(quiz_->picture(3)->printedText(), kWarnings.join(QLatin1Char('\n')));
@@ -271,6 +267,14 @@ private Q_SLOTS:
     }
 
 private:
+    // The verdict shown in its colour, and the score after it.
+    void checkVerdict(const QString &verdict, const QColor &colour, const QString &score) const
+    {
+        QCOMPARE(quiz_->label(4)->text(), verdict);
+        QCOMPARE(quiz_->label(4)->palette().color(QPalette::WindowText), colour);
+        QCOMPARE(quiz_->label(2)->text(), score);
+    }
+
     std::optional<TestApp> app_;
     std::optional<QuizDriver> quiz_;
 };
