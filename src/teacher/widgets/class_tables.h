@@ -1,0 +1,28 @@
+#pragma once
+
+#include "class_overview.h"
+#include "lecture_table_model.h"
+#include "problem_table_model.h"
+#include "skipped_files_model.h"
+#include "student_table_model.h"
+
+namespace piyota::teacher {
+
+// The tables of one overview, as the window shows them and every output
+// writes them.
+struct ClassTables {
+    StudentTableModel students;
+    ProblemTableModel problems;
+    LectureTableModel lectures;
+    SkippedFilesModel skipped;
+
+    void show(const ClassOverview &overview)
+    {
+        students.setRows(overview.students);
+        problems.setRows(overview.problems);
+        lectures.setRows(overview.lectures);
+        skipped.setRows(overview.skipped);
+    }
+};
+
+} // namespace piyota::teacher
