@@ -80,9 +80,9 @@ class Student:
 
 def make_class():
     students = []
-    # 40 students in their own folders, so that the students' table runs over a page.
-    for n in range(40):
-        folder = "aoi" if n < 20 else "riku"
+    # 60 students in their own folders, so that the students' table runs over a page.
+    for n in range(60):
+        folder = "aoi" if n < 30 else "riku"
         problem_no = 1 + n % 30
         seconds = [20 + (n * p) % 37 for p in range(1, problem_no)]
         reading = 45000.25 + n if n % 3 else 0
@@ -194,6 +194,8 @@ def check_pdf(program, root, out, students, problems):
         check(f"{number}" in texts and "ページ" in " ".join(texts), f"page {number} has no page number")
         check("作成" in texts and any(t.startswith("フォルダ：") for t in texts), f"page {number}: no frame")
     # Each student's row whole on one page, under the students' heading row.
+    heading_pages = [n for n, page in enumerate(pages) if "ユーザーコード" in [w[0] for w in page]]
+    check(len(heading_pages) >= 2, f"the students' table is on pages {heading_pages}: make the class larger")
     for student in students:
         found = [(n, w) for n, page in enumerate(pages) for w in page if w[0] == student.code and w[1] < 160]
         check(len(found) == 1, f"code {student.code}: {len(found)} times")

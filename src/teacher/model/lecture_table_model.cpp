@@ -13,42 +13,6 @@ QString problemsText(const LectureFigures &lecture)
     return QStringLiteral("問%1〜%2").arg(lecture.firstProblem).arg(lecture.lastProblem);
 }
 
-QVariant displayed(const LectureFigures &lecture, int column)
-{
-    switch (column) {
-    case LectureTableModel::Lecture:
-        return QString::number(lecture.lecture);
-    case LectureTableModel::Topic:
-        return lecture.topic;
-    case LectureTableModel::Problems:
-        return problemsText(lecture);
-    case LectureTableModel::Reached:
-        return QString::number(lecture.studentsReached);
-    case LectureTableModel::TotalMisses:
-        return QString::number(lecture.totalMisses);
-    case LectureTableModel::AverageMisses:
-        return fixedNumber(lecture.averageMisses, kAverageDecimals);
-    }
-    return {};
-}
-
-QVariant sortValue(const LectureFigures &lecture, int column)
-{
-    switch (column) {
-    case LectureTableModel::Lecture:
-    case LectureTableModel::Topic:
-    case LectureTableModel::Problems:
-        return lecture.lecture;
-    case LectureTableModel::Reached:
-        return lecture.studentsReached;
-    case LectureTableModel::TotalMisses:
-        return lecture.totalMisses;
-    case LectureTableModel::AverageMisses:
-        return lecture.averageMisses.value_or(-1);
-    }
-    return {};
-}
-
 } // namespace
 
 LectureTableModel::LectureTableModel(QObject *parent)
@@ -70,21 +34,40 @@ LectureTableModel::LectureTableModel(QObject *parent)
 {
 }
 
-QVariant LectureTableModel::data(const QModelIndex &index, int role) const
+QString LectureTableModel::text(const LectureFigures &lecture, int column) const
 {
-    const LectureFigures *lecture = rowOf(index);
-    if (!lecture)
-        return {};
-    switch (role) {
-    case Qt::DisplayRole:
-        return displayed(*lecture, index.column());
-    case kSortRole:
-        return sortValue(*lecture, index.column());
-    case Qt::TextAlignmentRole:
-        return alignmentOf(index.column());
-    default:
-        return {};
+    switch (column) {
+    case LectureTableModel::Lecture:
+        return QString::number(lecture.lecture);
+    case LectureTableModel::Topic:
+        return lecture.topic;
+    case LectureTableModel::Problems:
+        return problemsText(lecture);
+    case LectureTableModel::Reached:
+        return QString::number(lecture.studentsReached);
+    case LectureTableModel::TotalMisses:
+        return QString::number(lecture.totalMisses);
+    case LectureTableModel::AverageMisses:
+        return fixedNumber(lecture.averageMisses, kAverageDecimals);
     }
+    return {};
+}
+
+QVariant LectureTableModel::sortValue(const LectureFigures &lecture, int column) const
+{
+    switch (column) {
+    case LectureTableModel::Lecture:
+    case LectureTableModel::Topic:
+    case LectureTableModel::Problems:
+        return lecture.lecture;
+    case LectureTableModel::Reached:
+        return lecture.studentsReached;
+    case LectureTableModel::TotalMisses:
+        return lecture.totalMisses;
+    case LectureTableModel::AverageMisses:
+        return lecture.averageMisses.value_or(-1);
+    }
+    return {};
 }
 
 } // namespace piyota::teacher

@@ -15,7 +15,9 @@ public:
 
     explicit LectureTableModel(QObject *parent = nullptr);
 
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+private:
+    QString text(const LectureFigures &lecture, int column) const override;
+    QVariant sortValue(const LectureFigures &lecture, int column) const override;
 };
 
 } // namespace piyota::teacher

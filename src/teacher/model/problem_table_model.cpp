@@ -6,53 +6,6 @@
 
 namespace piyota::teacher {
 
-namespace {
-
-QVariant displayed(const ProblemFigures &problem, int column)
-{
-    switch (column) {
-    case ProblemTableModel::Problem:
-        return QString::number(problem.problem);
-    case ProblemTableModel::Reached:
-        return QString::number(problem.studentsReached);
-    case ProblemTableModel::Finished:
-        return QString::number(problem.studentsFinished);
-    case ProblemTableModel::TotalMisses:
-        return QString::number(problem.totalMisses);
-    case ProblemTableModel::AverageMisses:
-        return fixedNumber(problem.averageMisses, kAverageDecimals);
-    case ProblemTableModel::MedianSeconds:
-        return fixedNumber(problem.medianSeconds, kWholeDecimals);
-    case ProblemTableModel::Attention:
-        return problem.hardest ? QStringLiteral("★") : QString();
-    }
-    return {};
-}
-
-// A problem without a figure sorts below every problem with one.
-QVariant sortValue(const ProblemFigures &problem, int column)
-{
-    switch (column) {
-    case ProblemTableModel::Problem:
-        return problem.problem;
-    case ProblemTableModel::Reached:
-        return problem.studentsReached;
-    case ProblemTableModel::Finished:
-        return problem.studentsFinished;
-    case ProblemTableModel::TotalMisses:
-        return problem.totalMisses;
-    case ProblemTableModel::AverageMisses:
-        return problem.averageMisses.value_or(-1);
-    case ProblemTableModel::MedianSeconds:
-        return problem.medianSeconds.value_or(-1);
-    case ProblemTableModel::Attention:
-        return problem.hardest ? 1 : 0;
-    }
-    return {};
-}
-
-} // namespace
-
 ProblemTableModel::ProblemTableModel(QObject *parent)
     : RowTableModel(
           {
@@ -79,30 +32,60 @@ QColor ProblemTableModel::hardestShade()
     return QColor(255, 214, 170);
 }
 
-QVariant ProblemTableModel::data(const QModelIndex &index, int role) const
+QString ProblemTableModel::text(const ProblemFigures &problem, int column) const
 {
-    const ProblemFigures *problem = rowOf(index);
-    if (!problem)
-        return {};
-    switch (role) {
-    case Qt::DisplayRole:
-        return displayed(*problem, index.column());
-    case kSortRole:
-        return sortValue(*problem, index.column());
-    case Qt::TextAlignmentRole:
-        return index.column() == Attention ? QVariant(int(Qt::AlignCenter)) : alignmentOf(index.column());
-    case Qt::BackgroundRole:
-        return problem->hardest ? QVariant(hardestShade()) : QVariant();
-    case Qt::FontRole: {
-        if (!problem->hardest)
-            return {};
-        QFont bold;
-        bold.setBold(true);
-        return bold;
+    switch (column) {
+    case ProblemTableModel::Problem:
+        return QString::number(problem.problem);
+    case ProblemTableModel::Reached:
+        return QString::number(problem.studentsReached);
+    case ProblemTableModel::Finished:
+        return QString::number(problem.studentsFinished);
+    case ProblemTableModel::TotalMisses:
+        return QString::number(problem.totalMisses);
+    case ProblemTableModel::AverageMisses:
+        return fixedNumber(problem.averageMisses, kAverageDecimals);
+    case ProblemTableModel::MedianSeconds:
+        return fixedNumber(problem.medianSeconds, kWholeDecimals);
+    case ProblemTableModel::Attention:
+        return problem.hardest ? QStringLiteral("★") : QString();
     }
-    default:
-        return {};
+    return {};
+}
+
+// A problem without a figure sorts below every problem with one.
+QVariant ProblemTableModel::sortValue(const ProblemFigures &problem, int column) const
+{
+    switch (column) {
+    case ProblemTableModel::Problem:
+        return problem.problem;
+    case ProblemTableModel::Reached:
+        return problem.studentsReached;
+    case ProblemTableModel::Finished:
+        return problem.studentsFinished;
+    case ProblemTableModel::TotalMisses:
+        return problem.totalMisses;
+    case ProblemTableModel::AverageMisses:
+        return problem.averageMisses.value_or(-1);
+    case ProblemTableModel::MedianSeconds:
+        return problem.medianSeconds.value_or(-1);
+    case ProblemTableModel::Attention:
+        return problem.hardest ? 1 : 0;
     }
+    return {};
+}
+
+QVariant ProblemTableModel::look(const ProblemFigures &problem, int, int role) const
+{
+    if (!problem.hardest)
+        return {};
+    if (role == Qt::BackgroundRole)
+        return hardestShade();
+    if (role != Qt::FontRole)
+        return {};
+    QFont bold;
+    bold.setBold(true);
+    return bold;
 }
 
 } // namespace piyota::teacher

@@ -18,10 +18,14 @@ public:
 
     explicit ProblemTableModel(QObject *parent = nullptr);
 
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-
     // The shading of the hardest problems' rows.
     static QColor hardestShade();
+
+private:
+    QString text(const ProblemFigures &problem, int column) const override;
+    QVariant sortValue(const ProblemFigures &problem, int column) const override;
+    // The hardest problems' rows shaded and in bold.
+    QVariant look(const ProblemFigures &problem, int column, int role) const override;
 };
 
 } // namespace piyota::teacher

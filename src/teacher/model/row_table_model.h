@@ -8,7 +8,8 @@
 namespace piyota::teacher {
 
 // A table of the overview: one row per item of `Row`, the columns and their
-// headings, tooltips and kinds given once. A table says what each cell shows.
+// headings, tooltips and kinds given once. A table says what each cell
+// shows and what it sorts by; figures stand to the right, texts to the left.
 template <class Row>
 class RowTableModel : public QAbstractTableModel {
 public:
@@ -31,14 +32,30 @@ public:
     {
         return columnHeading(columns_, section, orientation, role);
     }
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const final
+    {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+            return {};
+        const Row &row = rows_[index.row()];
+        switch (role) {
+        case Qt::DisplayRole:
+            return text(row, index.column());
+        case kSortRole:
+            return sortValue(row, index.column());
+        case Qt::TextAlignmentRole:
+            return columnAlignment(columns_, index.column());
+        default:
+            return look(row, index.column(), role);
+        }
+    }
 
 protected:
-    // The row of a valid index of this table; nothing otherwise.
-    const Row *rowOf(const QModelIndex &index) const
-    {
-        return checkIndex(index, CheckIndexOption::IndexIsValid) ? &rows_[index.row()] : nullptr;
-    }
-    QVariant alignmentOf(int column) const { return columnAlignment(columns_, column); }
+    // What the cell shows.
+    virtual QString text(const Row &row, int column) const = 0;
+    // The value behind it; the text unless a table says otherwise.
+    virtual QVariant sortValue(const Row &row, int column) const { return text(row, column); }
+    // Any other role of the cell (its shade, font, tooltip); nothing unless a table says otherwise.
+    virtual QVariant look(const Row &, int, int) const { return {}; }
 
 private:
     QList<Column> columns_;

@@ -16,12 +16,9 @@ SkippedFilesModel::SkippedFilesModel(QObject *parent)
 {
 }
 
-QVariant SkippedFilesModel::data(const QModelIndex &index, int role) const
+QString SkippedFilesModel::text(const SkippedFile &file, int column) const
 {
-    const SkippedFile *file = rowOf(index);
-    if (!file || (role != Qt::DisplayRole && role != kSortRole))
-        return {};
-    return index.column() == FileName ? file->fileName : refusalText(file->reason);
+    return column == FileName ? file.fileName : refusalText(file.reason);
 }
 
 } // namespace piyota::teacher

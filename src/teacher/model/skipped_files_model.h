@@ -13,7 +13,8 @@ public:
 
     explicit SkippedFilesModel(QObject *parent = nullptr);
 
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+private:
+    QString text(const SkippedFile &file, int column) const override;
 };
 
 } // namespace piyota::teacher

@@ -43,23 +43,6 @@ QString stateText(ProblemState state)
     return {};
 }
 
-QVariant displayed(const StudentProblem &problem, int column)
-{
-    switch (column) {
-    case StudentProblemsModel::Problem:
-        return QString::number(problem.problem);
-    case StudentProblemsModel::Lecture:
-        return QString::number(problem.lecture);
-    case StudentProblemsModel::State:
-        return stateText(problem.state);
-    case StudentProblemsModel::Misses:
-        return problem.state == ProblemState::NotReached ? QString() : QString::number(problem.misses);
-    case StudentProblemsModel::Seconds:
-        return problem.state == ProblemState::Finished ? fixedNumber(problem.seconds, kWholeDecimals) : QString();
-    }
-    return {};
-}
-
 } // namespace
 
 StudentProblemsModel::StudentProblemsModel(const StudentFigures &student, QObject *parent)
@@ -77,19 +60,21 @@ StudentProblemsModel::StudentProblemsModel(const StudentFigures &student, QObjec
     setRows(problemsOf(student.record));
 }
 
-QVariant StudentProblemsModel::data(const QModelIndex &index, int role) const
+QString StudentProblemsModel::text(const StudentProblem &problem, int column) const
 {
-    const StudentProblem *problem = rowOf(index);
-    if (!problem)
-        return {};
-    switch (role) {
-    case Qt::DisplayRole:
-        return displayed(*problem, index.column());
-    case Qt::TextAlignmentRole:
-        return alignmentOf(index.column());
-    default:
-        return {};
+    switch (column) {
+    case StudentProblemsModel::Problem:
+        return QString::number(problem.problem);
+    case StudentProblemsModel::Lecture:
+        return QString::number(problem.lecture);
+    case StudentProblemsModel::State:
+        return stateText(problem.state);
+    case StudentProblemsModel::Misses:
+        return problem.state == ProblemState::NotReached ? QString() : QString::number(problem.misses);
+    case StudentProblemsModel::Seconds:
+        return problem.state == ProblemState::Finished ? fixedNumber(problem.seconds, kWholeDecimals) : QString();
     }
+    return {};
 }
 
 } // namespace piyota::teacher

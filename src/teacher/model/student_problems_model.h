@@ -25,7 +25,8 @@ public:
 
     explicit StudentProblemsModel(const StudentFigures &student, QObject *parent = nullptr);
 
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+private:
+    QString text(const StudentProblem &problem, int column) const override;
 };
 
 } // namespace piyota::teacher

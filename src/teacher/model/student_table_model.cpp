@@ -40,52 +40,6 @@ QString mostMissedText(const StudentFigures &student)
     return problems.join(QStringLiteral("、"));
 }
 
-QVariant displayed(const StudentFigures &student, int column)
-{
-    switch (column) {
-    case StudentTableModel::Login:
-        return student.login;
-    case StudentTableModel::UserCode:
-        return student.userCode;
-    case StudentTableModel::ProblemReached:
-        return problemReachedText(student);
-    case StudentTableModel::Score:
-        return fixedNumber(student.score, kWholeDecimals);
-    case StudentTableModel::TotalMisses:
-        return QString::number(student.totalMisses);
-    case StudentTableModel::TotalSeconds:
-        return fixedNumber(student.totalSeconds, kWholeDecimals);
-    case StudentTableModel::LastSaved:
-        return savedAtText(student.lastSaved);
-    case StudentTableModel::MostMissed:
-        return mostMissedText(student);
-    }
-    return {};
-}
-
-QVariant sortValue(const StudentFigures &student, int column)
-{
-    switch (column) {
-    case StudentTableModel::Login:
-        return student.login;
-    case StudentTableModel::UserCode:
-        return student.userCode;
-    case StudentTableModel::ProblemReached:
-        return problemReachedOrder(student);
-    case StudentTableModel::Score:
-        return student.score;
-    case StudentTableModel::TotalMisses:
-        return student.totalMisses;
-    case StudentTableModel::TotalSeconds:
-        return student.totalSeconds;
-    case StudentTableModel::LastSaved:
-        return student.lastSaved;
-    case StudentTableModel::MostMissed:
-        return student.mostMissed.isEmpty() ? 0 : student.mostMissed.front().misses;
-    }
-    return {};
-}
-
 } // namespace
 
 QString savedAtText(const QDateTime &saved)
@@ -118,23 +72,55 @@ StudentTableModel::StudentTableModel(QObject *parent)
 {
 }
 
-QVariant StudentTableModel::data(const QModelIndex &index, int role) const
+QString StudentTableModel::text(const StudentFigures &student, int column) const
 {
-    const StudentFigures *student = rowOf(index);
-    if (!student)
-        return {};
-    switch (role) {
-    case Qt::DisplayRole:
-        return displayed(*student, index.column());
-    case kSortRole:
-        return sortValue(*student, index.column());
-    case Qt::TextAlignmentRole:
-        return alignmentOf(index.column());
-    case Qt::ToolTipRole:
-        return index.column() == ProblemReached ? QVariant(problemReachedHelp(*student)) : QVariant();
-    default:
-        return {};
+    switch (column) {
+    case StudentTableModel::Login:
+        return student.login;
+    case StudentTableModel::UserCode:
+        return student.userCode;
+    case StudentTableModel::ProblemReached:
+        return problemReachedText(student);
+    case StudentTableModel::Score:
+        return fixedNumber(student.score, kWholeDecimals);
+    case StudentTableModel::TotalMisses:
+        return QString::number(student.totalMisses);
+    case StudentTableModel::TotalSeconds:
+        return fixedNumber(student.totalSeconds, kWholeDecimals);
+    case StudentTableModel::LastSaved:
+        return savedAtText(student.lastSaved);
+    case StudentTableModel::MostMissed:
+        return mostMissedText(student);
     }
+    return {};
+}
+
+QVariant StudentTableModel::sortValue(const StudentFigures &student, int column) const
+{
+    switch (column) {
+    case StudentTableModel::Login:
+        return student.login;
+    case StudentTableModel::UserCode:
+        return student.userCode;
+    case StudentTableModel::ProblemReached:
+        return problemReachedOrder(student);
+    case StudentTableModel::Score:
+        return student.score;
+    case StudentTableModel::TotalMisses:
+        return student.totalMisses;
+    case StudentTableModel::TotalSeconds:
+        return student.totalSeconds;
+    case StudentTableModel::LastSaved:
+        return student.lastSaved;
+    case StudentTableModel::MostMissed:
+        return student.mostMissed.isEmpty() ? 0 : student.mostMissed.front().misses;
+    }
+    return {};
+}
+
+QVariant StudentTableModel::look(const StudentFigures &student, int column, int role) const
+{
+    return role == Qt::ToolTipRole && column == ProblemReached ? QVariant(problemReachedHelp(student)) : QVariant();
 }
 
 } // namespace piyota::teacher

@@ -17,7 +17,11 @@ public:
 
     explicit StudentTableModel(QObject *parent = nullptr);
 
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+private:
+    QString text(const StudentFigures &student, int column) const override;
+    QVariant sortValue(const StudentFigures &student, int column) const override;
+    // The problem reached says in its tooltip what its mark means.
+    QVariant look(const StudentFigures &student, int column, int role) const override;
 };
 
 // When a file was saved, as every output shows it: "2024-05-01 14:32".

@@ -1,5 +1,6 @@
 #include "class_report.h"
 
+#include "class_tables.h"
 #include "overview_title.h"
 #include "printed_table.h"
 #include "problem_chart.h"
@@ -13,11 +14,6 @@ namespace piyota::teacher {
 namespace {
 
 constexpr double kChartHeight = 270;
-
-const QString kStudentsTitle = QStringLiteral("生徒ごと");
-const QString kProblemsTitle = QStringLiteral("問題ごと");
-const QString kLecturesTitle = QStringLiteral("講義ごと");
-const QString kSkippedTitle = QStringLiteral("読めなかったファイル");
 
 PageFrame frameOf(const ReportContents &contents)
 {

@@ -8,6 +8,12 @@
 
 namespace piyota::teacher {
 
+// The tables' names: the window's tabs, the report's headings, the workbook's sheets.
+inline const QString kStudentsTitle = QStringLiteral("生徒ごと");
+inline const QString kProblemsTitle = QStringLiteral("問題ごと");
+inline const QString kLecturesTitle = QStringLiteral("講義ごと");
+inline const QString kSkippedTitle = QStringLiteral("読めなかったファイル");
+
 // The tables of one overview, as the window shows them and every output
 // writes them.
 struct ClassTables {

@@ -34,11 +34,6 @@ namespace {
 
 enum Tab { StudentsTab, ProblemsTab, LecturesTab, SkippedTab };
 
-const QString kStudentsTitle = QStringLiteral("生徒ごと");
-const QString kProblemsTitle = QStringLiteral("問題ごと");
-const QString kLecturesTitle = QStringLiteral("講義ごと");
-const QString kSkippedTitle = QStringLiteral("読めなかったファイル");
-
 QString cannotWrite(const QString &path)
 {
     return QStringLiteral("%1 に書き出せませんでした。").arg(QDir::toNativeSeparators(path));
