@@ -166,6 +166,7 @@ void TeacherWindow::buildTabs()
     layout->addWidget(folderLabel_);
     layout->addWidget(tabs_);
     setCentralWidget(central);
+    students->setFocus(); // the arrows and Enter work on the students at once
 }
 
 void TeacherWindow::openFolder(const QString &folder)
