@@ -59,8 +59,10 @@ QList<double> columnWidths(const PrintedRow &headings, const QList<PrintedRow> &
     const double narrowest = 2 * kTextPoints + 2 * kCellPadding; // two characters
     QList<double> widths;
     for (qsizetype column = 0; column < headings.size(); ++column) {
-        // A heading may take two lines.
-        double widest = std::max(narrowest, naturalWidth(headings[column]) / 2 + kCellPadding);
+        // A heading may take two lines, its longer half on the first.
+        PrintedCell firstHalf = headings[column];
+        firstHalf.text.truncate((firstHalf.text.size() + 1) / 2);
+        double widest = std::max(narrowest, naturalWidth(firstHalf));
         for (const PrintedRow &row : rows)
             widest = std::max(widest, naturalWidth(row[column]));
         widths.append(widest);
