@@ -130,6 +130,7 @@ QTableView *TeacherWindow::addTable(QAbstractItemModel *model, QSortFilterProxyM
     view->sortByColumn(0, Qt::AscendingOrder);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setTabKeyNavigation(false); // Tab leaves the table, Ctrl+Tab goes to the next tab
     view->verticalHeader()->hide();
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->horizontalHeader()->setStretchLastSection(true);
