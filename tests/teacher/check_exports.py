@@ -92,6 +92,8 @@ def make_class():
     students.append(Student("", "1e5", 4, 6000, [10, 20, 31], 50000.5))
     students.append(Student("", "-5", 2, -3000, [7]))
     students.append(Student("", "=cmd", 3, 0, [12, 13], 40000.75))
+    # One more, so that problems 4 to 19 are finished by an even number of students.
+    students.append(Student("", "ren", 20, 15000, [15 + 9 * p for p in range(1, 20)], 41000.5))
     return students
 
 
@@ -116,13 +118,13 @@ def problem_figures(students):
         finished = sorted(s.seconds[p - 1] for s in students if s.finished(p))
         misses = sum(s.misses[p - 1] for s in reached)
         average = misses / len(reached) if reached else None
+        median, gap = None, 0
         if finished:
             middle = len(finished) // 2
             median = finished[middle] if len(finished) % 2 else (finished[middle - 1] + finished[middle]) / 2
-        else:
-            median = None
+            gap = 0 if len(finished) % 2 else finished[middle] - finished[middle - 1]
         figures.append({"problem": p, "reached": len(reached), "finished": len(finished), "misses": misses,
-                        "average": average, "median": median})
+                        "average": average, "median": median, "gap": gap})
     averages = sorted((f["average"] for f in figures if f["average"]), reverse=True)
     third = averages[min(3, len(averages)) - 1]
     for f in figures:
@@ -321,8 +323,11 @@ def main():
     problems = problem_figures(students)
     lectures = lecture_figures(problems)
     check([f["problem"] for f in problems if f["hardest"]] == [2, 9, 17, 20], "the class ties three at the third place")
-    check(any(f["median"] is not None and f["median"] % 1 == 0.5 and f["finished"] % 2 == 0 for f in problems),
-          "the class has a median of an even count halfway between two seconds")
+    # Medians of even counts, one halfway between two seconds, one whose middle two lie apart
+    # (so that neither of them, rounded or not, passes for the median).
+    check(any(f["median"] is not None and f["median"] % 1 == 0.5 for f in problems),
+          "the class has a median halfway between two seconds")
+    check(any(f["gap"] >= 2 for f in problems), "the class has a median between two seconds far apart")
     with tempfile.TemporaryDirectory() as work:
         root, out = Path(work) / "class", Path(work) / "out"
         root.mkdir()
