@@ -1,17 +1,18 @@
 #include "title_screen.h"
 
 #include "common/app_context.h"
-#include "common/navigation.h"
-#include "dialogs.h"
-#include "picture_files.h"
-#include "fonts.h"
-#include "geometry.h"
 #include "common/captions.h"
 #include "common/controls.h"
+#include "common/form_state.h"
 #include "common/frame_animation.h"
 #include "common/keyboard.h"
+#include "common/navigation.h"
 #include "common/picture_names.h"
+#include "dialogs.h"
+#include "fonts.h"
+#include "geometry.h"
 #include "media_control.h"
+#include "picture_files.h"
 #include "sound_cues.h"
 
 #include <QLabel>

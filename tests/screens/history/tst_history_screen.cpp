@@ -14,15 +14,6 @@ using namespace piyota::testing;
 class HistoryScreenTest : public QObject {
     Q_OBJECT
 
-private:
-    // The board as the quiz's quit or the last roulette reach it: the
-    // session saves, then the route leads to the board.
-    void reachBoard(const Outcome &outcome)
-    {
-        QCOMPARE(outcome.save, Save::Saved);
-        followRoute(app_->context, outcome.route);
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -78,7 +69,9 @@ private Q_SLOTS:
         app_->course.missCount[13] = 2;
         app_->course.answerSeconds[13] = 40000.5f;
         app_->clock.now = 40100.75f;
-        reachBoard(app_->session.quit());
+        const Outcome quit = app_->session.quit();
+        QCOMPARE(quit, Outcome{Saved{ScreenId::History}});
+        followOutcome(app_->context, nullptr, quit);
         QCOMPARE(app_->navigator.currentId(), ScreenId::History);
         QStringList misses(12, QStringLiteral(" 1"));
         QCOMPARE(boardCells(*app_, QStringLiteral("Lab")), cellsThenEmpty(misses << QStringLiteral(" 2")));
@@ -86,28 +79,6 @@ private Q_SLOTS:
         QCOMPARE(boardCells(*app_, QStringLiteral("zik")), cellsThenEmpty(seconds << QStringLiteral(" 100")));
         QCOMPARE(labelText(*app_, QStringLiteral("Label3")), QStringLiteral("あなたは、問題 13 番まで進んでいます。"));
         QCOMPARE(labelText(*app_, QStringLiteral("Label4")), QStringLiteral("6000"));
-    }
-
-    void aFinishedCourseShowsWholeSecondsAndNoneForZero()
-    {
-        app_->course.problemNo = 30;
-        app_->course.score = -12000;
-        for (int i = 1; i <= 30; ++i) {
-            app_->course.missCount[i] = i % 3;
-            app_->course.answerSeconds[i] = static_cast<float>(i == 7 ? 0 : i + 3);
-        }
-        app_->clock.now = 50000;
-        reachBoard(app_->session.rouletteNext());
-        QStringList misses;
-        QStringList seconds;
-        for (int i = 1; i <= 30; ++i) {
-            misses << QStringLiteral(" %1").arg(i % 3);
-            seconds << (i == 7 ? QString() : QStringLiteral(" %1").arg(i + 3));
-        }
-        QCOMPARE(boardCells(*app_, QStringLiteral("Lab")), misses);
-        QCOMPARE(boardCells(*app_, QStringLiteral("zik")), seconds);
-        QCOMPARE(labelText(*app_, QStringLiteral("Label3")), QStringLiteral("あなたは、問題 30 番まで進んでいます。"));
-        QCOMPARE(labelText(*app_, QStringLiteral("Label4")), QStringLiteral("-12000"));
     }
 
     void quitAsksFirstAndNoLeavesTheBoardSilent()

@@ -1,7 +1,5 @@
 #include "quiz_driver.h"
 
-#include "palette.h"
-
 #include <QTest>
 
 using namespace piyota;
@@ -17,6 +15,9 @@ const QStringList kHints{
     QStringLiteral("「解答群から正解を選び、ｸﾘｯｸしろよ！」"),
     QStringLiteral("「分からなかったら〔HELP〕をｸﾘｯｸするんだな！」"),
 };
+
+const QColor kDarkBlue(0, 0, 128);
+const QColor kDarkRed(128, 0, 0);
 
 const QStringList kWarnings{
     QStringLiteral(" 間違いだぞ!!"),
@@ -83,9 +84,7 @@ private Q_SLOTS:
         app_->media.clear();
         quiz_->answerRight();
         QCOMPARE(app_->media.steps(), cue(QStringLiteral("close"), QStringLiteral("Chimes.wav"), QStringLiteral("Sound")));
-        QCOMPARE(quiz_->label(2)->text(), QStringLiteral("9000"));
-        QCOMPARE(quiz_->label(4)->text(), QStringLiteral("正解"));
-        QCOMPARE(quiz_->label(4)->palette().color(QPalette::WindowText), paletteColor(1));
+        checkVerdict(QStringLiteral("正解"), kDarkBlue, QStringLiteral("9000"));
         QVERIFY(quiz_->button(11)->isEnabled());
         QVERIFY(!quiz_->button(9)->isEnabled());
 
@@ -103,9 +102,7 @@ private Q_SLOTS:
         app_->media.clear();
         quiz_->answerWrong();
         QCOMPARE(app_->media.steps(), cue(QStringLiteral("close"), QStringLiteral("Chimes2.wav"), QStringLiteral("Sound")));
-        QCOMPARE(quiz_->label(2)->text(), QStringLiteral("-3000"));
-        QCOMPARE(quiz_->label(4)->text(), QStringLiteral("違う"));
-        QCOMPARE(quiz_->label(4)->palette().color(QPalette::WindowText), paletteColor(4));
+        checkVerdict(QStringLiteral("違う"), kDarkRed, QStringLiteral("-3000"));
         for (int b = 1; b <= 8; ++b)
             QVERIFY(!quiz_->button(b)->isEnabled());
         QCOMPARE(quiz_->picture(3)->printedText(), kWarnings.join(QLatin1Char('\n')));
@@ -270,6 +267,14 @@ private Q_SLOTS:
     }
 
 private:
+    // The verdict shown in its colour, and the score after it.
+    void checkVerdict(const QString &verdict, const QColor &colour, const QString &score) const
+    {
+        QCOMPARE(quiz_->label(4)->text(), verdict);
+        QCOMPARE(quiz_->label(4)->palette().color(QPalette::WindowText), colour);
+        QCOMPARE(quiz_->label(2)->text(), score);
+    }
+
     std::optional<TestApp> app_;
     std::optional<QuizDriver> quiz_;
 };

@@ -27,10 +27,7 @@ private Q_SLOTS:
     {
         app_->dialogs.inputAnswers = {QStringLiteral("kenta")};
         click(QStringLiteral("Command1"));
-        QCOMPARE(app_->dialogs.asked.size(), 1);
-        QCOMPARE(app_->dialogs.asked[0].title, QStringLiteral("ユーザーコード入力"));
-        QCOMPARE(app_->dialogs.asked[0].text,
-                 QStringLiteral("半角８文字以内で、ユーザーコードを入力してください・・・"));
+        checkCodePrompt(QStringLiteral("ユーザーコード入力"));
         QCOMPARE(app_->course.userCode, QStringLiteral("kenta"));
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage1Quiz);
         QCOMPARE(app_->media.steps().mid(0, 5),
@@ -44,10 +41,7 @@ private Q_SLOTS:
         QVERIFY(writeBytes(app_->filePath(QStringLiteral("aiko.ucd")), progressFileAt(16, -3000)));
         app_->dialogs.inputAnswers = {QStringLiteral("aiko")};
         click(QStringLiteral("Command2"));
-        QCOMPARE(app_->dialogs.asked.size(), 1);
-        QCOMPARE(app_->dialogs.asked[0].title, QStringLiteral("  ユーザーコード入力"));
-        QCOMPARE(app_->dialogs.asked[0].text,
-                 QStringLiteral("半角８文字以内で、ユーザーコードを入力してください・・・"));
+        checkCodePrompt(QStringLiteral("  ユーザーコード入力"));
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage2Quiz);
         QCOMPARE(app_->course.userCode, QStringLiteral("aiko"));
     }
@@ -74,6 +68,14 @@ private Q_SLOTS:
     }
 
 private:
+    // The one dialog so far: the code's input box, titled `title`.
+    void checkCodePrompt(const QString &title) const
+    {
+        QCOMPARE(app_->dialogs.asked.size(), 1);
+        QCOMPARE(app_->dialogs.asked[0].kind, QStringLiteral("input"));
+        QCOMPARE(app_->dialogs.asked[0].title, title);
+        QCOMPARE(app_->dialogs.asked[0].text, QStringLiteral("半角８文字以内で、ユーザーコードを入力してください・・・"));
+    }
     void click(const QString &name)
     {
         app_->navigator.currentScreen()->findChild<QPushButton *>(name)->click();
