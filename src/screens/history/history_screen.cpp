@@ -94,7 +94,7 @@ void HistoryScreen::buildGrid()
 
 void HistoryScreen::activate()
 {
-    playMusicCue(*sound_, SoundFile::historyMusic);
+    sound_->play(cue::Song{SoundFile::historyMusic});
     const CourseState &course = app().session.course();
     progressLabel_->setText(progressSentence(course.problemNo));
     for (int i = 1; i <= content::kLastProblem; ++i) {
@@ -107,7 +107,7 @@ void HistoryScreen::activate()
 
 void HistoryScreen::onQuitClicked()
 {
-    playEffectCue(*sound_, SoundFile::quit);
+    sound_->play(cue::Effect{SoundFile::quit});
     if (app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::programEndTitle))
         app().navigation.endProgram(0);
 }

@@ -80,7 +80,7 @@ void LectureScreen::onNextClicked()
 
 void LectureScreen::onExitClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     followRoute(app(), app().session.exitLecture());
 }
 

@@ -138,7 +138,7 @@ void QuizScreen::onAnswerClicked(int button)
     case Verdict::NotJudged:
         return;
     case Verdict::Correct:
-        playAnswerCue(*sound_, SoundFile::correct);
+        sound_->play(cue::Answer{SoundFile::correct});
         nextButton_->setEnabled(true);
         helpButton_->setEnabled(false);
         showVerdict(QStringLiteral("正解"), kBlue);
@@ -146,7 +146,7 @@ void QuizScreen::onAnswerClicked(int button)
         nextButton_->setFocus(); // the way on
         return;
     case Verdict::Wrong:
-        playAnswerCue(*sound_, SoundFile::wrong);
+        sound_->play(cue::Answer{SoundFile::wrong});
         showVerdict(QStringLiteral("違う"), kRed);
         showScore();
         lockAnswers();
@@ -161,7 +161,7 @@ void QuizScreen::onAnswerClicked(int button)
 
 void QuizScreen::onNextClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     std::visit(Overloaded{
                    [this](Refused) { app().dialogs.beep(); },
                    [](OtherStage) {},
@@ -178,7 +178,7 @@ void QuizScreen::onNextClicked()
 
 void QuizScreen::onHelpClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     std::visit(Overloaded{
                    [this](Refused) { app().dialogs.beep(); },
                    [this](const Outcome &outcome) {
@@ -193,7 +193,7 @@ void QuizScreen::onHelpClicked()
 
 void QuizScreen::onQuitClicked()
 {
-    playEffectCue(*sound_, SoundFile::quit);
+    sound_->play(cue::Effect{SoundFile::quit});
     if (app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::quizTitle))
         followOutcome(app(), this, app().session.quit());
 }

@@ -110,12 +110,12 @@ void RouletteScreen::activate()
     roulette::drawWheel(*wheel_);
     placeBall();
     paintBall();
-    playMusicCue(*sound_, SoundFile::rouletteMusic);
+    sound_->play(cue::Song{SoundFile::rouletteMusic});
 }
 
 void RouletteScreen::onStartClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     startButton_->setEnabled(false);
     stopButton_->setEnabled(true);
     eraseBall();
@@ -127,7 +127,7 @@ void RouletteScreen::onStartClicked()
 
 void RouletteScreen::onStopClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     stopButton_->setEnabled(false);
     spinTimer_->stop();
     endHold();
@@ -137,7 +137,7 @@ void RouletteScreen::onStopClicked()
 
 void RouletteScreen::onNextClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     followOutcome(app(), this, app().session.rouletteNext());
 }
 

@@ -43,13 +43,13 @@ StartMenuScreen::~StartMenuScreen() = default;
 
 void StartMenuScreen::onStartAfreshClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     follow(app().session.startAfresh(askUserCode(QStringLiteral("ユーザーコード入力"))));
 }
 
 void StartMenuScreen::onContinueClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     follow(app().session.continueCourse(askUserCode(QStringLiteral("  ユーザーコード入力"))));
 }
 

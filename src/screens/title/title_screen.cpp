@@ -60,18 +60,18 @@ TitleScreen::~TitleScreen() = default;
 
 void TitleScreen::activate()
 {
-    playMusicCue(*sound_, SoundFile::titleMusic);
+    sound_->play(cue::Song{SoundFile::titleMusic});
 }
 
 void TitleScreen::onNextClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     app().navigation.show(ScreenId::StartMenu);
 }
 
 void TitleScreen::onQuitClicked()
 {
-    playEffectCue(*sound_, SoundFile::quit);
+    sound_->play(cue::Effect{SoundFile::quit});
     if (app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::programEndTitle))
         app().navigation.endProgram(0);
 }

@@ -78,9 +78,7 @@ private Q_SLOTS:
         open(29); // lecture 9
         for (int page = 1; page <= 5; ++page)
             next();
-        app_->media.clear();
         button(2)->click();
-        QCOMPARE(app_->media.steps().mid(2, 1), QStringList{QStringLiteral("FileName=pinpon.wav")});
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage2Quiz);
     }
 
