@@ -59,6 +59,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(runtime_depends
     fonts-monapo fonts-ipafont-gothic fonts-ipafont-mincho # the screens' Japanese fonts, found by name
+    fonts-horai-umefont                           # the teachers' tables' font (Ume Gothic), found by name
     "timgm6mb-soundfont | sf2-soundfont-gm"       # the General MIDI soundfont of the music
     qt6-translations-l10n                         # Qt's own dialog buttons in Japanese
 )

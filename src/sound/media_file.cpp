@@ -52,20 +52,14 @@ std::optional<MediaFile> openMediaFile(const QString &fileName)
     if (::fstat(fd, &status) != 0 || !isOwnSound(status))
         return std::nullopt;
 
-    MediaFile media;
-    media.path = QFileInfo(fileName).absoluteFilePath();
-    if (isWave(file.peek(12))) {
-        media.kind = MediaFile::Kind::Wave;
-        return media;
-    }
+    if (isWave(file.peek(12)))
+        return WaveMedia{QFileInfo(fileName).absoluteFilePath()};
     if (file.size() > kMaxMusicFileSize)
         return std::nullopt;
     std::optional<QByteArray> midi = unwrapRiffMidi(file.readAll());
     if (!midi)
         return std::nullopt;
-    media.kind = MediaFile::Kind::Midi;
-    media.midi = std::move(*midi);
-    return media;
+    return MidiMedia{std::move(*midi)};
 }
 
 } // namespace piyota

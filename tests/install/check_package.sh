@@ -69,8 +69,8 @@ expect_field Priority optional
 # soundfont and Qt's translations.
 mapfile -t depended < <(field Depends | sed -e 's/[,|]/\n/g' | sed -e 's/^ *//' -e 's/[ (].*//')
 for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libfluidsynth3 libpulse0 libsndfile1 \
-  libqt6charts6 libqt6printsupport6 \
-  fonts-monapo fonts-ipafont-gothic fonts-ipafont-mincho timgm6mb-soundfont qt6-translations-l10n; do
+  libqt6charts6 libqt6printsupport6 libxlsxwriter4 \
+  fonts-monapo fonts-ipafont-gothic fonts-ipafont-mincho fonts-horai-umefont timgm6mb-soundfont qt6-translations-l10n; do
   printf '%s\n' "${depended[@]}" | grep -qxF -- "$package" || fail "Depends does not name $package: $(field Depends)"
 done
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "overloaded.h"
+
 #include <QString>
 
 #include <optional>
@@ -93,16 +95,6 @@ struct SpeechLines {};
 using CanvasOp = std::variant<draw::ToPanel, draw::Print, draw::Exponent, draw::NewLines, draw::PrintAtColumn,
                               draw::Colour, draw::SetY, draw::SetX, draw::Clear, draw::Scale, draw::Line,
                               draw::Plot, draw::Circle, draw::SpeechLines>;
-
-// Reads an operation with whichever of the given callables takes its type:
-// std::visit(Overloaded{[](const draw::Print &) { ... }, ...}, op).
-template <class... Callables>
-struct Overloaded : Callables... {
-    using Callables::operator()...;
-};
-// Spelt out for clang before 17, which does not deduce an aggregate's arguments.
-template <class... Callables>
-Overloaded(Callables...) -> Overloaded<Callables...>;
 
 // The operations as the lecture tables write them.
 namespace op {

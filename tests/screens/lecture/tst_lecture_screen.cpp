@@ -2,7 +2,6 @@
 #include "fakes/test_app.h"
 
 #include "canvas.h"
-#include "palette.h"
 #include "lecture/lecture_screen.h"
 
 #include <QLabel>
@@ -16,6 +15,9 @@ using namespace piyota;
 using namespace piyota::testing;
 
 namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
 
 const QString kSpeechLines = QStringLiteral("「わしが数学博士である。」\n「わしの説明を良く聞くんじゃ。」\n"
                                             "「そして、再度、問題に挑戦してみるんじゃ。」");
@@ -76,19 +78,8 @@ private Q_SLOTS:
         open(29); // lecture 9
         for (int page = 1; page <= 5; ++page)
             next();
-        app_->media.clear();
         button(2)->click();
-        QCOMPARE(app_->media.steps().mid(2, 1), QStringList{QStringLiteral("FileName=pinpon.wav")});
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage2Quiz);
-    }
-
-    void aLeftOverPageNumberShowsTheFoldedPage()
-    {
-        app_->forms.lecturePageNo = 9; // left by a longer lecture
-        open(2); // lecture 1 has a cycle of 7: 9 folds to page 3
-        next();
-        QVERIFY(inkPixels(*panel(2)) > 200); // page 3 plots the curves that open downwards
-        QCOMPARE(panel(1)->printedText().count(QStringLiteral("これらのグラフを描くと、")), 1);
     }
 
     void textAfterAPlotStartsFromItsLastPoint()
@@ -107,16 +98,16 @@ private Q_SLOTS:
     {
         open(1);
         next(); // y = 3x^2 in red
-        QCOMPARE(colourAt(*panel(2), 2, 12), paletteColor(12));
-        QCOMPARE(colourAt(*panel(2), -1, 2), paletteColor(2)); // y = 2x^2 in green
+        QCOMPARE(colourAt(*panel(2), 2, 12), kRed);
+        QCOMPARE(colourAt(*panel(2), -1, 2), kGreen); // y = 2x^2 in green
 
         init();
         open(11);
         for (int page = 1; page <= 4; ++page)
             next();
         // The axis x = 2 of y = 2(x - 2)^2, in green.
-        QCOMPARE(colourAt(*panel(2), 2, 30), paletteColor(2));
-        QCOMPARE(colourAt(*panel(2), 2, -30), paletteColor(2));
+        QCOMPARE(colourAt(*panel(2), 2, 30), kGreen);
+        QCOMPARE(colourAt(*panel(2), 2, -30), kGreen);
 
         init();
         open(29);
@@ -127,7 +118,7 @@ private Q_SLOTS:
         int red = 0;
         for (int dy = -3; dy <= 3; ++dy)
             for (int dx = -3; dx <= 3; ++dx)
-                red += panel(2)->image().pixelColor(centre + QPoint(dx, dy)) == paletteColor(12);
+                red += panel(2)->image().pixelColor(centre + QPoint(dx, dy)) == kRed;
         QVERIFY(red >= 8);
     }
 
