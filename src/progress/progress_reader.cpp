@@ -1,5 +1,6 @@
 #include "progress_reader.h"
 
+#include "bounded_read.h"
 #include "folder_entry.h"
 
 #include <QFile>
@@ -40,26 +41,6 @@ ProgressFileRefusal refusalOfOpenError(int error)
     default:
         return ProgressFileRefusal::Unreadable;
     }
-}
-
-// Up to `count` bytes from the start of the open file; nothing on a read error.
-std::optional<QByteArray> readStart(int fd, qsizetype count)
-{
-    QByteArray bytes(count, Qt::Uninitialized);
-    qsizetype filled = 0;
-    while (filled < count) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, static_cast<size_t>(count - filled));
-        if (got == 0)
-            break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return std::nullopt;
-        }
-        filled += got;
-    }
-    bytes.truncate(filled);
-    return bytes;
 }
 
 } // namespace

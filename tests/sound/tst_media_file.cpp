@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace piyota;
 using namespace piyota::testing;
 
@@ -23,6 +26,8 @@ private Q_SLOTS:
         });
         QVERIFY(files_->isValid());
         QVERIFY(QDir().mkdir(QStringLiteral("folder.mid")));
+        QVERIFY(QFile::link(QStringLiteral("tone.wav"), QStringLiteral("linked.wav")));
+        QVERIFY(::mkfifo("pipe.mid", 0644) == 0);
     }
 
     void cleanupTestCase() { files_.reset(); }
@@ -70,12 +75,26 @@ private Q_SLOTS:
         QTest::newRow("not a sound") << QStringLiteral("notes.txt");
         QTest::newRow("empty file") << QStringLiteral("empty.wav");
         QTest::newRow("directory") << QStringLiteral("folder.mid");
+        QTest::newRow("link to a sound") << QStringLiteral("linked.wav");
+        QTest::newRow("FIFO, without blocking") << QStringLiteral("pipe.mid");
     }
 
     void nothingOpens()
     {
         QFETCH(QString, name);
         QVERIFY(!openMediaFile(name).has_value());
+    }
+
+    // A sound that another account put in the folder is never played; one
+    // the system installed (root's) is.
+    void soundOfAnotherAccountIsNotPlayed()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another account");
+        QVERIFY(writeFile(QStringLiteral("given.wav"), tinyWaveFile()));
+        QVERIFY(openMediaFile(QStringLiteral("given.wav")));
+        QVERIFY(::chown("given.wav", 61401, 61401) == 0);
+        QVERIFY(!openMediaFile(QStringLiteral("given.wav")));
     }
 
 private:
