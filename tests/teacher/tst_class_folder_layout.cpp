@@ -79,6 +79,17 @@ private Q_SLOTS:
         QCOMPARE(overview.problems[0].studentsReached, 4);
     }
 
+    void aFileAtTheTopOfASharedFolderNamesItsOwner()
+    {
+        if (::geteuid() != 0)
+            QSKIP("giving a file to another account needs root");
+        const QByteArray top = QFile::encodeName(shared_->path());
+        QCOMPARE(::chown((top + "/old.ucd").constData(), kUnknownAccount, -1), 0);
+        QCOMPARE(::chmod(top.constData(), 03777), 0);
+        QCOMPARE(loginsAndCodes(readOverviewOf(shared_->path())),
+                 QStringList({u"61234|old"_s, u"root|a1"_s, u"root|b2"_s, u"root|z9"_s}));
+    }
+
     void neverFollowsALinkNorLooksIntoHiddenOrDeeperFolders()
     {
         QTemporaryDir elsewhere;

@@ -57,10 +57,21 @@ QString shownPath(const QByteArray &folder, const QByteArray &name)
     return folder.isEmpty() ? readableName(name) : readableName(folder) + QLatin1Char('/') + readableName(name);
 }
 
-QString loginOf(int folder)
+QString loginOf(std::optional<uid_t> owner)
 {
-    const std::optional<uid_t> owner = ownerOf(folder);
     return owner ? accountName(*owner) : QString();
+}
+
+// Who a progress file belongs to: the owner of the student's folder that
+// holds it. A file at the top of a shared class folder names its own owner,
+// so that one a student planted under another's code says whose it is; in a
+// folder of one account's own (a student's data folder, a USB stick) the
+// files at the top go without a login.
+QString loginOfFile(int top, int folder, const QByteArray &name)
+{
+    if (folder != top)
+        return loginOf(ownerOf(folder));
+    return isShared(top) ? loginOf(ownerOf(top, name)) : QString();
 }
 
 StudentFigures studentOf(const ProgressRecord &record, const QString &login, int folder, const QByteArray &name)
@@ -91,14 +102,13 @@ void readFolder(QPromise<ClassOverview> &promise, const QString &folderPath, con
         // A student's folder is opened again to read it: no more than one stays open.
         const UniqueFd student = files.folder.isEmpty() ? UniqueFd() : openSubfolder(top.get(), files.folder);
         const int folder = files.folder.isEmpty() ? top.get() : student.get();
-        const QString login = files.folder.isEmpty() || folder < 0 ? QString() : loginOf(folder);
         for (const QByteArray &name : files.names) {
             if (promise.isCanceled())
                 return;
             const ProgressFileRead result = folder >= 0 ? read(folder, name) : ProgressFileRefusal::Missing;
             if (const auto *record = std::get_if<ProgressRecord>(&result)) {
                 records.append(*record);
-                overview.students.append(studentOf(*record, login, folder, name));
+                overview.students.append(studentOf(*record, loginOfFile(top.get(), folder, name), folder, name));
             } else {
                 overview.skipped.append({shownPath(files.folder, name), std::get<ProgressFileRefusal>(result)});
             }

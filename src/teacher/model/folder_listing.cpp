@@ -50,6 +50,20 @@ std::optional<uid_t> ownerOf(int fd)
     return status.st_uid;
 }
 
+std::optional<uid_t> ownerOf(int folder, const QByteArray &name)
+{
+    struct stat status {};
+    if (::fstatat(folder, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
+    return status.st_uid;
+}
+
+bool isShared(int folder)
+{
+    struct stat status {};
+    return ::fstat(folder, &status) == 0 && (status.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+}
+
 std::optional<qint64> modifiedSecondsSinceEpoch(int folder, const QByteArray &name)
 {
     struct stat status {};

@@ -26,6 +26,12 @@ UniqueFd openSubfolder(int folder, const QByteArray &name);
 
 // The account owning an open file or folder.
 std::optional<uid_t> ownerOf(int fd);
+// The account owning the entry `name` of the open folder (a link's own owner).
+std::optional<uid_t> ownerOf(int folder, const QByteArray &name);
+
+// Whether accounts other than its owner may add entries to the open folder,
+// as to a school's shared class folder.
+bool isShared(int folder);
 
 // When the entry `name` of the open folder was last changed; nothing when it is gone.
 std::optional<qint64> modifiedSecondsSinceEpoch(int folder, const QByteArray &name);
