@@ -78,9 +78,12 @@ QByteArray loginName()
 
 UniqueFd openOwnFolder(int shared, const QByteArray &login)
 {
-    if (UniqueFd folder = openIfOwn(shared, login.constData()); folder.isOpen())
-        return folder;
+    // Made first, then looked at: a folder made between a look and a make, by
+    // another program of this account starting at the same moment, is taken
+    // as well as one made long before.
     if (UniqueFd folder = makeOwn(shared, login); folder.isOpen())
+        return folder;
+    if (UniqueFd folder = openIfOwn(shared, login.constData()); folder.isOpen())
         return folder;
     if (UniqueFd folder = openOwnFallback(shared, login); folder.isOpen())
         return folder;
