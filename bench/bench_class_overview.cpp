@@ -3,7 +3,7 @@
 // painted. The folder is made in the current directory: run it from a
 // folder on the file system to be measured.
 #include "teacher/class_folders.h"
-#include "teacher_dialogs.h"
+#include "teacher/fake_teacher_dialogs.h"
 #include "teacher_window.h"
 
 #include <QEventLoop>
@@ -33,14 +33,6 @@ bool writeStudents(const QDir &folder)
     return true;
 }
 
-class NoDialogs final : public TeacherDialogs {
-public:
-    QString chooseFolder(QWidget *, const QString &) override { return {}; }
-    QString chooseFileToWrite(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    bool setUpPrinter(QWidget *, QPrinter &) override { return false; }
-    void tell(QWidget *, const QString &) override {}
-};
-
 void readClassFolder(benchmark::State &state)
 {
     const QTemporaryDir folder(QDir::current().filePath(QStringLiteral("class-bench-XXXXXX")));
@@ -61,7 +53,7 @@ void showClassFolder(benchmark::State &state)
     const QTemporaryDir folder(QDir::current().filePath(QStringLiteral("class-bench-XXXXXX")));
     if (!writeStudents(QDir(folder.path())))
         state.SkipWithError("the progress files could not be written");
-    NoDialogs dialogs;
+    piyota::testing::FakeTeacherDialogs dialogs; // cancels every dialog
     TeacherWindow window(dialogs);
     window.show();
     for (auto _ : state) {

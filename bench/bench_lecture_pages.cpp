@@ -28,7 +28,7 @@ void lecturePage(benchmark::State &state, const content::Lecture *lecture, int p
         state.PauseTiming();
         auto screen = std::make_unique<LectureScreen>(app.context);
         screen->show();
-        app.forms.lecturePageNo = 0;
+        app.session.exitLecture(); // the lecture from its first page
         if (page > 0)
             screen->activate();
         for (int k = 1; k < page; ++k)

@@ -1,5 +1,10 @@
 // The program: shows the title screen and lets the navigator take the
 // student through the course until a screen ends it.
+//
+// The student's command (the launcher `piyota`) starts it as
+// `piyota --sounds <folder of the installed sounds>`: it then works in the
+// student's data folder, with the sounds copied there. Without that, as
+// scripts/run starts it, it works in the current directory.
 
 #include "clock.h"
 #include "desktop_identity.h"
@@ -9,10 +14,27 @@
 #include "program.h"
 #include "random.h"
 #include "sound_system.h"
+#include "student_data_folder.h"
 #include "translations.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QProcessEnvironment>
+
+#include <optional>
+
+namespace {
+
+// The folder of the sounds that `--sounds <folder>` names.
+std::optional<QDir> soundsArgument(const QStringList &arguments)
+{
+    const qsizetype option = arguments.indexOf(QStringLiteral("--sounds"));
+    if (option < 0 || option + 1 >= arguments.size())
+        return std::nullopt;
+    return QDir(arguments[option + 1]);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -27,9 +49,13 @@ int main(int argc, char *argv[])
     QApplication::setFont(gothicFont(9));
     installJapaneseTranslations(application);
 
+    QtDialogs dialogs;
+    // Only once the display is there: without one, nothing is made.
+    if (const auto sounds = soundsArgument(QApplication::arguments());
+        sounds && !openStudentDataFolder(dialogs, QProcessEnvironment::systemEnvironment(), desktopFileName(), *sounds))
+        return 1;
     SystemClock clock;
     SeededRandom random;
-    QtDialogs dialogs;
     SoundSystem media; // after the application object, before the first screen
     Program program(QDir::current(), {clock, random, dialogs, media});
     Navigator &navigator = program.navigator;

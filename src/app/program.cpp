@@ -7,8 +7,7 @@ Program::Program(const QDir &workDir, PlatformServices services, Navigator::Scre
     , codeLock(workDir)
     , session(course, progress, codeLock, services.clock, services.random)
     , navigator(std::move(factory))
-    , context{session,        course,          forms,            progress,      codeLock,
-              navigator,      services.clock, services.random, services.dialogs, services.media}
+    , context{session, forms, navigator, services.dialogs, services.media}
 {
     navigator.setContext(context);
 }

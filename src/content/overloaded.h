@@ -2,8 +2,8 @@
 
 namespace piyota::content {
 
-// Reads a variant with whichever of the given callables takes its type:
-// std::visit(Overloaded{[](const Print &) { ... }, ...}, item).
+// Reads a variant with whichever of the given callables takes the type it
+// holds: std::visit(Overloaded{[](const draw::Print &) { ... }, ...}, op).
 template <class... Callables>
 struct Overloaded : Callables... {
     using Callables::operator()...;

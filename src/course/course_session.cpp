@@ -5,6 +5,7 @@
 #include "lectures/lecture.h"
 #include "progress_file.h"
 #include "random.h"
+#include "roulette_wheel.h"
 #include "user_code_lock.h"
 
 #include <algorithm>
@@ -57,11 +58,11 @@ StartOutcome CourseSession::startAfresh(const QString &typedCode)
     // Where no lock file can be made (a read-only folder, a code that names
     // no file) the course goes on without one: the file itself then decides.
     if (codeLock_.take(code) == UserCodeLock::Result::InUse)
-        return {Opening::CodeInUse, Route::stay()};
+        return CodeInUse{};
     course_.userCode = code;
     if (!progress_.saveProgress(course_))
-        return {Opening::Opened, Route::endAfterFailure(kCannotWrite)};
-    return {Opening::Opened, Route::show(ScreenId::Stage1Quiz)};
+        return EndAfterFailure{kCannotWrite};
+    return ShowScreen{ScreenId::Stage1Quiz};
 }
 
 StartOutcome CourseSession::continueCourse(const QString &typedCode)
@@ -69,11 +70,11 @@ StartOutcome CourseSession::continueCourse(const QString &typedCode)
     course_.resumed = true;
     const QString code = codeOrDefault(typedCode);
     if (codeLock_.take(code) == UserCodeLock::Result::InUse)
-        return {Opening::CodeInUse, Route::stay()};
+        return CodeInUse{};
     course_.userCode = code;
     if (!typedCode.isEmpty()) {
         if (!progress_.loadProgress(course_))
-            return {Opening::Opened, Route::endAfterFailure(kCannotRead)};
+            return EndAfterFailure{kCannotRead};
         // The problem in progress is timed from now.
         course_.answerSeconds[course_.problemNo] = clock_.secondsSinceMidnight();
     } else {
@@ -83,19 +84,18 @@ StartOutcome CourseSession::continueCourse(const QString &typedCode)
         course_.score = 0;
         std::fill(course_.missCount.begin() + 1, course_.missCount.end(), 0);
         if (!progress_.saveProgress(course_))
-            return {Opening::Opened, Route::endAfterFailure(kCannotWrite)};
+            return EndAfterFailure{kCannotWrite};
     }
-    const auto quiz = quizScreenFor(course_.problemNo);
-    return {Opening::Opened, quiz ? Route::show(*quiz) : Route::stay()};
+    return quizOrEnd(course_.problemNo);
 }
 
 QuizEntry CourseSession::enterQuiz(Stage stage)
 {
     if (!progress_.loadProgress(course_))
-        return {Route::endAfterFailure(kCannotRead), std::nullopt};
+        return EndAfterFailure{kCannotRead};
     const int p = course_.problemNo;
     if (!stageHolds(stage, p))
-        return {};
+        return OtherStage{};
     if (!course_.layoutDrawn[p])
         drawLayoutFor(p);
     // A problem is timed from its first opening when it begins a group, or
@@ -108,7 +108,7 @@ QuizEntry CourseSession::enterQuiz(Stage stage)
     const bool clears = p != content::kFirstProblem;
     if (clears)
         course_.solvedFlag = false;
-    return {Route::stay(), p, clears};
+    return ProblemToPresent{p, clears};
 }
 
 Verdict CourseSession::answer(int button)
@@ -133,61 +133,85 @@ Verdict CourseSession::answer(int button)
 QuizStep CourseSession::next(Stage stage)
 {
     if (!course_.solvedFlag)
-        return {QuizStep::Kind::Refused, {}};
+        return Refused{};
     const int p = course_.problemNo;
     if (!stageHolds(stage, p))
-        return {QuizStep::Kind::Ignored, {}};
+        return OtherStage{};
     if (endsGroup(p)) {
         // The roulette follows once the next problem is saved.
         if (!saveAndAdopt(movedOn(course_)))
-            return {QuizStep::Kind::Leaves, {Save::Failed, Route::stay()}};
-        return {QuizStep::Kind::Leaves, {Save::Saved, Route::show(ScreenId::Roulette)}};
+            return SaveFailed{};
+        return Saved{ScreenId::Roulette};
     }
     if (!course_.layoutDrawn[p + 1])
         drawLayoutFor(p + 1);
     course_ = movedOn(course_);
-    return {QuizStep::Kind::NextProblem, {}};
+    return NextProblem{course_.problemNo};
 }
 
-QuizStep CourseSession::help()
+HelpStep CourseSession::help()
 {
     if (course_.solvedFlag)
-        return {QuizStep::Kind::Refused, {}};
+        return Refused{};
     if (!saveAndAdopt(course_))
-        return {QuizStep::Kind::Leaves, {Save::Failed, Route::stay()}};
-    return {QuizStep::Kind::Leaves, {Save::Saved, Route::show(ScreenId::Lecture)}};
+        return SaveFailed{};
+    return Saved{ScreenId::Lecture};
 }
 
 Outcome CourseSession::quit()
 {
     if (!saveAndAdopt(course_))
-        return {Save::Failed, Route::stay()};
+        return SaveFailed{};
     runEnd_ = RunEnd::QuitDuringProblem;
-    return {Save::Saved, Route::historyBoard()};
+    return Saved{ScreenId::History};
 }
 
-float CourseSession::drawStop()
+void CourseSession::startSpin()
 {
+    if (ball_.spin == Spin::Waiting)
+        ball_ = {Spin::Running};
+}
+
+void CourseSession::spinTick()
+{
+    if (ball_.spin == Spin::Running)
+        ball_.angle = roulette::freeSpinStep(ball_.angle);
+}
+
+void CourseSession::stopSpin()
+{
+    if (ball_.spin != Spin::Running)
+        return;
     random_.seed(clock_.secondsSinceMidnight());
-    return random_.next();
+    ball_.stopDraw = random_.next();
+    ball_.spin = Spin::RunningOut;
 }
 
-void CourseSession::spinResult(int scoreChange)
+RunOut CourseSession::runOutTick()
 {
-    course_.score += scoreChange;
+    if (ball_.spin != Spin::RunningOut)
+        return ball_.spin == Spin::AtRest ? RunOut::AtRest : RunOut::Running;
+    if (const auto next = roulette::runOutStep(ball_.angle, ball_.stopDraw)) {
+        ball_.angle = *next;
+        return RunOut::Running;
+    }
+    ball_.spin = Spin::AtRest;
+    course_.score += roulette::payoutAt(ball_.angle);
+    return RunOut::AtRest;
 }
 
 Outcome CourseSession::rouletteNext()
 {
     if (!saveAndAdopt(course_))
-        return {Save::Failed, Route::stay()};
+        return SaveFailed{};
+    ball_ = {}; // the next visit finds it at east
     if (course_.problemNo < content::kLastProblem)
-        return {Save::Saved, Route::show(*quizScreenFor(course_.problemNo))};
+        return Saved{*quizScreenFor(course_.problemNo)};
     // The course is over: saved once more for the board.
     if (!saveAndAdopt(course_))
-        return {Save::Failed, Route::stay()};
+        return SaveFailed{};
     runEnd_ = RunEnd::CourseFinished;
-    return {Save::Saved, Route::historyBoard()};
+    return Saved{ScreenId::History};
 }
 
 const content::Lecture *CourseSession::lecture() const
@@ -195,27 +219,25 @@ const content::Lecture *CourseSession::lecture() const
     return content::lectureFor(course_.problemNo);
 }
 
-LectureStep CourseSession::nextLecturePage(int &pageNo) const
+LectureStep CourseSession::nextLecturePage()
 {
     const content::Lecture *current = lecture();
     if (!current)
-        return {};
-    // The pages and one closing slot, in a cycle.
-    const auto pages = static_cast<int>(current->pages.size());
-    pageNo %= pages + 1;
-    if (pageNo < pages)
-        return {static_cast<std::size_t>(pageNo++), Route::stay()};
-    pageNo = 0;
-    return {std::nullopt, quizOrEnd(current->lastProblem)};
+        return NoLecture{};
+    if (lecturePageNo_ < static_cast<int>(current->pages.size()))
+        return LecturePage{static_cast<std::size_t>(lecturePageNo_++)};
+    // Past the last page: back to the quiz of the lecture's stage.
+    lecturePageNo_ = 0;
+    return quizOrEnd(current->lastProblem);
 }
 
-Route CourseSession::exitLecture(int &pageNo) const
+Route CourseSession::exitLecture()
 {
-    pageNo = 0;
+    lecturePageNo_ = 0;
     return quizOrEnd(course_.problemNo);
 }
 
-BoardRow CourseSession::boardRow(int problem, RunEnd end) const
+BoardRow CourseSession::boardRow(int problem) const
 {
     BoardRow row;
     if (problem <= course_.problemNo)
@@ -226,7 +248,7 @@ BoardRow CourseSession::boardRow(int problem, RunEnd end) const
     row.seconds = seconds;
     // The unfinished problem holds the clock reading it was started at; the
     // board shows the whole seconds spent on it so far instead.
-    if (end == RunEnd::QuitDuringProblem && problem == course_.problemNo)
+    if (runEnd_ == RunEnd::QuitDuringProblem && problem == course_.problemNo)
         row.seconds = wholeSecondsBetween(seconds, clock_.secondsSinceMidnight());
     return row;
 }
@@ -258,7 +280,9 @@ CourseState CourseSession::movedOn(CourseState course) const
 Route CourseSession::quizOrEnd(int problemNo) const
 {
     const auto quiz = quizScreenFor(problemNo);
-    return quiz ? Route::show(*quiz) : Route::endProgram();
+    if (quiz)
+        return ShowScreen{*quiz};
+    return EndProgram{};
 }
 
 } // namespace piyota

@@ -29,4 +29,9 @@ QFont minchoFont(double points, bool bold)
     return makeFont({QStringLiteral("IPAMincho"), QStringLiteral("IPAPMincho")}, points, bold);
 }
 
+QFont tableFont(double points)
+{
+    return makeFont({QStringLiteral("Ume Gothic"), QStringLiteral("IPAGothic")}, points, false);
+}
+
 } // namespace piyota

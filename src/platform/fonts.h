@@ -13,4 +13,9 @@ namespace piyota {
 QFont gothicFont(double points, bool bold = false);
 QFont minchoFont(double points, bool bold = false);
 
+// The face of the teachers' tables, on the screen and on paper: Ume Gothic,
+// whose full stop and comma tools/font_fit tells apart best at table size
+// (Monapo's full stop reads as a comma there), its digits all one width.
+QFont tableFont(double points);
+
 } // namespace piyota

@@ -9,7 +9,9 @@ namespace piyota {
 // Replaces the regular file `fileName` of `folder` as a whole, or creates
 // it. The bytes go to a temporary file beside it, "<fileName>.XXXXXX",
 // which is synced and then renamed over the name, so that a crash or a full
-// disk at any point leaves the previous file or the new one, whole.
+// disk at any point leaves the previous file or the new one, whole. The new
+// file keeps the permissions of the one it replaces; a file made anew gets
+// 0640, readable by its owner's group (in a class folder, the teachers').
 //
 // Only the name in the folder itself is ever replaced: a symbolic link
 // (dangling or not), directory, FIFO, socket or device under the name is

@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QList>
 #include <QString>
 
+#include <optional>
 #include <sys/stat.h>
 
 namespace piyota {
@@ -28,5 +30,15 @@ struct Entry {
     mode_t permissions = 0; // of a regular file
 };
 Entry entryAt(int folder, const QByteArray &name);
+
+// The status of the entry itself (a link's, not what it points to);
+// nothing when there is none or it cannot be read.
+std::optional<struct stat> statusAt(int folder, const QByteArray &name);
+
+// Whether two statuses are of one file.
+bool isSameFile(const struct stat &a, const struct stat &b);
+
+// The names of the entries of the open folder, "." and ".." left out.
+QList<QByteArray> entryNames(int folder);
 
 } // namespace piyota

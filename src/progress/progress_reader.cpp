@@ -1,5 +1,6 @@
 #include "progress_reader.h"
 
+#include "bounded_read.h"
 #include "folder_entry.h"
 
 #include <QFile>
@@ -42,26 +43,6 @@ ProgressFileRefusal refusalOfOpenError(int error)
     }
 }
 
-// Up to `count` bytes from the start of the open file; nothing on a read error.
-std::optional<QByteArray> readStart(int fd, qsizetype count)
-{
-    QByteArray bytes(count, Qt::Uninitialized);
-    qsizetype filled = 0;
-    while (filled < count) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, static_cast<size_t>(count - filled));
-        if (got == 0)
-            break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return std::nullopt;
-        }
-        filled += got;
-    }
-    bytes.truncate(filled);
-    return bytes;
-}
-
 } // namespace
 
 ProgressFileRead readProgressFile(const QDir &directory, const QString &fileName)
@@ -71,14 +52,18 @@ ProgressFileRead readProgressFile(const QDir &directory, const QString &fileName
     const UniqueFd folder = openFolder(directory);
     if (!folder.isOpen())
         return ProgressFileRefusal::Unreadable;
-    const QByteArray name = QFile::encodeName(fileName);
+    return readProgressFileAt(folder.get(), QFile::encodeName(fileName));
+}
 
+ProgressFileRead readProgressFileAt(int folder, const QByteArray &name)
+{
+    if (!isNameInFolder(QFile::decodeName(name))) // "/", NUL, "." and ".." decode as they are
+        return ProgressFileRefusal::UnusableName;
     // A look before opening, so that a device is never opened at all; the
     // open descriptor is checked again, since the entry may change between.
-    if (const Entry entry = entryAt(folder.get(), name); entry.kind != EntryKind::RegularFile)
+    if (const Entry entry = entryAt(folder, name); entry.kind != EntryKind::RegularFile)
         return refusalOf(entry.kind);
-    const UniqueFd file(::openat(folder.get(), name.constData(),
-                                 O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const UniqueFd file(::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file.isOpen())
         return refusalOfOpenError(errno);
     struct stat status {};

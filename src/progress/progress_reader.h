@@ -2,6 +2,7 @@
 
 #include "progress_format.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QString>
 
@@ -27,5 +28,9 @@ using ProgressFileRead = std::variant<ProgressRecord, ProgressFileRefusal>;
 // never blocking on a FIFO or a device, and never more than
 // kProgressReadLimit bytes of it. Gives the record, or why there is none.
 ProgressFileRead readProgressFile(const QDir &directory, const QString &fileName);
+
+// The same for the entry `name` (its bytes as the file system holds them,
+// whatever their encoding) of the folder open as the descriptor `folder`.
+ProgressFileRead readProgressFileAt(int folder, const QByteArray &name);
 
 } // namespace piyota

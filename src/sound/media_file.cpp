@@ -2,9 +2,12 @@
 
 #include "riff_midi.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace piyota {
 
@@ -19,34 +22,44 @@ bool isWave(const QByteArray &header)
     return header.size() >= 12 && header.startsWith("RIFF") && header.mid(8, 4) == "WAVE";
 }
 
+// A regular file of this account, or of the system's installation: never
+// what a link points to, never a FIFO or a device (which is not even
+// opened), never a file that another account put there.
+bool isOwnSound(const struct stat &status)
+{
+    return S_ISREG(status.st_mode) && (status.st_uid == ::geteuid() || status.st_uid == 0);
+}
+
 } // namespace
 
 std::optional<MediaFile> openMediaFile(const QString &fileName)
 {
     if (fileName.isEmpty())
         return std::nullopt;
-    const QFileInfo info(QDir::current(), fileName);
-    if (!info.isFile()) // also keeps pipes and devices from blocking the read
+    const QByteArray name = QFile::encodeName(fileName);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0 || !isOwnSound(status))
         return std::nullopt;
-
-    QFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly))
+    // Checked again on the open descriptor: the entry may have changed since.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-
-    MediaFile media;
-    media.path = info.absoluteFilePath();
-    if (isWave(file.peek(12))) {
-        media.kind = MediaFile::Kind::Wave;
-        return media;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
     }
+    if (::fstat(fd, &status) != 0 || !isOwnSound(status))
+        return std::nullopt;
+
+    if (isWave(file.peek(12)))
+        return WaveMedia{QFileInfo(fileName).absoluteFilePath()};
     if (file.size() > kMaxMusicFileSize)
         return std::nullopt;
     std::optional<QByteArray> midi = unwrapRiffMidi(file.readAll());
     if (!midi)
         return std::nullopt;
-    media.kind = MediaFile::Kind::Midi;
-    media.midi = std::move(*midi);
-    return media;
+    return MidiMedia{std::move(*midi)};
 }
 
 } // namespace piyota

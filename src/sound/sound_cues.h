@@ -2,9 +2,9 @@
 
 #include <QString>
 
-namespace piyota {
+#include <variant>
 
-class MediaControl;
+namespace piyota {
 
 // The sound files of the course, in the working directory.
 namespace SoundFile {
@@ -17,13 +17,36 @@ inline const QString rouletteMusic = QStringLiteral("Canyon.mid");
 inline const QString historyMusic = QStringLiteral("bahha.rmi");
 } // namespace SoundFile
 
-// The three command sequences that play one file on a screen's control.
+// What a screen asks its media control to play. Every cue first ends the
+// music the control was playing.
+namespace cue {
 
-// A button's sound: ends whatever the control played, then sounds the file.
-void playEffectCue(MediaControl &control, const QString &file);
-// A verdict's sound.
-void playAnswerCue(MediaControl &control, const QString &file);
-// A screen's music.
-void playMusicCue(MediaControl &control, const QString &file);
+// A button's sound: a wave file, once, to its end.
+struct Effect {
+    QString file;
+    bool operator==(const Effect &) const = default;
+};
+
+// A verdict's sound, played as a button's.
+struct Answer {
+    QString file;
+    bool operator==(const Answer &) const = default;
+};
+
+// A screen's music: a MIDI file (standard or RMID) or a wave, once from its
+// beginning, at the longest while the screen is open.
+struct Song {
+    QString file;
+    bool operator==(const Song &) const = default;
+};
+
+// Nothing more than the end of the music.
+struct Stop {
+    bool operator==(const Stop &) const = default;
+};
+
+} // namespace cue
+
+using SoundCue = std::variant<cue::Effect, cue::Answer, cue::Song, cue::Stop>;
 
 } // namespace piyota

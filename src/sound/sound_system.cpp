@@ -1,7 +1,7 @@
 #include "sound_system.h"
 
 #include "deferred_players.h"
-#include "mci_media_control.h"
+#include "player_media_control.h"
 #include "sound_module_loader.h"
 
 #include <QCoreApplication>
@@ -40,7 +40,7 @@ QString SoundSystem::modulePathBesideProgram()
 
 std::unique_ptr<MediaControl> SoundSystem::createControl()
 {
-    return std::make_unique<MciMediaControl>(wavePlayer_, midiPlayer_);
+    return std::make_unique<PlayerMediaControl>(wavePlayer_, midiPlayer_);
 }
 
 } // namespace piyota

@@ -49,6 +49,33 @@ pa_proplist *propertiesOf(const char *key, const char *value)
     return properties;
 }
 
+// How the server is to take a sound: its samples, and how much of it the
+// server holds.
+struct StreamSetup {
+    pa_sample_spec format;
+    pa_buffer_attr buffer;
+    pa_stream_flags_t flags;
+};
+
+// A wave starts within the latency asked for.
+StreamSetup setupFor(const WaveSound &wave)
+{
+    StreamSetup setup{{PA_SAMPLE_S16NE, std::uint32_t(wave.sampleRate), std::uint8_t(wave.channels)}, {},
+                      PA_STREAM_ADJUST_LATENCY};
+    setup.buffer.tlength = std::uint32_t(pa_usec_to_bytes(kTargetLatencyUs, &setup.format));
+    setup.buffer.minreq = std::uint32_t(-1);
+    return setup;
+}
+
+// A generated sound is made in pieces, while the server holds a buffer of it.
+StreamSetup setupFor(const GeneratedSound &sound)
+{
+    StreamSetup setup{{PA_SAMPLE_FLOAT32NE, std::uint32_t(sound.sampleRate()), 2}, {}, PA_STREAM_NOFLAGS};
+    setup.buffer.tlength = std::uint32_t(pa_usec_to_bytes(kGeneratedBufferUs, &setup.format));
+    setup.buffer.minreq = std::uint32_t(pa_usec_to_bytes(kGeneratedPieceUs, &setup.format));
+    return setup;
+}
+
 bool isOver(pa_context_state_t state)
 {
     return state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED;
@@ -130,14 +157,14 @@ PulseOutput::SoundId PulseOutput::play(std::shared_ptr<const WaveSound> sound, R
 {
     if (!sound || sound->samples.isEmpty())
         return 0;
-    return playContent({std::move(sound), nullptr}, role);
+    return playContent(std::move(sound), role);
 }
 
 PulseOutput::SoundId PulseOutput::play(std::shared_ptr<GeneratedSound> sound, Role role)
 {
     if (!sound)
         return 0;
-    return playContent({nullptr, std::move(sound)}, role);
+    return playContent(std::move(sound), role);
 }
 
 PulseOutput::SoundId PulseOutput::playContent(Content content, Role role)
@@ -235,14 +262,11 @@ void PulseOutput::connect()
 // Main loop locked.
 void PulseOutput::start(SoundId id, Content content, Role role)
 {
-    const bool generated = content.generated != nullptr;
-    const pa_sample_spec sampleFormat = generated
-        ? pa_sample_spec{PA_SAMPLE_FLOAT32NE, std::uint32_t(content.generated->sampleRate()), 2}
-        : pa_sample_spec{PA_SAMPLE_S16NE, std::uint32_t(content.wave->sampleRate), std::uint8_t(content.wave->channels)};
-    if (!pa_sample_spec_valid(&sampleFormat))
+    StreamSetup setup = std::visit([](const auto &sound) { return setupFor(*sound); }, content);
+    if (!pa_sample_spec_valid(&setup.format))
         return;
     pa_proplist *properties = propertiesOf(PA_PROP_MEDIA_ROLE, role == Role::Event ? "event" : "music");
-    pa_stream *stream = pa_stream_new_with_proplist(context_, "sound", &sampleFormat, nullptr, properties);
+    pa_stream *stream = pa_stream_new_with_proplist(context_, "sound", &setup.format, nullptr, properties);
     pa_proplist_free(properties);
     if (!stream)
         return;
@@ -250,20 +274,10 @@ void PulseOutput::start(SoundId id, Content content, Role role)
     auto entry = std::make_unique<Stream>(Stream{this, id, stream, std::move(content), 0, false, false});
     pa_stream_set_write_callback(stream, &PulseOutput::onWritable, entry.get());
     pa_stream_set_state_callback(stream, &PulseOutput::onStreamState, entry.get());
-    pa_buffer_attr buffer;
-    buffer.maxlength = std::uint32_t(-1);
-    buffer.prebuf = std::uint32_t(-1);
-    buffer.fragsize = std::uint32_t(-1);
-    pa_stream_flags_t flags = PA_STREAM_NOFLAGS;
-    if (generated) {
-        buffer.tlength = std::uint32_t(pa_usec_to_bytes(kGeneratedBufferUs, &sampleFormat));
-        buffer.minreq = std::uint32_t(pa_usec_to_bytes(kGeneratedPieceUs, &sampleFormat));
-    } else {
-        buffer.tlength = std::uint32_t(pa_usec_to_bytes(kTargetLatencyUs, &sampleFormat));
-        buffer.minreq = std::uint32_t(-1);
-        flags = PA_STREAM_ADJUST_LATENCY;
-    }
-    if (pa_stream_connect_playback(stream, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
+    setup.buffer.maxlength = std::uint32_t(-1);
+    setup.buffer.prebuf = std::uint32_t(-1);
+    setup.buffer.fragsize = std::uint32_t(-1);
+    if (pa_stream_connect_playback(stream, nullptr, &setup.buffer, setup.flags, nullptr, nullptr) < 0) {
         pa_stream_set_write_callback(stream, nullptr, nullptr);
         pa_stream_set_state_callback(stream, nullptr, nullptr);
         pa_stream_unref(stream);
@@ -304,16 +318,13 @@ void PulseOutput::onWritable(pa_stream *, size_t bytes, void *data)
     auto *entry = static_cast<Stream *>(data);
     if (entry->cancelled)
         return;
-    if (entry->content.generated)
-        writeGenerated(entry, bytes);
-    else
-        writeWave(entry, bytes);
+    std::visit([entry, bytes](const auto &sound) { write(entry, *sound, bytes); }, entry->content);
 }
 
-void PulseOutput::writeWave(Stream *entry, size_t bytes)
+void PulseOutput::write(Stream *entry, const WaveSound &wave, size_t bytes)
 {
     pa_stream *stream = entry->stream;
-    const QByteArray &samples = entry->content.wave->samples;
+    const QByteArray &samples = wave.samples;
     const auto ahead = qsizetype(pa_usec_to_bytes(kWriteAheadUs, pa_stream_get_sample_spec(stream)));
     const qsizetype count = std::min(std::max(qsizetype(bytes), ahead), samples.size() - entry->written);
     if (count > 0) {
@@ -325,7 +336,7 @@ void PulseOutput::writeWave(Stream *entry, size_t bytes)
 }
 
 // The sound is made straight into the server's buffer.
-void PulseOutput::writeGenerated(Stream *entry, size_t bytes)
+void PulseOutput::write(Stream *entry, GeneratedSound &sound, size_t bytes)
 {
     constexpr size_t frameBytes = 2 * sizeof(float);
     pa_stream *stream = entry->stream;
@@ -339,7 +350,7 @@ void PulseOutput::writeGenerated(Stream *entry, size_t bytes)
             pa_stream_cancel_write(stream);
             return;
         }
-        const qsizetype made = entry->content.generated->generate(static_cast<float *>(buffer), asked);
+        const qsizetype made = sound.generate(static_cast<float *>(buffer), asked);
         if (made > 0)
             pa_stream_write(stream, buffer, size_t(made) * frameBytes, nullptr, 0, PA_SEEK_RELATIVE);
         else

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <variant>
 #include <vector>
 
 struct pa_context;
@@ -53,10 +54,9 @@ public:
     struct Stream;
 
 private:
-    struct Content {
-        std::shared_ptr<const WaveSound> wave;
-        std::shared_ptr<GeneratedSound> generated;
-    };
+    // What a stream plays: a wave, written to the server whole, or a sound
+    // made as it plays.
+    using Content = std::variant<std::shared_ptr<const WaveSound>, std::shared_ptr<GeneratedSound>>;
 
     SoundId playContent(Content content, Role role);
     void connect();
@@ -65,8 +65,8 @@ private:
 
     static void onContextState(pa_context *context, void *self);
     static void onWritable(pa_stream *stream, size_t bytes, void *data);
-    static void writeWave(Stream *entry, size_t bytes);
-    static void writeGenerated(Stream *entry, size_t bytes);
+    static void write(Stream *entry, const WaveSound &wave, size_t bytes);
+    static void write(Stream *entry, GeneratedSound &sound, size_t bytes);
     static void drainThenClose(Stream *entry);
     static void onStreamState(pa_stream *stream, void *data);
     static void onDrained(pa_stream *stream, int success, void *data);

@@ -1,3 +1,4 @@
+#include "fakes/hostile_entries.h"
 #include "fakes/progress_files.h"
 #include "fakes/test_app.h"
 
@@ -5,14 +6,16 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QPushButton>
+#include <QSysInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace piyota;
 using namespace piyota::testing;
@@ -61,6 +64,8 @@ bool age(const QString &path, std::chrono::seconds age)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(piyota::testing::HostileEntry)
 
 // One program per user code: a second program that asks for a code in use
 // is told so and writes nothing; the code is free again once the first
@@ -168,7 +173,108 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(lockFile).lastModified().secsTo(QDateTime::currentDateTime()) < 60);
     }
 
+    // Whatever stands under the lock's name that is no lock file of this
+    // account never locks the student out or hangs the program: the student
+    // reaches the problem and saves, and the entry stays as it was, with
+    // what a link points to.
+    void anEntryThatIsNoLockFileNeverLocksOut_data()
+    {
+        QTest::addColumn<HostileEntry>("entry");
+        for (const HostileEntry entry : kHostileEntries)
+            QTest::newRow(nameOf(entry)) << entry;
+    }
+
+    void anEntryThatIsNoLockFileNeverLocksOut()
+    {
+        QFETCH(HostileEntry, entry);
+        QTemporaryDir outside;
+        const OutsideFile outsideFile{outside.filePath(QStringLiteral("notes.txt"))};
+        QVERIFY(writeBytes(outsideFile.path, "another's notes\n"));
+        const QString lockFile = app_->filePath(QStringLiteral(".kenta.lock"));
+        if (!makeHostileEntry(entry, lockFile, outsideFile)) {
+            if (entry == HostileEntry::Device)
+                QSKIP("this system does not let the test make a device node");
+            QFAIL("the entry could not be made");
+        }
+        const QFileInfo before(lockFile);
+
+        goesOnAndSaves(*app_);
+        QCOMPARE(linkTarget(lockFile), linkOf(entry, outsideFile));
+        QCOMPARE(QFileInfo(lockFile).isDir(), before.isDir());
+        QCOMPARE(QFileInfo(lockFile).isSymLink(), before.isSymLink());
+        QCOMPARE(readBytes(outsideFile.path), QByteArray("another's notes\n"));
+    }
+
+    // A lock file that no live program of this account holds on this
+    // machine never locks the student out: a 4 GiB sparse file, a crashed
+    // program's lock with a .rmlock planted beside it (both taken over),
+    // and a lock file of another account (never touched).
+    void leftoverLockFilesNeverLockOut_data()
+    {
+        QTest::addColumn<QString>("leftover");
+        for (const char *leftover : {"sparse file", "crashed program's lock and .rmlock", "another account's lock"})
+            QTest::newRow(leftover) << QString::fromLatin1(leftover);
+    }
+
+    void leftoverLockFilesNeverLockOut()
+    {
+        QFETCH(QString, leftover);
+        QTemporaryDir folder;
+        QVERIFY(writeBytes(folder.filePath(QStringLiteral("kenta.ucd")), kentasFile()));
+        const QString lockFile = folder.filePath(QStringLiteral(".kenta.lock"));
+        const QString rmlock = lockFile + QStringLiteral(".rmlock");
+        const QByteArray anotherMachinesLock = "4242\npiyota\nanother-pc\n\n";
+        if (leftover == QLatin1String("sparse file")) {
+            QFile sparse(lockFile);
+            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(4) << 30));
+        } else if (leftover == QLatin1String("another account's lock")) {
+            if (::geteuid() != 0)
+                QSKIP("only root can make a file of another account");
+            QVERIFY(writeBytes(lockFile, anotherMachinesLock));
+            QVERIFY(::chown(QFile::encodeName(lockFile).constData(), 61401, 61401) == 0);
+        } else {
+            QVERIFY(writeBytes(lockFile, "999999\npiyota\n" + QSysInfo::machineHostName().toUtf8() + '\n'
+                                             + QSysInfo::machineUniqueId() + '\n'));
+            QVERIFY(makeFifo(rmlock));
+        }
+
+        {
+            TestApp student(folder.path());
+            student.navigator.show(ScreenId::StartMenu);
+            goesOnAndSaves(student);
+            if (leftover == QLatin1String("another account's lock")) {
+                QCOMPARE(readBytes(lockFile), anotherMachinesLock);
+                QCOMPARE(QFileInfo(lockFile).ownerId(), uint(61401));
+                return;
+            }
+            // Taken over while the program runs, and gone once it has ended.
+            const QList<QByteArray> lines = readBytes(lockFile).split('\n');
+            QCOMPARE(lines.value(0), QByteArray::number(::getpid()));
+            QCOMPARE(lines.value(2), QSysInfo::machineHostName().toUtf8());
+            struct stat status {};
+            QVERIFY(::stat(QFile::encodeName(lockFile).constData(), &status) == 0);
+            QCOMPARE(status.st_mode & 07777, mode_t(0640));
+        }
+        QVERIFY(!QFileInfo::exists(lockFile));
+        QCOMPARE(QFileInfo::exists(rmlock), leftover != QLatin1String("sparse file"));
+    }
+
 private:
+    // The student continues the code kenta, whose file is kentasFile(): the
+    // problem screen comes, and 終了 saves the course there.
+    static void goesOnAndSaves(TestApp &student)
+    {
+        chooseCode(student, MenuButton::Continue, QStringLiteral("kenta"));
+        QCOMPARE(student.navigator.currentId(), ScreenId::Stage1Quiz);
+        QCOMPARE(student.course.problemNo, std::int16_t(12));
+        QCOMPARE(student.dialogs.asked.size(), 1); // the code box only
+        student.dialogs.yesNoAnswers = {true};
+        student.navigator.currentScreen()->findChild<QPushButton *>(QStringLiteral("Command10"))->click();
+        QCOMPARE(student.navigator.currentId(), ScreenId::History);
+        // The problem in progress keeps the clock reading of its continue.
+        QCOMPARE(readBytes(student.filePath(QStringLiteral("kenta.ucd"))), progressFileAt(12, 27000, "1,43200.25"));
+    }
+
     static QByteArray kentasFile() { return progressFileAt(12, 27000, "1,1234.5"); }
 
     void startSecondProgram(QProcess &program, MenuButton button, const QString &code)

@@ -2,71 +2,62 @@
 
 #include "media_control.h"
 
-#include <QStringList>
+#include <QByteArray>
+#include <QList>
 
 #include <memory>
 
 namespace piyota::testing {
 
-// A media control that only writes down what it is told, one entry a step:
-// "FileName=<name>" or "Command=<word>". Shared by the tests of the screens.
-class RecordingMediaControl final : public MediaControl {
-public:
-    explicit RecordingMediaControl(std::shared_ptr<QStringList> log = std::make_shared<QStringList>())
-        : log_(std::move(log))
-    {
-    }
-
-    void setFileName(const QString &fileName) override
-    {
-        log_->append(QStringLiteral("FileName=") + fileName);
-    }
-    void setCommand(const QString &command) override
-    {
-        log_->append(QStringLiteral("Command=") + command);
-    }
-
-    const QStringList &steps() const { return *log_; }
-    void clear() { log_->clear(); }
-
-private:
-    std::shared_ptr<QStringList> log_;
-};
-
-// Makes recording controls; every control it made keeps writing to the
-// factory's log after the factory handed it out, and "~control" marks the
-// destruction of one.
+// Makes media controls that only write down the cues they are asked to play,
+// all in one log, in order, and counts the controls alive: a screen's
+// control goes when its screen closes. Shared by the tests of the screens.
 class RecordingMediaControlFactory final : public MediaControlFactory {
 public:
-    std::unique_ptr<MediaControl> createControl() override
-    {
-        ++created_;
-        return std::make_unique<Control>(log_);
-    }
+    std::unique_ptr<MediaControl> createControl() override { return std::make_unique<Control>(log_); }
 
-    const QStringList &steps() const { return *log_; }
-    void clear() { log_->clear(); }
-    int createdCount() const { return created_; }
+    // The cues played since the last clear().
+    const QList<SoundCue> &cues() const { return log_->cues; }
+    void clear() { log_->cues.clear(); }
+    int livingControls() const { return log_->living; }
 
 private:
-    class Control final : public MediaControl {
-    public:
-        explicit Control(std::shared_ptr<QStringList> log)
-            : log_(log)
-            , recorder_(std::move(log))
-        {
-        }
-        ~Control() override { log_->append(QStringLiteral("~control")); }
-        void setFileName(const QString &fileName) override { recorder_.setFileName(fileName); }
-        void setCommand(const QString &command) override { recorder_.setCommand(command); }
-
-    private:
-        std::shared_ptr<QStringList> log_;
-        RecordingMediaControl recorder_;
+    struct Log {
+        QList<SoundCue> cues;
+        int living = 0;
     };
 
-    std::shared_ptr<QStringList> log_ = std::make_shared<QStringList>();
-    int created_ = 0;
+    class Control final : public MediaControl {
+    public:
+        explicit Control(std::shared_ptr<Log> log)
+            : log_(std::move(log))
+        {
+            ++log_->living;
+        }
+        ~Control() override { --log_->living; }
+        void play(const SoundCue &cue) override { log_->cues.append(cue); }
+
+    private:
+        std::shared_ptr<Log> log_;
+    };
+
+    std::shared_ptr<Log> log_ = std::make_shared<Log>();
 };
 
 } // namespace piyota::testing
+
+namespace piyota::cue {
+
+inline QString describe(const Effect &effect) { return QStringLiteral("Effect ") + effect.file; }
+inline QString describe(const Answer &answer) { return QStringLiteral("Answer ") + answer.file; }
+inline QString describe(const Song &song) { return QStringLiteral("Song ") + song.file; }
+inline QString describe(const Stop &) { return QStringLiteral("Stop"); }
+
+// How a failing comparison of cues prints them ("Effect pinpon.wav"); the
+// test library frees the text.
+inline char *toString(const SoundCue &cue)
+{
+    return qstrdup(std::visit([](const auto &asked) { return describe(asked); }, cue).toUtf8().constData());
+}
+
+} // namespace piyota::cue

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks it: its control fields, the
-# files it installs and their owners and modes, lintian's verdict (no errors),
-# and the packaged launcher, extracted into a temporary root, starting the
-# packaged program headless.
-# Arguments: <cpack> <build dir> <version> <sounds folder of the sources>
+# files it installs and their owners, modes and dates, its licence, lintian's
+# verdict (no errors, no hardening missing), that a second build gives the
+# same bytes, and the packaged launcher, extracted into a temporary root,
+# starting the packaged program headless.
+# Arguments: <cpack> <build dir> <version> <sounds folder of the sources> <changelog>
 # Exits 77 (skipped) where the Debian packaging tools are missing.
 set -euo pipefail
 # shellcheck source=installed_tree.sh
 source "$(dirname -- "$0")/installed_tree.sh"
 # shellcheck source=launcher_session.sh
 source "$(dirname -- "$0")/launcher_session.sh"
-cpack=$1 build=$2 version=$3 source_sounds=$4
+cpack=$1 build=$2 version=$3 source_sounds=$4 changelog=$5
 app_id=io.github.piyota.Quadratic
 
 for tool in dpkg-deb dpkg-shlibdeps file lintian; do
@@ -22,12 +23,33 @@ done
 make_scratch
 
 architecture=$(dpkg --print-architecture)
-if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
-  cat -- "$scratch/cpack.log" >&2
-  fail "cpack -G DEB failed"
-fi
+# pack <folder>: makes the package in the folder.
+pack() {
+  if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$1" >"$scratch/cpack.log" 2>&1; then
+    cat -- "$scratch/cpack.log" >&2
+    fail "cpack -G DEB failed"
+  fi
+}
+pack "$scratch/out"
 deb=$scratch/out/piyota_${version}_$architecture.deb
 [ -f "$deb" ] || fail "no $(basename -- "$deb") among: $(ls -- "$scratch/out")"
+
+# Reproducible: built again, with the icons rendered anew (every file date
+# differs) and another umask, the package holds the same bytes. (Only the
+# modes that CPack gives the members of the outer archive follow the umask:
+# scripts/package packs with umask 022.)
+rm -f -- "$build"/packaging/icons/*.png
+(umask 077 && pack "$scratch/again")
+again=$scratch/again/$(basename -- "$deb")
+for member in debian-binary control.tar.gz data.tar.gz; do
+  cmp -- <(ar p "$deb" "$member") <(ar p "$again" "$member") ||
+    fail "a second build gives another $member: $(diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$again"))"
+done
+[ "$(ar t "$deb")" = "$(ar t "$again")" ] || fail "a second build gives other members: $(ar t "$again")"
+# Every file is dated at the changelog's latest entry.
+released=$(date --utc --date="@$(dpkg-parsechangelog -l "$changelog" -STimestamp)" '+%Y-%m-%d %H:%M:%S')
+odd_dates=$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | awk -v d="$released" '$4 " " $5 != d')
+[ -z "$odd_dates" ] || fail "files not dated $released: $odd_dates"
 
 # The control fields.
 field() { dpkg-deb --field "$deb" "$1"; }
@@ -47,8 +69,8 @@ expect_field Priority optional
 # soundfont and Qt's translations.
 mapfile -t depended < <(field Depends | sed -e 's/[,|]/\n/g' | sed -e 's/^ *//' -e 's/[ (].*//')
 for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libfluidsynth3 libpulse0 libsndfile1 \
-  libqt6charts6 libqt6printsupport6 \
-  fonts-monapo fonts-ipafont-gothic fonts-ipafont-mincho timgm6mb-soundfont qt6-translations-l10n; do
+  libqt6charts6 libqt6printsupport6 libxlsxwriter4 \
+  fonts-monapo fonts-ipafont-gothic fonts-ipafont-mincho fonts-horai-umefont timgm6mb-soundfont qt6-translations-l10n; do
   printf '%s\n' "${depended[@]}" | grep -qxF -- "$package" || fail "Depends does not name $package: $(field Depends)"
 done
 
@@ -90,19 +112,29 @@ expect_entry -rwxr-xr-x bin/piyota-teacher
 expect_entry -rw-r--r-- "share/applications/$app_id.Teacher.desktop"
 expect_entry -rw-r--r-- share/man/man1/piyota-teacher.1.gz
 expect_entry -rw-r--r-- share/doc/piyota/copyright
-expect_entry -rw-r--r-- share/doc/piyota/changelog.gz
+expect_entry -rw-r--r-- share/doc/piyota/changelog.Debian.gz
+expect_entry -rw-r--r-- share/lintian/overrides/piyota
+# Free software: the GPL, version 3 or later, for all of it.
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/piyota/copyright)
+[ "$(grep '^License: ' <<<"$copyright" | sort -u)" = "License: GPL-3+" ] || fail "the copyright file names other licences"
+grep -qF '/usr/share/common-licenses/GPL-3' <<<"$copyright" || fail "the copyright file does not point to the GPL's text"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/metainfo/$app_id.metainfo.xml" |
+  grep -qF '<project_license>GPL-3.0-or-later</project_license>' || fail "the description names no licence"
 outside=$(awk '$3 !~ /^\.\/(usr\/.*)?$/ || $3 ~ /^\.\/usr\/local\// || $2 != "root/root" { print }' "$scratch/contents")
 [ -z "$outside" ] || fail "files outside /usr or not owned by root: $outside"
 odd_folders=$(awk '$1 ~ /^d/ && $1 != "drwxr-xr-x" { print }' "$scratch/contents")
 [ -z "$odd_folders" ] || fail "folders not drwxr-xr-x: $odd_folders"
 
-# lintian, Debian's package checker: errors fail the test; the rest is shown.
-if ! lintian --fail-on error --tag-display-limit 0 \
+# lintian, Debian's package checker, with its pedantic and informational
+# tags: errors fail the test, and so does any hardening missing or any
+# section Debian strips; the rest is shown.
+if ! lintian -EvI --fail-on error --tag-display-limit 0 \
   "$deb" >"$scratch/lintian.log" 2>&1; then
   cat -- "$scratch/lintian.log" >&2
   fail "lintian reports errors"
 fi
 cat -- "$scratch/lintian.log"
+! grep -E ' (hardening-[a-z-]+|binary-has-unneeded-section) ' "$scratch/lintian.log" || fail "lintian finds hardening missing"
 
 # The packaged launcher, extracted into a root of its own, starts the
 # packaged program in a first-time student's data folder.

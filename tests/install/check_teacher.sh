@@ -52,4 +52,12 @@ wait "$watcher" || true
 changes=$(grep -E 'MODIFY|ATTRIB|CLOSE_WRITE|CREATE|DELETE|MOVED' -- "$scratch/events.log" || true)
 [ -z "$changes" ] || fail "piyota-teacher changed the folder: $changes"
 
-echo "installed $teacher_id: read $folder and changed nothing there"
+# Without a display: the help, and a report written from a script.
+env -i PATH="$PATH" LANG=C.UTF-8 HOME="$scratch" "$program" --help </dev/null >"$scratch/help.log" 2>&1 ||
+  fail "piyota-teacher --help failed without a display: $(cat -- "$scratch/help.log")"
+grep -q -- '--export-pdf' "$scratch/help.log" || fail "piyota-teacher --help does not name --export-pdf"
+env -i PATH="$PATH" LANG=C.UTF-8 HOME="$scratch" "$program" --export-pdf "$scratch/report.pdf" "$folder" \
+  </dev/null >"$scratch/export.log" 2>&1 || fail "piyota-teacher --export-pdf failed: $(cat -- "$scratch/export.log")"
+head -c 5 -- "$scratch/report.pdf" | grep -q '%PDF-' || fail "piyota-teacher --export-pdf wrote no PDF"
+
+echo "installed $teacher_id: read $folder and changed nothing there; its help and a PDF without a display"

@@ -49,6 +49,9 @@ stop_program() {
   wait "$1" || true
 }
 
+# works_in <pid> <folder>: the program's working directory is the folder.
+works_in() { [ "$(readlink -- "/proc/$1/cwd")" = "$2" ]; }
+
 # check_program_at_home <pid> <data folder>: the program runs in the data folder.
 check_program_at_home() {
   local cwd

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <optional>
+#include <sys/stat.h>
 
 using namespace piyota;
 using namespace piyota::testing;
@@ -42,6 +43,22 @@ private Q_SLOTS:
             | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
         QCOMPARE(QFile::permissions(path) & modeBits, QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(entries(), QStringList{QStringLiteral("x.ucd")});
+    }
+
+    // A file made anew is readable by the owner's group (the teachers', in
+    // a class folder) and nobody else, whatever the umask says.
+    void makesANewFileReadableByTheGroupOnly()
+    {
+        for (const mode_t mask : {mode_t(0), mode_t(022), mode_t(077)}) {
+            const mode_t previous = ::umask(mask);
+            const bool replaced = replaceFile(QDir(work_->path()), QStringLiteral("new.ucd"), kNewBytes);
+            ::umask(previous);
+            QVERIFY(replaced);
+            struct stat status {};
+            QVERIFY(::stat(QFile::encodeName(work_->filePath(QStringLiteral("new.ucd"))).constData(), &status) == 0);
+            QCOMPARE(status.st_mode & 07777, mode_t(0640));
+            QVERIFY(QFile::remove(work_->filePath(QStringLiteral("new.ucd"))));
+        }
     }
 
     // Nothing but a regular file is replaced, and nothing outside the

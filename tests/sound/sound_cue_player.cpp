@@ -1,15 +1,14 @@
 // Plays the course's sound cues through the real sound system on command, for
 // scripts/check-sound, which records what is heard. One command a line on
 // standard input, run on the event loop of the main thread as a screen would:
-//   effect FILE   a button's sound (playEffectCue)
-//   answer FILE   a verdict's sound (playAnswerCue)
-//   music FILE    a screen's music (playMusicCue, closing with "Close")
-//   command WORD  one command word on the control ("Stop", "Close", ...)
+//   effect FILE   a button's sound
+//   answer FILE   a verdict's sound
+//   song FILE     a screen's music
+//   stop          the end of the music
 //   ping          answered from the event loop: it is still turning
 // Each command is answered with one line: "done <milliseconds the control
 // took>", or "pong". The program ends at the end of its input.
 #include "media_control.h"
-#include "sound_cues.h"
 #include "sound_system.h"
 
 #include <QCoreApplication>
@@ -17,6 +16,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -28,6 +28,19 @@ void answer(const QByteArray &line)
     std::fputs(line.constData(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+std::optional<SoundCue> cueOf(const QString &verb, const QString &file)
+{
+    if (verb == QLatin1String("effect"))
+        return cue::Effect{file};
+    if (verb == QLatin1String("answer"))
+        return cue::Answer{file};
+    if (verb == QLatin1String("song"))
+        return cue::Song{file};
+    if (verb == QLatin1String("stop"))
+        return cue::Stop{};
+    return std::nullopt;
 }
 
 class CuePlayer {
@@ -44,18 +57,12 @@ public:
         if (verb == QLatin1String("ping"))
             return answer("pong");
 
+        const std::optional<SoundCue> asked = cueOf(verb, argument);
+        if (!asked)
+            return answer("unknown command");
         QElapsedTimer timer;
         timer.start();
-        if (verb == QLatin1String("effect"))
-            playEffectCue(*control_, argument);
-        else if (verb == QLatin1String("answer"))
-            playAnswerCue(*control_, argument);
-        else if (verb == QLatin1String("music"))
-            playMusicCue(*control_, argument);
-        else if (verb == QLatin1String("command"))
-            control_->setCommand(argument);
-        else
-            return answer("unknown command");
+        control_->play(*asked);
         answer("done " + QByteArray::number(timer.elapsed()));
     }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <cmath>
@@ -80,7 +82,32 @@ inline QByteArray tinyMidiFile(const QByteArray &text = "abcd")
         "00ff2f00"));        // end of track
 }
 
-// A mono 16-bit PCM wave of a short tone ending in silence.
+// A standard MIDI file of one piano note held for `seconds`.
+inline QByteArray heldNoteMidiFile(int seconds)
+{
+    constexpr quint32 ticksPerSecond = 192; // 96 to the quarter note of half a second
+    return standardMidiFile(QByteArray::fromHex("00c000" "00903c64") // piano; note on, middle C
+                            + midiDelta(quint32(seconds) * ticksPerSecond)
+                            + QByteArray::fromHex("803c40" "00ff2f00")); // note off; end of track
+}
+
+// An RMID container (an `.rmi` file): an INFO list, then the standard MIDI
+// file in its `data` chunk.
+inline QByteArray rmidFile(const QByteArray &midi)
+{
+    return riffFile("RMID", riffChunk("LIST", QByteArray("INFO")) + riffChunk("data", midi));
+}
+
+// A 16-bit PCM wave file of the given samples (little-endian, interleaved
+// when there are several channels).
+inline QByteArray pcmWaveFile(int sampleRate, int channels, const QByteArray &samples)
+{
+    const QByteArray format = u16le(1) /* PCM */ + u16le(quint16(channels)) + u32le(quint32(sampleRate))
+        + u32le(quint32(sampleRate * channels * 2)) + u16le(quint16(channels * 2)) + u16le(16);
+    return riffFile("WAVE", riffChunk("fmt ", format) + riffChunk("data", samples));
+}
+
+// A mono 16-bit PCM wave of a tone, its second half silent.
 inline QByteArray tinyWaveFile(int sampleRate = 8000, double seconds = 0.05)
 {
     QByteArray samples;
@@ -90,9 +117,7 @@ inline QByteArray tinyWaveFile(int sampleRate = 8000, double seconds = 0.05)
         const auto value = qint16(8000 * fade * std::sin(2 * M_PI * 880.0 * i / sampleRate));
         samples += u16le(quint16(value));
     }
-    const QByteArray format = u16le(1) /* PCM */ + u16le(1) /* mono */ + u32le(quint32(sampleRate))
-        + u32le(quint32(sampleRate * 2)) + u16le(2) + u16le(16);
-    return riffFile("WAVE", riffChunk("fmt ", format) + riffChunk("data", samples));
+    return pcmWaveFile(sampleRate, 1, samples);
 }
 
 inline bool writeFile(const QString &path, const QByteArray &contents)
@@ -100,5 +125,31 @@ inline bool writeFile(const QString &path, const QByteArray &contents)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
 }
+
+// A fresh working directory holding the given files (name, contents), the
+// current one while the object lives; the one before is current again
+// afterwards.
+class SoundFilesDirectory {
+public:
+    explicit SoundFilesDirectory(const QList<std::pair<QString, QByteArray>> &files)
+        : previous_(QDir::currentPath())
+    {
+        valid_ = dir_.isValid() && QDir::setCurrent(dir_.path());
+        for (const auto &[name, contents] : files)
+            valid_ = valid_ && writeFile(name, contents);
+    }
+    ~SoundFilesDirectory() { QDir::setCurrent(previous_); }
+
+    SoundFilesDirectory(const SoundFilesDirectory &) = delete;
+    SoundFilesDirectory &operator=(const SoundFilesDirectory &) = delete;
+
+    bool isValid() const { return valid_; }
+    QString path() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+    bool valid_ = false;
+};
 
 } // namespace piyota::testing

@@ -2,8 +2,10 @@
 #include "sound_test_files.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace piyota;
 using namespace piyota::testing;
@@ -14,44 +16,44 @@ class TestMediaFile : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(dir_.isValid());
-        previous_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir_.path()));
-        QVERIFY(writeFile(QStringLiteral("tone.wav"), tinyWaveFile()));
-        QVERIFY(writeFile(QStringLiteral("tune.mid"), tinyMidiFile()));
-        QVERIFY(writeFile(QStringLiteral("tune.rmi"),
-                          riffFile("RMID", riffChunk("LIST", QByteArray("INFO")) + riffChunk("data", tinyMidiFile()))));
-        QVERIFY(writeFile(QStringLiteral("broken.rmi"), riffFile("RMID", riffChunk("LIST", QByteArray("INFO")))));
-        QVERIFY(writeFile(QStringLiteral("notes.txt"), "hello"));
-        QVERIFY(writeFile(QStringLiteral("empty.wav"), QByteArray()));
+        files_.emplace(QList<std::pair<QString, QByteArray>>{
+            {QStringLiteral("tone.wav"), tinyWaveFile()},
+            {QStringLiteral("tune.mid"), tinyMidiFile()},
+            {QStringLiteral("tune.rmi"), rmidFile(tinyMidiFile())},
+            {QStringLiteral("broken.rmi"), riffFile("RMID", riffChunk("LIST", QByteArray("INFO")))},
+            {QStringLiteral("notes.txt"), "hello"},
+            {QStringLiteral("empty.wav"), QByteArray()},
+        });
+        QVERIFY(files_->isValid());
         QVERIFY(QDir().mkdir(QStringLiteral("folder.mid")));
+        QVERIFY(QFile::link(QStringLiteral("tone.wav"), QStringLiteral("linked.wav")));
+        QVERIFY(::mkfifo("pipe.mid", 0644) == 0);
     }
 
-    void cleanupTestCase() { QDir::setCurrent(previous_); }
+    void cleanupTestCase() { files_.reset(); }
 
     void waveIsFoundByItsContents()
     {
         const auto file = openMediaFile(QStringLiteral("tone.wav"));
         QVERIFY(file);
-        QCOMPARE(file->kind, MediaFile::Kind::Wave);
-        QCOMPARE(file->path, QDir(dir_.path()).absoluteFilePath(QStringLiteral("tone.wav")));
-        QVERIFY(file->midi.isEmpty());
+        QVERIFY(std::holds_alternative<WaveMedia>(*file));
+        QCOMPARE(std::get<WaveMedia>(*file).path, QDir(files_->path()).absoluteFilePath(QStringLiteral("tone.wav")));
     }
 
-    void midiFile()
+    void midiMusicIsFoundByItsContents_data()
     {
-        const auto file = openMediaFile(QStringLiteral("tune.mid"));
-        QVERIFY(file);
-        QCOMPARE(file->kind, MediaFile::Kind::Midi);
-        QCOMPARE(file->midi, tinyMidiFile());
+        QTest::addColumn<QString>("name");
+        QTest::newRow("standard MIDI file") << QStringLiteral("tune.mid");
+        QTest::newRow("RMID container") << QStringLiteral("tune.rmi");
     }
 
-    void rmidFileIsUnwrapped()
+    void midiMusicIsFoundByItsContents()
     {
-        const auto file = openMediaFile(QStringLiteral("tune.rmi"));
+        QFETCH(QString, name);
+        const auto file = openMediaFile(name);
         QVERIFY(file);
-        QCOMPARE(file->kind, MediaFile::Kind::Midi);
-        QCOMPARE(file->midi, tinyMidiFile());
+        QVERIFY(std::holds_alternative<MidiMedia>(*file));
+        QCOMPARE(std::get<MidiMedia>(*file).midiFile, tinyMidiFile());
     }
 
     void nameIsRelativeToTheWorkingDirectory()
@@ -60,7 +62,7 @@ private Q_SLOTS:
         QVERIFY(QDir::setCurrent(QStringLiteral("sub")));
         QVERIFY(!openMediaFile(QStringLiteral("tone.wav")));
         QVERIFY(openMediaFile(QStringLiteral("../tone.wav")));
-        QVERIFY(QDir::setCurrent(dir_.path()));
+        QVERIFY(QDir::setCurrent(files_->path()));
         QVERIFY(openMediaFile(QStringLiteral("tone.wav")));
     }
 
@@ -73,6 +75,8 @@ private Q_SLOTS:
         QTest::newRow("not a sound") << QStringLiteral("notes.txt");
         QTest::newRow("empty file") << QStringLiteral("empty.wav");
         QTest::newRow("directory") << QStringLiteral("folder.mid");
+        QTest::newRow("link to a sound") << QStringLiteral("linked.wav");
+        QTest::newRow("FIFO, without blocking") << QStringLiteral("pipe.mid");
     }
 
     void nothingOpens()
@@ -81,9 +85,20 @@ private Q_SLOTS:
         QVERIFY(!openMediaFile(name).has_value());
     }
 
+    // A sound that another account put in the folder is never played; one
+    // the system installed (root's) is.
+    void soundOfAnotherAccountIsNotPlayed()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another account");
+        QVERIFY(writeFile(QStringLiteral("given.wav"), tinyWaveFile()));
+        QVERIFY(openMediaFile(QStringLiteral("given.wav")));
+        QVERIFY(::chown("given.wav", 61401, 61401) == 0);
+        QVERIFY(!openMediaFile(QStringLiteral("given.wav")));
+    }
+
 private:
-    QTemporaryDir dir_;
-    QString previous_;
+    std::optional<SoundFilesDirectory> files_;
 };
 
 QTEST_GUILESS_MAIN(TestMediaFile)

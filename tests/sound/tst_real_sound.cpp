@@ -1,13 +1,13 @@
-// The real backends (libpulse and FluidSynth) driven through the sound
-// system, with or without a sound server: every call returns promptly, nothing
-// crashes, and a missing file is silent.
-#include "sound_cues.h"
+// The real players (libpulse and FluidSynth, from the sound module) behind a
+// screen's media control. On a sound server of the test's own: a button's
+// sound plays on after its screen has gone and its stream closes once it has
+// played; a song's stream closes as soon as its screen's control goes or its
+// next cue comes. With no server: every cue hands control back at once.
+#include "sound_server.h"
 #include "sound_system.h"
 #include "sound_test_files.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace piyota;
@@ -15,9 +15,11 @@ using namespace piyota::testing;
 
 namespace {
 
-// Generous bounds, far above what the calls take, far below a hang.
+// Far above what the calls take, far below a hang.
 constexpr qint64 kPromptMs = 1000;
-constexpr qint64 kShutdownMs = 10000;
+// Songs far longer than any wait of the test, so that a stream gone is one
+// closed, not one whose song has ended.
+constexpr int kSongSeconds = 30;
 
 std::unique_ptr<SoundSystem> realSoundSystem()
 {
@@ -34,102 +36,115 @@ class TestRealSound : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(dir_.isValid());
-        previous_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir_.path()));
-        QVERIFY(writeFile(QStringLiteral("pinpon.wav"), tinyWaveFile()));
-        QVERIFY(writeFile(QStringLiteral("passport.mid"), tinyMidiFile()));
-        QVERIFY(writeFile(QStringLiteral("bahha.rmi"),
-                          riffFile("RMID", riffChunk("LIST", QByteArray("INFO"))
-                                               + riffChunk("data", tinyMidiFile()))));
+        files_.emplace(QList<std::pair<QString, QByteArray>>{
+            {QStringLiteral("pinpon.wav"), tinyWaveFile(8000, 0.6)},
+            {QStringLiteral("long.wav"), tinyWaveFile(8000, kSongSeconds)},
+            {QStringLiteral("passport.mid"), heldNoteMidiFile(kSongSeconds)},
+            {QStringLiteral("bahha.rmi"), rmidFile(heldNoteMidiFile(kSongSeconds))},
+        });
+        QVERIFY(files_->isValid());
     }
 
-    void cleanupTestCase() { QDir::setCurrent(previous_); }
+    void cleanupTestCase() { files_.reset(); }
 
-    void startingTheSystemDoesNotWaitForTheSoundFont()
+    void withoutAServerEveryCueReturnsAtOnce()
     {
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(files_->path()) + "/no-server");
         QElapsedTimer timer;
         timer.start();
         auto system = realSoundSystem();
-        QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
-        timer.restart();
-        system.reset(); // while the soundfont may still be loading
-        QVERIFY2(timer.elapsed() < kShutdownMs, qPrintable(QString::number(timer.elapsed())));
-    }
-
-    void cuesReturnPromptly()
-    {
-        QElapsedTimer timer;
-        const auto system = realSoundSystem();
         auto control = system->createControl();
-
-        // Music asked for while the soundfont loads.
-        timer.start();
-        playMusicCue(*control, SoundFile::titleMusic);
-        QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
-
+        playEveryKindOfCue(*control); // while the module loads
+        const qint64 whileLoading = timer.elapsed();
+        QTest::qWait(600); // the module has arrived, the soundfont is loading
         timer.restart();
-        playEffectCue(*control, QStringLiteral("pinpon.wav"));
-        playEffectCue(*control, QStringLiteral("pinpon.wav"));
-        playAnswerCue(*control, QStringLiteral("missing.wav"));
-        playEffectCue(*control, QStringLiteral("missing.wav"));
-        playMusicCue(*control, QStringLiteral("missing.mid"));
-        playMusicCue(*control, SoundFile::historyMusic);
-        QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
-
-        QTest::qWait(600); // the soundfont is loaded, the music "plays"
-
-        timer.restart();
-        playMusicCue(*control, QStringLiteral("pinpon.wav"));
-        playMusicCue(*control, SoundFile::titleMusic);
-        control->setCommand(QStringLiteral("Stop"));
-        control->setCommand(QStringLiteral("Play"));
-        control->setCommand(QStringLiteral("Close"));
-        control->setCommand(QStringLiteral("close"));
-        playMusicCue(*control, SoundFile::historyMusic);
-        control.reset(); // the screen closes with its music playing
-        QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
-    }
-
-    void shortSoundOutlivesItsControl()
-    {
-        const auto system = realSoundSystem();
-        {
-            auto control = system->createControl();
-            playEffectCue(*control, QStringLiteral("pinpon.wav"));
-        }
-        QTest::qWait(200); // the sound plays on, or silently, without its control
-        auto next = system->createControl();
-        playAnswerCue(*next, QStringLiteral("pinpon.wav"));
-    }
-
-    void manyScreensComeAndGo()
-    {
-        const auto system = realSoundSystem();
-        QElapsedTimer timer;
-        timer.start();
-        for (int i = 0; i < 20; ++i) {
-            auto control = system->createControl();
-            playMusicCue(*control, i % 2 ? SoundFile::titleMusic : SoundFile::historyMusic);
-            playEffectCue(*control, QStringLiteral("pinpon.wav"));
-        }
-        QVERIFY2(timer.elapsed() < kPromptMs, qPrintable(QString::number(timer.elapsed())));
-    }
-
-    void controlOutlivingTheSystemIsSilent()
-    {
-        auto system = realSoundSystem();
-        auto control = system->createControl();
-        playMusicCue(*control, SoundFile::titleMusic);
+        playEveryKindOfCue(*control);
+        control.reset(); // the screen closes with a song asked for
+        const qint64 onceLoaded = timer.elapsed();
         system.reset();
-        playEffectCue(*control, QStringLiteral("pinpon.wav"));
-        playMusicCue(*control, SoundFile::historyMusic);
+        qunsetenv("PULSE_SERVER");
+        QVERIFY2(whileLoading < kPromptMs, qPrintable(QString::number(whileLoading)));
+        QVERIFY2(onceLoaded < kPromptMs, qPrintable(QString::number(onceLoaded)));
+    }
+
+    void aButtonsSoundPlaysOnAfterItsScreenAndItsStreamCloses()
+    {
+        const PrivateSoundServer server;
+        if (!server.error().isEmpty())
+            QSKIP(qPrintable(server.error()));
+        const auto system = realSoundSystem();
+        system->createControl()->play(cue::Effect{QStringLiteral("pinpon.wav")}); // the screen closes at once
+        QVERIFY2(waitForStreams(1, kStreamStarts), "the sound did not start");
+        QVERIFY2(waitForStreams(0, kStreamCloses), "its stream is still open after it has played");
+    }
+
+    void aSongsStreamClosesWithItsScreen_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("MIDI") << QStringLiteral("passport.mid");
+        QTest::newRow("RMID") << QStringLiteral("bahha.rmi");
+        QTest::newRow("wave") << QStringLiteral("long.wav");
+    }
+
+    void aSongsStreamClosesWithItsScreen()
+    {
+        QFETCH(QString, file);
+        const PrivateSoundServer server;
+        if (!server.error().isEmpty())
+            QSKIP(qPrintable(server.error()));
+        const auto system = realSoundSystem();
+        auto control = system->createControl();
+        control->play(cue::Song{file});
+        QVERIFY2(waitForStreams(1, kStreamStarts), "the song did not start");
         control.reset();
+        QVERIFY2(waitForStreams(0, kStreamCloses), "the song plays on after its screen has closed");
+    }
+
+    void everyCueEndsTheSong()
+    {
+        const PrivateSoundServer server;
+        if (!server.error().isEmpty())
+            QSKIP(qPrintable(server.error()));
+        const auto system = realSoundSystem();
+        auto control = system->createControl();
+        for (const SoundCue &next : {SoundCue(cue::Stop{}), SoundCue(cue::Effect{QStringLiteral("missing.wav")}),
+                                     SoundCue(cue::Song{QStringLiteral("missing.mid")})}) {
+            control->play(cue::Song{QStringLiteral("passport.mid")});
+            QVERIFY2(waitForStreams(1, kStreamStarts), "the song did not start");
+            control->play(next);
+            QVERIFY2(waitForStreams(0, kStreamCloses), "the song plays on after the next cue");
+        }
+    }
+
+    void aControlOutlivingTheSystemIsSilent()
+    {
+        const PrivateSoundServer server;
+        if (!server.error().isEmpty())
+            QSKIP(qPrintable(server.error()));
+        auto system = realSoundSystem();
+        auto control = system->createControl();
+        control->play(cue::Song{QStringLiteral("passport.mid")});
+        QVERIFY2(waitForStreams(1, kStreamStarts), "the song did not start");
+        system.reset();
+        QVERIFY2(waitForStreams(0, kStreamCloses), "the song plays on without its players");
+        playEveryKindOfCue(*control);
+        QTest::qWait(300);
+        QCOMPARE(soundServerStreams(), 0);
     }
 
 private:
-    QTemporaryDir dir_;
-    QString previous_;
+    static void playEveryKindOfCue(MediaControl &control)
+    {
+        control.play(cue::Song{QStringLiteral("passport.mid")});
+        control.play(cue::Effect{QStringLiteral("pinpon.wav")});
+        control.play(cue::Answer{QStringLiteral("missing.wav")});
+        control.play(cue::Song{QStringLiteral("missing.mid")});
+        control.play(cue::Song{QStringLiteral("bahha.rmi")});
+        control.play(cue::Stop{});
+        control.play(cue::Song{QStringLiteral("long.wav")});
+    }
+
+    std::optional<SoundFilesDirectory> files_;
 };
 
 QTEST_MAIN(TestRealSound)

@@ -10,76 +10,32 @@ class TestRiffMidi : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void testFileIsOddSized()
+    void unwraps_data()
     {
-        QCOMPARE(tinyMidiFile().size() % 2, 1);
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray midi = tinyMidiFile(); // of odd size: its chunk has a pad byte
+        QByteArray unpadded = riffFile("RMID", riffChunk("data", midi));
+        unpadded.chop(1); // a writer that forgot the final pad byte
+
+        QTest::newRow("a standard MIDI file as it is") << midi;
+        QTest::newRow("data chunk alone") << riffFile("RMID", riffChunk("data", midi));
+        QTest::newRow("data after a LIST chunk")
+            << riffFile("RMID", riffChunk("LIST", QByteArray("INFO") + riffChunk("INAM", QByteArray("bahha", 6)))
+                                    + riffChunk("data", midi));
+        QTest::newRow("data after a chunk of odd length, padded")
+            << riffFile("RMID", riffChunk("LIST", QByteArray("abcde")) + riffChunk("data", midi));
+        QTest::newRow("unknown chunks skipped")
+            << riffFile("RMID", riffChunk("DISP", QByteArray(7, 'x')) + riffChunk("LIST", QByteArray("INFO"))
+                                    + riffChunk("data", midi));
+        QTest::newRow("no pad byte after the final data") << unpadded;
     }
 
-    void plainMidiFilePassesThrough()
+    void unwraps()
     {
-        const QByteArray midi = tinyMidiFile();
-        const auto unwrapped = unwrapRiffMidi(midi);
-        QVERIFY(unwrapped);
-        QCOMPARE(*unwrapped, midi);
-    }
-
-    void dataChunkAlone()
-    {
-        const QByteArray midi = tinyMidiFile();
-        const auto unwrapped = unwrapRiffMidi(riffFile("RMID", riffChunk("data", midi)));
-        QVERIFY(unwrapped);
-        QCOMPARE(*unwrapped, midi);
-    }
-
-    void dataChunkAfterListChunk()
-    {
-        const QByteArray midi = tinyMidiFile();
-        const QByteArray info = QByteArray("INFO") + riffChunk("INAM", QByteArray("bahha", 6));
-        const QByteArray file =
-            riffFile("RMID", riffChunk("LIST", info) + riffChunk("data", midi));
+        QFETCH(QByteArray, file);
         const auto unwrapped = unwrapRiffMidi(file);
         QVERIFY(unwrapped);
-        QCOMPARE(*unwrapped, midi);
-    }
-
-    void oddLengthChunkBeforeDataIsPadded()
-    {
-        const QByteArray midi = tinyMidiFile();
-        const QByteArray odd("abcde"); // five bytes and a pad byte
-        const QByteArray file = riffFile("RMID", riffChunk("LIST", odd) + riffChunk("data", midi));
-        QCOMPARE(file.size(), 12 + 8 + 6 + 8 + midi.size() + 1);
-        const auto unwrapped = unwrapRiffMidi(file);
-        QVERIFY(unwrapped);
-        QCOMPARE(*unwrapped, midi);
-    }
-
-    void oddLengthDataKeepsItsOwnLength()
-    {
-        const QByteArray midi = tinyMidiFile();
-        const auto unwrapped = unwrapRiffMidi(riffFile("RMID", riffChunk("data", midi)));
-        QVERIFY(unwrapped);
-        QCOMPARE(unwrapped->size(), midi.size()); // the pad byte is not part of it
-    }
-
-    void unknownChunksAreSkipped()
-    {
-        const QByteArray midi = tinyMidiFile();
-        const QByteArray file = riffFile(
-            "RMID", riffChunk("DISP", QByteArray(7, 'x')) + riffChunk("LIST", QByteArray("INFO"))
-                        + riffChunk("data", midi));
-        const auto unwrapped = unwrapRiffMidi(file);
-        QVERIFY(unwrapped);
-        QCOMPARE(*unwrapped, midi);
-    }
-
-    void missingPadByteAfterFinalDataIsAccepted()
-    {
-        const QByteArray midi = tinyMidiFile();
-        QByteArray file = riffFile("RMID", riffChunk("data", midi));
-        file.chop(1); // a writer that forgot the final pad byte
-        const auto unwrapped = unwrapRiffMidi(file);
-        QVERIFY(unwrapped);
-        QCOMPARE(*unwrapped, midi);
+        QCOMPARE(*unwrapped, tinyMidiFile());
     }
 
     void malformed_data()

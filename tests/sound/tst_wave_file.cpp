@@ -17,9 +17,7 @@ QByteArray pcmWave(int sampleRate, int channels, const QList<qint16> &samples)
     QByteArray data;
     for (qint16 sample : samples)
         data += u16le(quint16(sample));
-    const QByteArray format = u16le(1) + u16le(quint16(channels)) + u32le(quint32(sampleRate))
-        + u32le(quint32(sampleRate * channels * 2)) + u16le(quint16(channels * 2)) + u16le(16);
-    return riffFile("WAVE", riffChunk("fmt ", format) + riffChunk("data", data));
+    return pcmWaveFile(sampleRate, channels, data);
 }
 
 QList<qint16> samplesOf(const WaveSound &sound)

@@ -3,6 +3,8 @@
 #include "fakes/hostile_entries.h"
 #include "fakes/progress_files.h"
 
+#include "class_folder.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QList>
@@ -62,6 +64,14 @@ inline bool writeBrokenFiles(const QDir &folder, const QString &elsewhere)
         && writeBytes(elsewhere, good) && makeLink(folder.filePath(QStringLiteral("link.ucd")), elsewhere)
         && makeFifo(folder.filePath(QStringLiteral("pipe.ucd"))) && folder.mkdir(QStringLiteral("folder.ucd"))
         && writeBytes(folder.filePath(QStringLiteral("huge.ucd")), tooLarge);
+}
+
+// The overview of a folder, read to the end.
+inline teacher::ClassOverview readOverviewOf(const QString &folder)
+{
+    QFuture<teacher::ClassOverview> reading = teacher::readClassOverview(folder);
+    reading.waitForFinished();
+    return reading.result();
 }
 
 } // namespace piyota::testing

@@ -2,6 +2,7 @@
 
 #include "teacher_dialogs.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 #include <QStringList>
 
@@ -11,10 +12,12 @@ namespace piyota::testing {
 class FakeTeacherDialogs final : public teacher::TeacherDialogs {
 public:
     QString chooseFolder(QWidget *, const QString &) override { return folder; }
-    QString chooseFileToWrite(QWidget *, const QString &title, const QString &, const QString &) override
+    // As the real dialog does, a name without the extension gets it.
+    QString chooseFileToWrite(QWidget *, const QString &title, const QString &, const QString &,
+                              const QString &extension) override
     {
         fileTitles.append(title);
-        return fileToWrite;
+        return fileToWrite.isEmpty() || !QFileInfo(fileToWrite).suffix().isEmpty() ? fileToWrite : fileToWrite + extension;
     }
     // The "printer" chosen writes a PDF file.
     bool setUpPrinter(QWidget *, QPrinter &printer) override
@@ -25,11 +28,19 @@ public:
         printer.setOutputFileName(printedPdf);
         return true;
     }
+    // The preview is painted on a printer that writes a PDF file.
+    void previewPrint(QWidget *, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(previewPdf);
+        paint(printer);
+    }
     void tell(QWidget *, const QString &text) override { told.append(text); }
 
     QString folder;     // the folder chosen; empty: cancelled
     QString fileToWrite; // the file chosen; empty: cancelled
     QString printedPdf; // where printing goes; empty: cancelled
+    QString previewPdf; // where the preview's pages go
     QStringList fileTitles;
     QStringList told;
 };

@@ -7,20 +7,20 @@
 
 namespace piyota::testing {
 
-// Reads progress files as readProgressFile() does, but each read waits until
+// Reads progress files as readProgressFileAt() does, but each read waits until
 // the test lets it go: a folder on a slow network.
 class HeldReader {
 public:
     // The reader to hand over; this object must outlive the readings.
     teacher::ProgressFileReader reader()
     {
-        return [this](const QDir &folder, const QString &name) {
+        return [this](int folder, const QByteArray &name) {
             std::unique_lock lock(mutex_);
             ++reads_;
             changed_.notify_all();
             changed_.wait(lock, [this] { return released_; });
             lock.unlock();
-            return readProgressFile(folder, name);
+            return readProgressFileAt(folder, name);
         };
     }
 

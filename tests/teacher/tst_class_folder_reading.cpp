@@ -30,7 +30,8 @@ QStringList folderState(const QString &path)
 {
     QStringList state;
     QStringList paths{path};
-    QDirIterator entries(path, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    QDirIterator entries(path, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
     while (entries.hasNext())
         paths.append(entries.next());
     for (const QString &entry : paths) {
@@ -73,11 +74,14 @@ private Q_SLOTS:
     void leavesTheFolderExactlyAsItWas()
     {
         QVERIFY(writeBrokenFiles(QDir(folder_->path()), elsewhere_->filePath(QStringLiteral("real.ucd"))));
+        QVERIFY(QDir(folder_->path()).mkdir(QStringLiteral("yuki"))); // a student's own folder
+        QVERIFY(writeBytes(folder_->filePath(QStringLiteral("yuki/a1.ucd")), progressText(2, "3000", finishedUpTo(1))));
+        QVERIFY(writeBytes(folder_->filePath(QStringLiteral("yuki/.a1.lock")), "12345\nhost\n"));
         const QStringList before = folderState(folder_->path());
         const QStringList elsewhereBefore = folderState(elsewhere_->path());
         QFuture<ClassOverview> reading = readClassOverview(folder_->path());
         reading.waitForFinished();
-        QCOMPARE(reading.result().students.size(), 5);
+        QCOMPARE(reading.result().students.size(), 6);
         QCOMPARE(folderState(folder_->path()), before);
         QCOMPARE(folderState(elsewhere_->path()), elsewhereBefore);
     }

@@ -4,6 +4,7 @@
 
 #include "class_folder.h"
 #include "csv.h"
+#include "lecture_table_model.h"
 #include "problem_table_model.h"
 #include "skipped_files_model.h"
 #include "student_table_model.h"
@@ -53,22 +54,28 @@ private Q_SLOTS:
         QVERIFY(writeBytes(folder_.filePath(QStringLiteral("=SUM(1,2).ucd")),
                            progressText(10, "-6000", finishedUpTo(9, "3,50000.25"))));
         QVERIFY(writeBytes(folder_.filePath(QStringLiteral("broken.ucd")), "no numbers"));
-        QFuture<ClassOverview> reading = readClassOverview(folder_.path());
-        reading.waitForFinished();
-        overview_ = reading.result();
-        students_.setStudents(overview_.students);
-        problems_.setProblems(overview_.problems);
-        skipped_.setSkipped(overview_.skipped);
+        const QDateTime saved(QDate(2024, 5, 1), QTime(14, 32, 59));
+        for (const QString &name : QDir(folder_.path()).entryList(QDir::Files)) {
+            QFile file(folder_.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(saved, QFileDevice::FileModificationTime));
+        }
+        overview_ = readOverviewOf(folder_.path());
+        students_.setRows(overview_.students);
+        problems_.setRows(overview_.problems);
+        lectures_.setRows(overview_.lectures);
+        skipped_.setRows(overview_.skipped);
     }
 
     void studentsShowTheirStandingAndFigures()
     {
-        QCOMPARE(headings(students_), QStringList({u"ユーザーコード"_s, u"到達した問題"_s, u"得点"_s, u"間違いの合計"_s,
-                                                   u"時間の合計（秒）"_s, u"間違いの多い問題"_s}));
+        QCOMPARE(headings(students_), QStringList({u"ログイン"_s, u"ユーザーコード"_s, u"到達した問題"_s, u"得点"_s,
+                                                   u"間違いの合計"_s, u"時間の合計（秒）"_s, u"最終保存"_s,
+                                                   u"間違いの多い問題"_s}));
+        QCOMPARE(column(students_, StudentTableModel::Login), QStringList(6, QString())); // files of the folder itself
         QCOMPARE(column(students_, StudentTableModel::UserCode),
                  QStringList({u"=SUM(1,2)"_s, u"ayaka"_s, u"daichi"_s, u"emi"_s, u"kenta"_s, u"mio"_s}));
         QCOMPARE(column(students_, StudentTableModel::ProblemReached),
-                 QStringList({u"10（進行中）"_s, u"修了"_s, u"30（進行中）"_s, u"12（進行中）"_s, u"16"_s, u"1"_s}));
+                 QStringList({u"10（進行中）"_s, u"修了"_s, u"30（進行中）"_s, u"12（進行中）"_s, u"16（未着手）"_s, u"1（未着手）"_s}));
         QCOMPARE(column(students_, StudentTableModel::Score),
                  QStringList({u"-6000"_s, u"89000"_s, u"57000"_s, u"-3000"_s, u"41000"_s, u"0"_s}));
         QCOMPARE(column(students_, StudentTableModel::TotalMisses), QStringList({u"12"_s, u"31"_s, u"32"_s, u"12"_s, u"15"_s, u"0"_s}));
@@ -114,6 +121,7 @@ private Q_SLOTS:
         QCOMPARE(problems_.index(row10, ProblemTableModel::Finished).data().toString(), QStringLiteral("4"));
         QCOMPARE(problems_.index(row10, ProblemTableModel::TotalMisses).data().toString(), QStringLiteral("7"));
         QCOMPARE(problems_.index(row10, ProblemTableModel::AverageMisses).data().toString(), QStringLiteral("1.4"));
+        QCOMPARE(problems_.index(1, ProblemTableModel::AverageMisses).data().toString(), QStringLiteral("2.0"));
         QCOMPARE(problems_.index(row10, ProblemTableModel::MedianSeconds).data().toString(), QStringLiteral("30"));
         for (int row = 0; row < 30; ++row) {
             const bool hardest = (row + 1) % 3 == 2;
@@ -122,8 +130,8 @@ private Q_SLOTS:
             QCOMPARE(attention.data(Qt::BackgroundRole).isValid(), hardest);
             QCOMPARE(problems_.index(row, ProblemTableModel::Problem).data(Qt::FontRole).value<QFont>().bold(), hardest);
         }
-        // Sixteen and after: reached by fewer, and 0.67 rounded to two places.
-        QCOMPARE(problems_.index(15, ProblemTableModel::AverageMisses).data().toString(), QStringLiteral("0.67"));
+        // Sixteen and after: reached by fewer; 2 wrong answers among 3 students is 0.7 to one place.
+        QCOMPARE(problems_.index(15, ProblemTableModel::AverageMisses).data().toString(), QStringLiteral("0.7"));
     }
 
     void problemsSortNumerically()
@@ -143,21 +151,39 @@ private Q_SLOTS:
                  QStringList({u"進み具合の記録の形になっていません（壊れているか、途中で切れています）"_s}));
     }
 
-    void csvIsUtf8WithAByteOrderMarkAndCrLf()
+    void csvGuardsEveryTextASpreadsheetWouldRunOrReadAsANumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("written");
+        for (const QString &formula : {u"=1+1"_s, u"+81"_s, u"-x"_s, u"@home"_s, u"\tcmd"_s, u"\rcmd"_s})
+            QTest::newRow(qPrintable(u"formula "_s + formula)) << formula << u'\'' + formula;
+        for (const QString &number : {u"0012"_s, u"1e5"_s, u"-5"_s, u"12:30"_s, u"1-2"_s, u"3.5%"_s, u" 7"_s})
+            QTest::newRow(qPrintable(u"number "_s + number)) << number << u'\'' + number;
+        for (const QString &text : {u"ayaka"_s, u"e"_s, u"1a"_s, u"修了"_s, u"a=b"_s, u""_s})
+            QTest::newRow(qPrintable(u"text "_s + text)) << text << text;
+    }
+
+    void csvGuardsEveryTextASpreadsheetWouldRunOrReadAsANumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, written);
+        QCOMPARE(csvGuarded(text), written);
+    }
+
+    void csvIsUtf8WithAByteOrderMarkAndCrLfItsFiguresBare()
     {
         QStandardItemModel table(0, 3);
         table.setHorizontalHeaderLabels({u"コード"_s, u"得点"_s, u"メモ"_s});
-        table.appendRow({new QStandardItem(u"ayaka"_s), new QStandardItem(u"-3000"_s), new QStandardItem(u"a,b"_s)});
-        table.appendRow({new QStandardItem(u"say \"hi\""_s), new QStandardItem(u"1.5"_s), new QStandardItem(u"two\r\nlines"_s)});
-        table.appendRow({new QStandardItem(u"=1+1"_s), new QStandardItem(u"+81"_s), new QStandardItem(u"@home"_s)});
-        table.appendRow({new QStandardItem(u"-x"_s), new QStandardItem(u""_s), new QStandardItem(u"修了"_s)});
+        table.setHeaderData(1, Qt::Horizontal, QVariant::fromValue(ColumnKind::Whole), kColumnKindRole);
+        table.appendRow({new QStandardItem(u"0012"_s), new QStandardItem(u"-3000"_s), new QStandardItem(u"a,b"_s)});
+        table.appendRow({new QStandardItem(u"say \"hi\""_s), new QStandardItem(u"15"_s), new QStandardItem(u"two\r\nlines"_s)});
+        table.appendRow({new QStandardItem(u"=1+1"_s), new QStandardItem(u""_s), new QStandardItem(u"修了"_s)});
         const QByteArray expected = "\xEF\xBB\xBF"
                                     "\xE3\x82\xB3\xE3\x83\xBC\xE3\x83\x89,\xE5\xBE\x97\xE7\x82\xB9,"
                                     "\xE3\x83\xA1\xE3\x83\xA2\r\n"
-                                    "ayaka,-3000,\"a,b\"\r\n"
-                                    "\"say \"\"hi\"\"\",1.5,\"two\r\nlines\"\r\n"
-                                    "'=1+1,'+81,'@home\r\n"
-                                    "'-x,,\xE4\xBF\xAE\xE4\xBA\x86\r\n";
+                                    "'0012,-3000,\"a,b\"\r\n"
+                                    "\"say \"\"hi\"\"\",15,\"two\r\nlines\"\r\n"
+                                    "'=1+1,,\xE4\xBF\xAE\xE4\xBA\x86\r\n";
         QCOMPARE(csvOf(table), expected);
     }
 
@@ -170,10 +196,38 @@ private Q_SLOTS:
         const QByteArray csv = csvOf(sorted);
         const QList<QByteArray> lines = csv.split('\n');
         QCOMPARE(lines.size(), 8); // BOM and header, six students, nothing after the last CRLF
-        QCOMPARE(lines[1], QByteArray("ayaka,修了,89000,31,1065,問2（2回）、問5（2回）、問8（2回）\r"));
-        QCOMPARE(lines[5], QByteArray("emi,12（進行中）,-3000,12,286,問2（2回）、問5（2回）、問8（2回）\r"));
-        QCOMPARE(lines[6], QByteArray("\"'=SUM(1,2)\",10（進行中）,-6000,12,225,問10（3回）、問2（2回）、問5（2回）\r"));
+        QCOMPARE(lines[1], QByteArray(",ayaka,修了,89000,31,1065,2024-05-01 14:32,問2（2回）、問5（2回）、問8（2回）\r"));
+        QCOMPARE(lines[5], QByteArray(",emi,12（進行中）,-3000,12,286,2024-05-01 14:32,問2（2回）、問5（2回）、問8（2回）\r"));
+        QCOMPARE(lines[6],
+                 QByteArray(",\"'=SUM(1,2)\",10（進行中）,-6000,12,225,2024-05-01 14:32,問10（3回）、問2（2回）、問5（2回）\r"));
         QCOMPARE(lines[7], QByteArray());
+    }
+
+    void everyHeadingSaysWhatItCountsInJapanese()
+    {
+        for (const QAbstractItemModel *table :
+             std::initializer_list<const QAbstractItemModel *>{&students_, &problems_, &lectures_, &skipped_}) {
+            for (int section = 0; section < table->columnCount(); ++section) {
+                const QString help = table->headerData(section, Qt::Horizontal, Qt::ToolTipRole).toString();
+                QVERIFY2(help.endsWith(u'。'), qPrintable(table->headerData(section, Qt::Horizontal).toString()));
+            }
+        }
+        QCOMPARE(students_.index(4, StudentTableModel::ProblemReached).data(Qt::ToolTipRole).toString(),
+                 u"問題16まで来ましたが、まだ始めていません（初めからやったばかりか、ルーレットのすぐ後です）。"_s);
+    }
+
+    void lecturesGatherTheirProblems()
+    {
+        QCOMPARE(lectures_.rowCount(), 10);
+        // Lecture 1 explains problems 1 to 5: reached by 6, 5, 5, 5, 5 students with 5 + 10
+        // + 0 + 5 + 10 wrong answers (i % 3 on problem i from all but mio): 30 / 26 = 1.15.
+        QCOMPARE(lectures_.index(0, LectureTableModel::Problems).data().toString(), u"問1〜5"_s);
+        QCOMPARE(lectures_.index(0, LectureTableModel::Reached).data().toString(), u"6"_s);
+        QCOMPARE(lectures_.index(0, LectureTableModel::TotalMisses).data().toString(), u"30"_s);
+        QCOMPARE(lectures_.index(0, LectureTableModel::AverageMisses).data().toString(), u"1.2"_s);
+        // Lecture 6 explains problem 26 alone: reached by ayaka and daichi, 2 wrong answers each.
+        QCOMPARE(lectures_.index(5, LectureTableModel::Problems).data().toString(), u"問26"_s);
+        QCOMPARE(lectures_.index(5, LectureTableModel::AverageMisses).data().toString(), u"2.0"_s);
     }
 
 private:
@@ -181,6 +235,7 @@ private:
     ClassOverview overview_;
     StudentTableModel students_;
     ProblemTableModel problems_;
+    LectureTableModel lectures_;
     SkippedFilesModel skipped_;
 };
 

@@ -9,11 +9,20 @@
 //    fixed-pitch face: how far each line's width strays from that pitch;
 //  - the roulette's sector labels (12 px): the least room between a label's
 //    ink and the lines and circle of its sector.
+//  - the teachers' tables (13 px): the full stop against the comma, the
+//    digits' widths and likeness, the headings' characters in the font.
 // Usage: font_fit [font files...]   (without files: the installed families)
 // Prints one table per role, best first. Run offscreen.
 #include "course.h"
 #include "lectures/lecture.h"
 #include "font_fit_measures.h"
+#include "table_fit.h"
+
+#include "lecture_table_model.h"
+#include "problem_table_model.h"
+#include "skipped_files_model.h"
+#include "student_problems_model.h"
+#include "student_table_model.h"
 
 #include <QFontDatabase>
 #include <QApplication>
@@ -47,6 +56,23 @@ QStringList japaneseFamilies(const QStringList &files)
     return families;
 }
 
+// Every heading of the overview's tables.
+QStringList tableHeadings()
+{
+    const piyota::teacher::StudentTableModel students;
+    const piyota::teacher::ProblemTableModel problems;
+    const piyota::teacher::LectureTableModel lectures;
+    const piyota::teacher::SkippedFilesModel skipped;
+    const piyota::teacher::StudentProblemsModel oneStudent({});
+    QStringList headings;
+    for (const QAbstractItemModel *table : std::initializer_list<const QAbstractItemModel *>{
+             &students, &problems, &lectures, &skipped, &oneStudent}) {
+        for (int column = 0; column < table->columnCount(); ++column)
+            headings.append(table->headerData(column, Qt::Horizontal).toString());
+    }
+    return headings;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -59,7 +85,10 @@ int main(int argc, char *argv[])
     std::vector<GothicFit> gothic;
     std::vector<MinchoFit> mincho;
     std::vector<RouletteFit> roulette;
+    std::vector<TableFit> tables;
+    const QStringList headings = tableHeadings();
     for (const QString &family : families) {
+        tables.push_back(measureTable(family, headings));
         gothic.push_back(measureGothic(family, texts));
         mincho.push_back(measureMincho(family, texts));
         roulette.push_back(measureRoulette(family));
@@ -92,5 +121,16 @@ int main(int argc, char *argv[])
     out << "family | least room | label with the least room\n";
     for (const RouletteFit &fit : roulette)
         out << fit.family << " | " << QString::number(fit.leastClearance, 'f', 1) << " | " << fit.tightestLabel << '\n';
+
+    std::sort(tables.begin(), tables.end(), [](const TableFit &a, const TableFit &b) { return a.score() > b.score(); });
+    out << "\nTeachers' tables, 13 px (the full stop and the comma, digits, " << headings.size() << " headings)\n";
+    out << "family | heading characters missing | full stop's ink px² | comma below the full stop px"
+           " | full stop vs comma, differing ink px² | digit widths spread px | two digits most alike (ink px²)\n";
+    for (const TableFit &fit : tables) {
+        out << fit.family << " | " << fit.missingCharacters << " | " << QString::number(fit.periodInk, 'f', 1) << " | "
+            << fit.commaTail << " | " << QString::number(fit.periodCommaDifference, 'f', 1) << " | "
+            << QString::number(fit.digitWidthSpread, 'f', 2) << " | " << fit.digitsMostAlike << " ("
+            << QString::number(fit.leastDigitDifference, 'f', 1) << ")\n";
+    }
     return 0;
 }

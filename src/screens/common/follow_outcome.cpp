@@ -4,30 +4,29 @@
 #include "captions.h"
 #include "dialogs.h"
 #include "navigation.h"
+#include "overloaded.h"
 
 namespace piyota {
 
+using content::Overloaded;
+
 void followRoute(AppContext &app, const Route &route)
 {
-    switch (route.kind) {
-    case Route::Kind::Stay:
-        return;
-    case Route::Kind::Show:
-        return app.navigation.show(route.screen);
-    case Route::Kind::HistoryBoard:
-        return app.navigation.show(ScreenId::History);
-    case Route::Kind::EndProgram:
-        return app.navigation.endProgram(0);
-    case Route::Kind::EndAfterFailure:
-        return app.navigation.endProgramAfterFailure(route.failure);
-    }
+    std::visit(Overloaded{
+                   [&](const ShowScreen &show) { app.navigation.show(show.screen); },
+                   [&](EndProgram) { app.navigation.endProgram(0); },
+                   [&](const EndAfterFailure &end) { app.navigation.endProgramAfterFailure(end.reason); },
+               },
+               route);
 }
 
 void followOutcome(AppContext &app, QWidget *screen, const Outcome &outcome)
 {
-    if (outcome.save == Save::Failed)
-        app.dialogs.inform(screen, Caption::saveFailed, Caption::quizTitle);
-    followRoute(app, outcome.route);
+    std::visit(Overloaded{
+                   [&](const Saved &saved) { app.navigation.show(saved.next); },
+                   [&](SaveFailed) { app.dialogs.inform(screen, Caption::saveFailed, Caption::quizTitle); },
+               },
+               outcome);
 }
 
 } // namespace piyota

@@ -3,15 +3,17 @@
 #include "common/app_context.h"
 #include "common/captions.h"
 #include "common/controls.h"
+#include "common/form_state.h"
 #include "common/frame_animation.h"
+#include "common/navigation.h"
 #include "common/picture_names.h"
 #include "common/score_text.h"
+#include "course_session.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "geometry.h"
 #include "history_text.h"
 #include "media_control.h"
-#include "common/navigation.h"
 #include "picture_files.h"
 #include "sound_cues.h"
 
@@ -92,11 +94,11 @@ void HistoryScreen::buildGrid()
 
 void HistoryScreen::activate()
 {
-    playMusicCue(*sound_, SoundFile::historyMusic);
-    const CourseState &course = app().course;
+    sound_->play(cue::Song{SoundFile::historyMusic});
+    const CourseState &course = app().session.course();
     progressLabel_->setText(progressSentence(course.problemNo));
     for (int i = 1; i <= content::kLastProblem; ++i) {
-        const BoardRow row = app().session.boardRow(i, app().session.runEnd());
+        const BoardRow row = app().session.boardRow(i);
         missCells_[i]->setText(cellText(row.misses));
         secondsCells_[i]->setText(cellText(row.seconds));
     }
@@ -105,7 +107,7 @@ void HistoryScreen::activate()
 
 void HistoryScreen::onQuitClicked()
 {
-    playEffectCue(*sound_, SoundFile::quit);
+    sound_->play(cue::Effect{SoundFile::quit});
     if (app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::programEndTitle))
         app().navigation.endProgram(0);
 }

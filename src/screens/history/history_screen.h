@@ -22,8 +22,8 @@ public:
     ~HistoryScreen() override;
 
     // Plays the board's music and shows how far the student came: the
-    // progress sentence, the wrong answers and seconds as the course gives
-    // them for the way the run ended, and the score.
+    // progress sentence, the rows of wrong answers and seconds as the course
+    // gives them, and the score.
     void activate() override;
 
 public Q_SLOTS:

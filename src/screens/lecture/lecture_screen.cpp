@@ -1,18 +1,22 @@
 #include "lecture_screen.h"
 
-#include "common/app_context.h"
 #include "canvas.h"
-#include "lectures/lecture.h"
-#include "page_player.h"
-#include "picture_files.h"
-#include "geometry.h"
+#include "common/app_context.h"
 #include "common/captions.h"
 #include "common/controls.h"
 #include "common/follow_outcome.h"
+#include "common/form_state.h"
 #include "common/frame_animation.h"
 #include "common/keyboard.h"
 #include "common/picture_names.h"
+#include "course_session.h"
+#include "fonts.h"
+#include "geometry.h"
+#include "lectures/lecture.h"
 #include "media_control.h"
+#include "overloaded.h"
+#include "page_player.h"
+#include "picture_files.h"
 #include "sound_cues.h"
 
 #include <QLabel>
@@ -66,16 +70,18 @@ void LectureScreen::activate()
 
 void LectureScreen::onNextClicked()
 {
-    const LectureStep step = app().session.nextLecturePage(app().forms.lecturePageNo);
-    if (step.page)
-        return performPage(*app().session.lecture(), *step.page, panels());
-    followRoute(app(), step.route);
+    std::visit(content::Overloaded{
+                   [this](LecturePage next) { performPage(*app().session.lecture(), next.page, panels()); },
+                   [this](const Route &route) { followRoute(app(), route); },
+                   [](NoLecture) {},
+               },
+               app().session.nextLecturePage());
 }
 
 void LectureScreen::onExitClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
-    followRoute(app(), app().session.exitLecture(app().forms.lecturePageNo));
+    sound_->play(cue::Effect{SoundFile::forward});
+    followRoute(app(), app().session.exitLecture());
 }
 
 void LectureScreen::onBlinkTick()

@@ -1,13 +1,7 @@
 #include "quiz_screen.h"
 
-#include "common/app_context.h"
 #include "canvas.h"
-#include "palette.h"
-#include "picture_files.h"
-#include "dialogs.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "question_printer.h"
+#include "common/app_context.h"
 #include "common/captions.h"
 #include "common/controls.h"
 #include "common/follow_outcome.h"
@@ -15,7 +9,15 @@
 #include "common/keyboard.h"
 #include "common/picture_names.h"
 #include "common/score_text.h"
+#include "course_session.h"
+#include "dialogs.h"
+#include "fonts.h"
+#include "geometry.h"
 #include "media_control.h"
+#include "overloaded.h"
+#include "palette.h"
+#include "picture_files.h"
+#include "question_printer.h"
 #include "sound_cues.h"
 
 #include <QLabel>
@@ -24,6 +26,8 @@
 #include <QTimer>
 
 namespace piyota {
+
+using content::Overloaded;
 
 namespace {
 
@@ -110,17 +114,19 @@ void QuizScreen::buildControls()
 void QuizScreen::activate()
 {
     nextButton_->setEnabled(false);
-    const QuizEntry entry = app().session.enterQuiz(stage_.stage);
-    if (entry.route.kind != Route::Kind::Stay)
-        return followRoute(app(), entry.route);
-    printHints();
-    if (!entry.problem)
-        return;
-    helpButton_->setEnabled(true);
-    if (entry.clearsPrevious)
-        clearProblem();
-    present(*entry.problem, content::Presentation::OnActivation);
-    showScore();
+    std::visit(Overloaded{
+                   [this](const ProblemToPresent &entry) {
+                       printHints();
+                       helpButton_->setEnabled(true);
+                       if (entry.clearsPrevious)
+                           clearProblem();
+                       present(entry.problem, content::Presentation::OnActivation);
+                       showScore();
+                   },
+                   [this](OtherStage) { printHints(); },
+                   [this](const EndAfterFailure &end) { followRoute(app(), end); },
+               },
+               app().session.enterQuiz(stage_.stage));
 }
 
 void QuizScreen::onAnswerClicked(int button)
@@ -129,7 +135,7 @@ void QuizScreen::onAnswerClicked(int button)
     case Verdict::NotJudged:
         return;
     case Verdict::Correct:
-        playAnswerCue(*sound_, SoundFile::correct);
+        sound_->play(cue::Answer{SoundFile::correct});
         nextButton_->setEnabled(true);
         helpButton_->setEnabled(false);
         showVerdict(QStringLiteral("正解"), kBlue);
@@ -137,7 +143,7 @@ void QuizScreen::onAnswerClicked(int button)
         nextButton_->setFocus(); // the way on
         return;
     case Verdict::Wrong:
-        playAnswerCue(*sound_, SoundFile::wrong);
+        sound_->play(cue::Answer{SoundFile::wrong});
         showVerdict(QStringLiteral("違う"), kRed);
         showScore();
         lockAnswers();
@@ -152,38 +158,39 @@ void QuizScreen::onAnswerClicked(int button)
 
 void QuizScreen::onNextClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
-    const QuizStep step = app().session.next(stage_.stage);
-    switch (step.kind) {
-    case QuizStep::Kind::Refused:
-        return app().dialogs.beep();
-    case QuizStep::Kind::Ignored:
-        return;
-    case QuizStep::Kind::NextProblem:
-        nextButton_->setEnabled(false);
-        helpButton_->setEnabled(true);
-        clearProblem();
-        return present(app().course.problemNo, content::Presentation::AfterNext);
-    case QuizStep::Kind::Leaves:
-        return followOutcome(app(), this, step.outcome);
-    }
+    sound_->play(cue::Effect{SoundFile::forward});
+    std::visit(Overloaded{
+                   [this](Refused) { app().dialogs.beep(); },
+                   [](OtherStage) {},
+                   [this](NextProblem next) {
+                       nextButton_->setEnabled(false);
+                       helpButton_->setEnabled(true);
+                       clearProblem();
+                       present(next.problem, content::Presentation::AfterNext);
+                   },
+                   [this](const Outcome &outcome) { followOutcome(app(), this, outcome); },
+               },
+               app().session.next(stage_.stage));
 }
 
 void QuizScreen::onHelpClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
-    const QuizStep step = app().session.help();
-    if (step.kind == QuizStep::Kind::Refused)
-        return app().dialogs.beep();
-    // The answers stay locked until the way to the lecture is sure.
-    if (step.outcome.save == Save::Saved)
-        enableAnswers();
-    followOutcome(app(), this, step.outcome);
+    sound_->play(cue::Effect{SoundFile::forward});
+    std::visit(Overloaded{
+                   [this](Refused) { app().dialogs.beep(); },
+                   [this](const Outcome &outcome) {
+                       // The answers stay locked until the way to the lecture is sure.
+                       if (std::holds_alternative<Saved>(outcome))
+                           enableAnswers();
+                       followOutcome(app(), this, outcome);
+                   },
+               },
+               app().session.help());
 }
 
 void QuizScreen::onQuitClicked()
 {
-    playEffectCue(*sound_, SoundFile::quit);
+    sound_->play(cue::Effect{SoundFile::quit});
     if (app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::quizTitle))
         followOutcome(app(), this, app().session.quit());
 }
@@ -205,7 +212,7 @@ void QuizScreen::paintEvent(QPaintEvent *)
 
 void QuizScreen::present(int problem, content::Presentation how)
 {
-    const auto layout = content::presentedLayout(problem, app().course.layoutNo, how);
+    const auto layout = content::presentedLayout(problem, app().session.course().layoutNo, how);
     if (!layout)
         return;
     printQuestion(questionBox_->surface(), problem, *layout);
@@ -228,7 +235,7 @@ void QuizScreen::clearProblem()
 
 void QuizScreen::showScore()
 {
-    scoreLabel_->setText(scoreText(app().course.score));
+    scoreLabel_->setText(scoreText(app().session.course().score));
 }
 
 void QuizScreen::showVerdict(const QString &verdict, int paletteIndex)

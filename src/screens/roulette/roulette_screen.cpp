@@ -1,20 +1,21 @@
 #include "roulette_screen.h"
 
-#include "common/app_context.h"
 #include "canvas.h"
-#include "palette.h"
-#include "picture_files.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "roulette_outcome.h"
+#include "common/app_context.h"
 #include "common/captions.h"
 #include "common/controls.h"
 #include "common/follow_outcome.h"
+#include "common/form_state.h"
 #include "common/frame_animation.h"
 #include "common/keyboard.h"
 #include "common/picture_names.h"
 #include "common/score_text.h"
+#include "course_session.h"
+#include "fonts.h"
+#include "geometry.h"
 #include "media_control.h"
+#include "palette.h"
+#include "picture_files.h"
 #include "sound_cues.h"
 #include "wheel_drawing.h"
 #include "wheel_geometry.h"
@@ -107,35 +108,36 @@ void RouletteScreen::activate()
     roulette::printSectorLabels(wheel_->surface());
     showScore();
     roulette::drawWheel(wheel_->surface());
-    placeBall(0);
+    placeBall();
     paintBall();
-    playMusicCue(*sound_, SoundFile::rouletteMusic);
+    sound_->play(cue::Song{SoundFile::rouletteMusic});
 }
 
 void RouletteScreen::onStartClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     startButton_->setEnabled(false);
     stopButton_->setEnabled(true);
     eraseBall();
-    placeBall(0);
+    app().session.startSpin();
+    placeBall();
     spinTimer_->start();
     stopButton_->setFocus(); // Start went out of reach
 }
 
 void RouletteScreen::onStopClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     stopButton_->setEnabled(false);
     spinTimer_->stop();
     endHold();
-    stopDraw_ = app().session.drawStop();
+    app().session.stopSpin();
     runOutTimer_->start();
 }
 
 void RouletteScreen::onNextClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     followOutcome(app(), this, app().session.rouletteNext());
 }
 
@@ -148,15 +150,16 @@ void RouletteScreen::onBlinkTick()
 void RouletteScreen::onSpinTick()
 {
     endHold();
-    placeBall(roulette::freeSpinStep(ballAngle_));
+    app().session.spinTick();
+    placeBall();
     holdBall(*spinTimer_);
 }
 
 void RouletteScreen::onRunOutTick()
 {
     endHold();
-    if (const auto next = roulette::runOutStep(ballAngle_, stopDraw_)) {
-        placeBall(*next);
+    if (app().session.runOutTick() == RunOut::Running) {
+        placeBall();
         holdBall(*runOutTimer_);
         return;
     }
@@ -168,9 +171,9 @@ void RouletteScreen::onHoldTimeout()
     eraseBall();
 }
 
+// The ball has come to rest, and the course has paid its sector out.
 void RouletteScreen::settle()
 {
-    app().session.spinResult(roulette::outcomeAt(ballAngle_).scoreChange);
     showScore();
     paintBall(); // it stays where it came to rest
     runOutTimer_->stop();
@@ -178,10 +181,10 @@ void RouletteScreen::settle()
     nextButton_->setFocus(); // the only way on
 }
 
-void RouletteScreen::placeBall(double angle)
+// Takes the ball's place from the course, for the next painting.
+void RouletteScreen::placeBall()
 {
-    ballAngle_ = angle;
-    const QPointF centre = roulette::wheelPoint(angle, roulette::kTrackRadius);
+    const QPointF centre = roulette::wheelPoint(app().session.ballAngle(), roulette::kTrackRadius);
     ballX_ = centre.x();
     ballY_ = centre.y();
 }
@@ -216,7 +219,7 @@ void RouletteScreen::endHold()
 
 void RouletteScreen::showScore()
 {
-    scoreLabel_->setText(scoreText(app().course.score));
+    scoreLabel_->setText(scoreText(app().session.course().score));
 }
 
 } // namespace piyota

@@ -18,7 +18,8 @@ class MediaControl;
 // ball running round the wheel, "Stop" lets it run out to a resting place
 // drawn at random, whose sector changes the score once; "次へ" saves and goes
 // on to the next quiz stage, or after the last problem to the learning
-// history board.
+// history board. The course moves the ball and pays; the screen draws the
+// wheel and shows the ball on its timers' ticks.
 class RouletteScreen final : public Screen {
     Q_OBJECT
 public:
@@ -40,7 +41,7 @@ private:
     void buildControls();
     QLabel *addCanvasImage(const QString &name, const QString &picture, const QString &description, int x, int y,
                            int size);
-    void placeBall(double angle);
+    void placeBall();
     void paintBall();
     void eraseBall();
     void holdBall(const QTimer &tick);
@@ -60,10 +61,8 @@ private:
     QTimer *runOutTimer_ = nullptr;
     QTimer *holdTimer_ = nullptr;
 
-    double ballAngle_ = 0;
     double ballX_ = 0;
     double ballY_ = 0;
-    double stopDraw_ = 0;
     int eraseColor_ = 0;
 };
 

@@ -1,13 +1,15 @@
 #include "start_menu_screen.h"
 
 #include "common/app_context.h"
-#include "dialogs.h"
-#include "geometry.h"
 #include "common/captions.h"
 #include "common/controls.h"
 #include "common/follow_outcome.h"
 #include "common/keyboard.h"
+#include "course_session.h"
+#include "dialogs.h"
+#include "geometry.h"
 #include "media_control.h"
+#include "overloaded.h"
 #include "sound_cues.h"
 
 #include <QPushButton>
@@ -41,13 +43,13 @@ StartMenuScreen::~StartMenuScreen() = default;
 
 void StartMenuScreen::onStartAfreshClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     follow(app().session.startAfresh(askUserCode(QStringLiteral("ユーザーコード入力"))));
 }
 
 void StartMenuScreen::onContinueClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     follow(app().session.continueCourse(askUserCode(QStringLiteral("  ユーザーコード入力"))));
 }
 
@@ -58,9 +60,11 @@ QString StartMenuScreen::askUserCode(const QString &title)
 
 void StartMenuScreen::follow(const StartOutcome &outcome)
 {
-    if (outcome.opening == Opening::CodeInUse)
-        return app().dialogs.inform(this, Caption::codeInUse, Caption::quizTitle);
-    followRoute(app(), outcome.route);
+    std::visit(content::Overloaded{
+                   [this](const Route &route) { followRoute(app(), route); },
+                   [this](CodeInUse) { app().dialogs.inform(this, Caption::codeInUse, Caption::quizTitle); },
+               },
+               outcome);
 }
 
 } // namespace piyota

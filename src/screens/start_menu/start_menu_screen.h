@@ -1,13 +1,13 @@
 #pragma once
 
 #include "common/screen.h"
+#include "outcomes.h"
 
 #include <memory>
 
 namespace piyota {
 
 class MediaControl;
-struct StartOutcome;
 
 // The start menu: asks for the user code, then has the course start afresh
 // or continue from the progress file, and opens the quiz screen of the

@@ -1,17 +1,18 @@
 #include "title_screen.h"
 
 #include "common/app_context.h"
-#include "common/navigation.h"
-#include "dialogs.h"
-#include "picture_files.h"
-#include "fonts.h"
-#include "geometry.h"
 #include "common/captions.h"
 #include "common/controls.h"
+#include "common/form_state.h"
 #include "common/frame_animation.h"
 #include "common/keyboard.h"
+#include "common/navigation.h"
 #include "common/picture_names.h"
+#include "dialogs.h"
+#include "fonts.h"
+#include "geometry.h"
 #include "media_control.h"
+#include "picture_files.h"
 #include "sound_cues.h"
 
 #include <QLabel>
@@ -59,18 +60,18 @@ TitleScreen::~TitleScreen() = default;
 
 void TitleScreen::activate()
 {
-    playMusicCue(*sound_, SoundFile::titleMusic);
+    sound_->play(cue::Song{SoundFile::titleMusic});
 }
 
 void TitleScreen::onNextClicked()
 {
-    playEffectCue(*sound_, SoundFile::forward);
+    sound_->play(cue::Effect{SoundFile::forward});
     app().navigation.show(ScreenId::StartMenu);
 }
 
 void TitleScreen::onQuitClicked()
 {
-    playEffectCue(*sound_, SoundFile::quit);
+    sound_->play(cue::Effect{SoundFile::quit});
     if (app().dialogs.askYesNo(this, Caption::quitQuestion, Caption::programEndTitle))
         app().navigation.endProgram(0);
 }

@@ -1,32 +1,33 @@
 #pragma once
 
-#include "progress_reader.h"
 #include "class_overview.h"
+#include "progress_reader.h"
 
-#include <QDir>
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QFuture>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
 namespace piyota::teacher {
 
-// Reads one progress file of a folder; readProgressFile() but in tests.
-using ProgressFileReader = std::function<ProgressFileRead(const QDir &folder, const QString &fileName)>;
+// Reads the progress file `name` of the open folder `folder`;
+// readProgressFileAt() but in tests.
+using ProgressFileReader = std::function<ProgressFileRead(int folder, const QByteArray &name)>;
 
-// The entries of `folder` named like progress files ("<code>.ucd", the
-// extension in any case), whatever they are, sorted by name.
-QStringList progressFileNames(const QDir &folder);
+// The name of a progress file as the program writes it: "<code>.ucd", the
+// extension in lower case.
+bool isProgressFileName(QByteArrayView name);
 
-// The user code a progress file is named after: its name without ".ucd".
-QString userCodeOf(const QString &fileName);
-
-// Reads the folder's progress files into an overview of the class, on a
-// thread of the global pool: the files only ever read, each through `read`,
-// a file that cannot be read listed with the reason. Reports its progress
-// as files read out of the files found, and stops at the next file once
-// cancelled, with no result.
-QFuture<ClassOverview> readClassOverview(const QString &folder, ProgressFileReader read = readProgressFile);
+// Reads a class folder into an overview of the class, on a thread of the
+// global pool: the progress files lying in the folder itself, and those of
+// each student's folder in it (a directory, not hidden, not a link; its
+// owner is the student's login). Files are only ever read, each through
+// `read`; every ".ucd" entry that is not a progress file, and every
+// student's folder that cannot be listed, is listed with the reason.
+// Reports its progress as files read out of the files found, and stops at
+// the next file once cancelled, with no result.
+QFuture<ClassOverview> readClassOverview(const QString &folder, ProgressFileReader read = readProgressFileAt);
 
 } // namespace piyota::teacher

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "progress_reader.h"
+#include "lecture_figures.h"
 #include "problem_figures.h"
+#include "progress_reader.h"
 #include "student_figures.h"
 
 #include <QList>
@@ -9,7 +10,9 @@
 
 namespace piyota::teacher {
 
-// A file of the folder that was not read as a progress file, and why.
+// An entry of the folder that was not read as a progress file, and why: a
+// ".ucd" entry ("kenta/x.ucd" in a student's folder), or a student's folder
+// that could not be listed ("kenta/").
 struct SkippedFile {
     QString fileName;
     ProgressFileRefusal reason = ProgressFileRefusal::Unreadable;
@@ -19,9 +22,10 @@ struct SkippedFile {
 struct ClassOverview {
     QString folder;
     bool folderReadable = true;          // false: the folder itself could not be listed
-    QList<StudentFigures> students;      // in the order of their file names
+    QList<StudentFigures> students;      // by login, then user code
     QList<ProblemFigures> problems;      // problems 1 to 30
-    QList<SkippedFile> skipped;
+    QList<LectureFigures> lectures;      // lectures 1 to 10
+    QList<SkippedFile> skipped;          // by name
 };
 
 } // namespace piyota::teacher

@@ -1,5 +1,7 @@
 #include "csv.h"
 
+#include "table_columns.h"
+
 #include <QAbstractItemModel>
 #include <QRegularExpression>
 #include <QStringList>
@@ -8,22 +10,20 @@ namespace piyota::teacher {
 
 namespace {
 
-bool isPlainNumber(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
-    return number.match(text).hasMatch();
-}
-
 bool startsLikeFormula(const QString &text)
 {
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-    return !text.isEmpty() && formulaStarts.contains(text.front()) && !isPlainNumber(text);
+    return !text.isEmpty() && formulaStarts.contains(text.front());
 }
 
-QString csvField(QString text)
+bool readsAsNumber(const QString &text)
 {
-    if (startsLikeFormula(text))
-        text.prepend(QLatin1Char('\''));
+    static const QRegularExpression numberLike(QStringLiteral("^[0-9 .,:/%eE+-]*[0-9][0-9 .,:/%eE+-]*$"));
+    return numberLike.match(text).hasMatch();
+}
+
+QString quoted(QString text)
+{
     static const QRegularExpression needsQuotes(QStringLiteral("[,\"\r\n]"));
     if (!text.contains(needsQuotes))
         return text;
@@ -35,23 +35,34 @@ QByteArray csvLine(const QStringList &fields)
 {
     QStringList written;
     for (const QString &field : fields)
-        written.append(csvField(field));
+        written.append(quoted(field));
     return written.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 
 } // namespace
 
+QString csvGuarded(const QString &text)
+{
+    return startsLikeFormula(text) || readsAsNumber(text) ? QLatin1Char('\'') + text : text;
+}
+
 QByteArray csvOf(const QAbstractItemModel &table)
 {
     QByteArray csv = QByteArrayLiteral("\xEF\xBB\xBF");
     QStringList header;
-    for (int column = 0; column < table.columnCount(); ++column)
-        header.append(table.headerData(column, Qt::Horizontal).toString());
+    QList<bool> textColumns;
+    for (int column = 0; column < table.columnCount(); ++column) {
+        header.append(csvGuarded(table.headerData(column, Qt::Horizontal).toString()));
+        const QVariant kind = table.headerData(column, Qt::Horizontal, kColumnKindRole);
+        textColumns.append(kind.value<ColumnKind>() == ColumnKind::Text);
+    }
     csv += csvLine(header);
     for (int row = 0; row < table.rowCount(); ++row) {
         QStringList fields;
-        for (int column = 0; column < table.columnCount(); ++column)
-            fields.append(table.index(row, column).data().toString());
+        for (int column = 0; column < table.columnCount(); ++column) {
+            const QString text = table.index(row, column).data().toString();
+            fields.append(textColumns[column] ? csvGuarded(text) : text);
+        }
         csv += csvLine(fields);
     }
     return csv;

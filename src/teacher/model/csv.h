@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 class QAbstractItemModel;
 
@@ -10,9 +11,16 @@ namespace piyota::teacher {
 // byte-order mark, CRLF line ends, the header row and then the rows as the
 // model gives them (a sorted proxy gives them as shown). A field is quoted
 // when it holds a comma, a double quote or a line break, its quotes doubled
-// (RFC 4180). A text that a spreadsheet would take for a formula (starting
-// with "=", "+", "-" or "@", as a student's code may) is written after an
-// apostrophe, which keeps it text; numbers are written as they are.
+// (RFC 4180). Figures are written as shown, with their fixed decimals; a
+// text (a heading, or a cell of a text column) that a spreadsheet would run
+// as a formula or read as a number is guarded (csvGuarded()).
 QByteArray csvOf(const QAbstractItemModel &table);
+
+// A text as CSV writes it, before quoting: after an apostrophe when it
+// starts with "=", "+", "-", "@", a tab or a carriage return, or when a
+// spreadsheet would read it as a number, a date or a time (only digits,
+// spaces and ". , : / % e E + -", and a digit among them: "0012", "1e5",
+// "12:30"); as it is otherwise.
+QString csvGuarded(const QString &text);
 
 } // namespace piyota::teacher

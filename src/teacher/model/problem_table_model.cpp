@@ -1,21 +1,38 @@
 #include "problem_table_model.h"
 
-#include "plain_number.h"
-#include "table_columns.h"
+#include "figure_text.h"
 
-#include <QColor>
 #include <QFont>
 
 namespace piyota::teacher {
 
-namespace {
-
-QString optionalNumber(const std::optional<double> &value, int maxDecimals)
+ProblemTableModel::ProblemTableModel(QObject *parent)
+    : RowTableModel(
+          {
+              {QStringLiteral("問題"), QStringLiteral("問題の番号です。"), ColumnKind::Whole},
+              {QStringLiteral("到達した人数"),
+               QStringLiteral("この問題まで来た生徒の数です（解いている途中の生徒も含みます）。"), ColumnKind::Whole},
+              {QStringLiteral("解き終えた人数"), QStringLiteral("この問題を解き終えた生徒の数です。"), ColumnKind::Whole},
+              {QStringLiteral("間違いの合計"), QStringLiteral("この問題まで来た生徒の間違いの数の合計です。"),
+               ColumnKind::Whole},
+              {QStringLiteral("間違いの平均"),
+               QStringLiteral("この問題まで来た生徒一人あたりの間違いの数です（小数第１位まで）。"),
+               ColumnKind::OneDecimal},
+              {QStringLiteral("時間の中央値（秒）"),
+               QStringLiteral("解き終えた生徒のかかった秒数の中央値です（秒未満は四捨五入）。"), ColumnKind::Whole},
+              {QStringLiteral("要注意"),
+               QStringLiteral("★：間違いの平均が最も多い３問です（３位と同じ平均の問題も含みます）。")},
+          },
+          parent)
 {
-    return value ? plainNumber(*value, maxDecimals) : QString();
 }
 
-QVariant displayed(const ProblemFigures &problem, int column)
+QColor ProblemTableModel::hardestShade()
+{
+    return QColor(255, 214, 170);
+}
+
+QString ProblemTableModel::text(const ProblemFigures &problem, int column) const
 {
     switch (column) {
     case ProblemTableModel::Problem:
@@ -27,9 +44,9 @@ QVariant displayed(const ProblemFigures &problem, int column)
     case ProblemTableModel::TotalMisses:
         return QString::number(problem.totalMisses);
     case ProblemTableModel::AverageMisses:
-        return optionalNumber(problem.averageMisses, 2);
+        return fixedNumber(problem.averageMisses, kAverageDecimals);
     case ProblemTableModel::MedianSeconds:
-        return optionalNumber(problem.medianSeconds, 1);
+        return fixedNumber(problem.medianSeconds, kWholeDecimals);
     case ProblemTableModel::Attention:
         return problem.hardest ? QStringLiteral("★") : QString();
     }
@@ -37,7 +54,7 @@ QVariant displayed(const ProblemFigures &problem, int column)
 }
 
 // A problem without a figure sorts below every problem with one.
-QVariant sortValue(const ProblemFigures &problem, int column)
+QVariant ProblemTableModel::sortValue(const ProblemFigures &problem, int column) const
 {
     switch (column) {
     case ProblemTableModel::Problem:
@@ -58,64 +75,17 @@ QVariant sortValue(const ProblemFigures &problem, int column)
     return {};
 }
 
-} // namespace
-
-void ProblemTableModel::setProblems(QList<ProblemFigures> problems)
+QVariant ProblemTableModel::look(const ProblemFigures &problem, int, int role) const
 {
-    beginResetModel();
-    problems_ = std::move(problems);
-    endResetModel();
-}
-
-int ProblemTableModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(problems_.size());
-}
-
-int ProblemTableModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QColor ProblemTableModel::hardestShade()
-{
-    return QColor(255, 214, 170);
-}
-
-QVariant ProblemTableModel::data(const QModelIndex &index, int role) const
-{
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!problem.hardest)
         return {};
-    const ProblemFigures &problem = problems_[index.row()];
-    switch (role) {
-    case Qt::DisplayRole:
-        return displayed(problem, index.column());
-    case kSortRole:
-        return sortValue(problem, index.column());
-    case Qt::TextAlignmentRole:
-        return int(Qt::AlignVCenter | (index.column() == Attention ? Qt::AlignHCenter : Qt::AlignRight));
-    case Qt::BackgroundRole:
-        return problem.hardest ? QVariant(hardestShade()) : QVariant();
-    case Qt::FontRole: {
-        if (!problem.hardest)
-            return {};
-        QFont bold;
-        bold.setBold(true);
-        return bold;
-    }
-    default:
+    if (role == Qt::BackgroundRole)
+        return hardestShade();
+    if (role != Qt::FontRole)
         return {};
-    }
-}
-
-QVariant ProblemTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    static const QStringList headers{
-        QStringLiteral("問題"),         QStringLiteral("到達した人数"), QStringLiteral("解き終えた人数"),
-        QStringLiteral("間違いの合計"), QStringLiteral("間違いの平均"), QStringLiteral("時間の中央値（秒）"),
-        QStringLiteral("要注意"),
-    };
-    return columnHeading(headers, section, orientation, role);
+    QFont bold;
+    bold.setBold(true);
+    return bold;
 }
 
 } // namespace piyota::teacher

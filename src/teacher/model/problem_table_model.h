@@ -1,9 +1,9 @@
 #pragma once
 
 #include "problem_figures.h"
+#include "row_table_model.h"
 
-#include <QAbstractTableModel>
-#include <QList>
+#include <QColor>
 
 namespace piyota::teacher {
 
@@ -11,25 +11,21 @@ namespace piyota::teacher {
 // who finished it, the wrong answers in all and per student, and the median
 // seconds. The rows of the hardest problems stand out: shaded, in bold and
 // marked ★ under 要注意.
-class ProblemTableModel final : public QAbstractTableModel {
+class ProblemTableModel final : public RowTableModel<ProblemFigures> {
     Q_OBJECT
 public:
-    enum Column { Problem, Reached, Finished, TotalMisses, AverageMisses, MedianSeconds, Attention, ColumnCount };
+    enum Column { Problem, Reached, Finished, TotalMisses, AverageMisses, MedianSeconds, Attention };
 
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void setProblems(QList<ProblemFigures> problems);
-
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    explicit ProblemTableModel(QObject *parent = nullptr);
 
     // The shading of the hardest problems' rows.
     static QColor hardestShade();
 
 private:
-    QList<ProblemFigures> problems_;
+    QString text(const ProblemFigures &problem, int column) const override;
+    QVariant sortValue(const ProblemFigures &problem, int column) const override;
+    // The hardest problems' rows shaded and in bold.
+    QVariant look(const ProblemFigures &problem, int column, int role) const override;
 };
 
 } // namespace piyota::teacher

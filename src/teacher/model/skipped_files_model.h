@@ -1,29 +1,20 @@
 #pragma once
 
 #include "class_overview.h"
-
-#include <QAbstractTableModel>
-#include <QList>
+#include "row_table_model.h"
 
 namespace piyota::teacher {
 
-// The files of the folder that were not read, each with the reason.
-class SkippedFilesModel final : public QAbstractTableModel {
+// The entries of the folder that were not read, each with the reason.
+class SkippedFilesModel final : public RowTableModel<SkippedFile> {
     Q_OBJECT
 public:
-    enum Column { FileName, Reason, ColumnCount };
+    enum Column { FileName, Reason };
 
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void setSkipped(QList<SkippedFile> skipped);
-
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    explicit SkippedFilesModel(QObject *parent = nullptr);
 
 private:
-    QList<SkippedFile> skipped_;
+    QString text(const SkippedFile &file, int column) const override;
 };
 
 } // namespace piyota::teacher

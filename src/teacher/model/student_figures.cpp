@@ -26,10 +26,10 @@ QList<ProblemMisses> mostMissedProblems(const ProgressRecord &record)
 
 } // namespace
 
-StudentFigures studentFigures(const QString &userCode, const ProgressRecord &record)
+StudentFigures studentFigures(const ProgressRecord &record)
 {
     StudentFigures figures;
-    figures.userCode = userCode;
+    figures.record = record;
     figures.problemReached = record.problemNo;
     figures.courseDone = isCourseDone(record);
     figures.problemInProgress = isCurrentProblemInProgress(record);

@@ -2,6 +2,7 @@
 
 #include "progress_format.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -16,7 +17,10 @@ struct ProblemMisses {
 
 // One row of the class overview: how far one student has come.
 struct StudentFigures {
+    QString login;                // the account owning the student's folder; empty for a file of the folder itself
     QString userCode;
+    QDateTime lastSaved;          // the file's modification time
+    ProgressRecord record;        // the whole file, for the student's own view
     int problemReached = 0;       // problemNo
     bool courseDone = false;      // 修了
     bool problemInProgress = false; // the problem reached is started, not finished
@@ -26,6 +30,6 @@ struct StudentFigures {
     QList<ProblemMisses> mostMissed; // up to three, most wrong answers first
 };
 
-StudentFigures studentFigures(const QString &userCode, const ProgressRecord &record);
+StudentFigures studentFigures(const ProgressRecord &record);
 
 } // namespace piyota::teacher

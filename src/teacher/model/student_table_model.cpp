@@ -1,7 +1,6 @@
 #include "student_table_model.h"
 
-#include "plain_number.h"
-#include "table_columns.h"
+#include "figure_text.h"
 
 namespace piyota::teacher {
 
@@ -12,7 +11,17 @@ QString problemReachedText(const StudentFigures &student)
     if (student.courseDone)
         return QStringLiteral("修了");
     const QString number = QString::number(student.problemReached);
-    return student.problemInProgress ? number + QStringLiteral("（進行中）") : number;
+    return number + (student.problemInProgress ? QStringLiteral("（進行中）") : QStringLiteral("（未着手）"));
+}
+
+QString problemReachedHelp(const StudentFigures &student)
+{
+    if (student.courseDone)
+        return QStringLiteral("30問すべてを終えました。");
+    if (student.problemInProgress)
+        return QStringLiteral("問題%1を解いている途中です。").arg(student.problemReached);
+    return QStringLiteral("問題%1まで来ましたが、まだ始めていません（初めからやったばかりか、ルーレットのすぐ後です）。")
+        .arg(student.problemReached);
 }
 
 // Done after every problem; a problem begun after the same problem not yet begun.
@@ -31,28 +40,66 @@ QString mostMissedText(const StudentFigures &student)
     return problems.join(QStringLiteral("、"));
 }
 
-QVariant displayed(const StudentFigures &student, int column)
+} // namespace
+
+QString savedAtText(const QDateTime &saved)
+{
+    return saved.isValid() ? saved.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+}
+
+StudentTableModel::StudentTableModel(QObject *parent)
+    : RowTableModel(
+          {
+              {QStringLiteral("ログイン"),
+               QStringLiteral("生徒のフォルダの持ち主のログイン名です。開いたフォルダに直接置かれたファイルでは空です。")},
+              {QStringLiteral("ユーザーコード"),
+               QStringLiteral("生徒が入力したユーザーコードです（ファイル名から .ucd を除いたもの）。")},
+              {QStringLiteral("到達した問題"),
+               QStringLiteral("いま取り組んでいる問題です。修了：30問すべてを終えた、（進行中）：解いている途中、"
+                              "（未着手）：まだ始めていない（初めからやったばかりか、ルーレットのすぐ後）。")},
+              {QStringLiteral("得点"), QStringLiteral("いまの得点です。"), ColumnKind::Whole},
+              {QStringLiteral("間違いの合計"),
+               QStringLiteral("到達した問題での間違いの数の合計です（解いている途中の問題も含みます）。"), ColumnKind::Whole},
+              {QStringLiteral("時間の合計（秒）"),
+               QStringLiteral("解き終えた問題にかかった秒数の合計です（解いている途中の問題は含みません）。"),
+               ColumnKind::Whole},
+              {QStringLiteral("最終保存"), QStringLiteral("進み具合のファイルが最後に保存された日時です。"),
+               ColumnKind::DateTime},
+              {QStringLiteral("間違いの多い問題"),
+               QStringLiteral("間違いの多い問題（多い順に３つまで）と、その間違いの数です。")},
+          },
+          parent)
+{
+}
+
+QString StudentTableModel::text(const StudentFigures &student, int column) const
 {
     switch (column) {
+    case StudentTableModel::Login:
+        return student.login;
     case StudentTableModel::UserCode:
         return student.userCode;
     case StudentTableModel::ProblemReached:
         return problemReachedText(student);
     case StudentTableModel::Score:
-        return plainNumber(student.score, 2);
+        return fixedNumber(student.score, kWholeDecimals);
     case StudentTableModel::TotalMisses:
         return QString::number(student.totalMisses);
     case StudentTableModel::TotalSeconds:
-        return plainNumber(student.totalSeconds);
+        return fixedNumber(student.totalSeconds, kWholeDecimals);
+    case StudentTableModel::LastSaved:
+        return savedAtText(student.lastSaved);
     case StudentTableModel::MostMissed:
         return mostMissedText(student);
     }
     return {};
 }
 
-QVariant sortValue(const StudentFigures &student, int column)
+QVariant StudentTableModel::sortValue(const StudentFigures &student, int column) const
 {
     switch (column) {
+    case StudentTableModel::Login:
+        return student.login;
     case StudentTableModel::UserCode:
         return student.userCode;
     case StudentTableModel::ProblemReached:
@@ -63,57 +110,17 @@ QVariant sortValue(const StudentFigures &student, int column)
         return student.totalMisses;
     case StudentTableModel::TotalSeconds:
         return student.totalSeconds;
+    case StudentTableModel::LastSaved:
+        return student.lastSaved;
     case StudentTableModel::MostMissed:
         return student.mostMissed.isEmpty() ? 0 : student.mostMissed.front().misses;
     }
     return {};
 }
 
-} // namespace
-
-void StudentTableModel::setStudents(QList<StudentFigures> students)
+QVariant StudentTableModel::look(const StudentFigures &student, int column, int role) const
 {
-    beginResetModel();
-    students_ = std::move(students);
-    endResetModel();
-}
-
-int StudentTableModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(students_.size());
-}
-
-int StudentTableModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant StudentTableModel::data(const QModelIndex &index, int role) const
-{
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
-        return {};
-    const StudentFigures &student = students_[index.row()];
-    switch (role) {
-    case Qt::DisplayRole:
-        return displayed(student, index.column());
-    case kSortRole:
-        return sortValue(student, index.column());
-    case Qt::TextAlignmentRole: {
-        const bool number = index.column() == Score || index.column() == TotalMisses || index.column() == TotalSeconds;
-        return int(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
-    }
-    default:
-        return {};
-    }
-}
-
-QVariant StudentTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    static const QStringList headers{
-        QStringLiteral("ユーザーコード"), QStringLiteral("到達した問題"), QStringLiteral("得点"),
-        QStringLiteral("間違いの合計"),   QStringLiteral("時間の合計（秒）"), QStringLiteral("間違いの多い問題"),
-    };
-    return columnHeading(headers, section, orientation, role);
+    return role == Qt::ToolTipRole && column == ProblemReached ? QVariant(problemReachedHelp(student)) : QVariant();
 }
 
 } // namespace piyota::teacher

@@ -1,32 +1,30 @@
 #pragma once
 
+#include "row_table_model.h"
 #include "student_figures.h"
-
-#include <QAbstractTableModel>
-#include <QList>
 
 namespace piyota::teacher {
 
-// One row per student: the user code, the problem reached (修了 when the
-// course is done, 進行中 beside a problem started and not finished), the
-// score, the wrong answers, the seconds of the finished problems, and the
+// One row per student: the login and the user code, the problem reached
+// (修了 when the course is done, 進行中 beside a problem started and not
+// finished, 未着手 beside one not begun), the score, the wrong answers, the
+// seconds of the finished problems, when the file was last saved, and the
 // problems with the most wrong answers.
-class StudentTableModel final : public QAbstractTableModel {
+class StudentTableModel final : public RowTableModel<StudentFigures> {
     Q_OBJECT
 public:
-    enum Column { UserCode, ProblemReached, Score, TotalMisses, TotalSeconds, MostMissed, ColumnCount };
+    enum Column { Login, UserCode, ProblemReached, Score, TotalMisses, TotalSeconds, LastSaved, MostMissed };
 
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void setStudents(QList<StudentFigures> students);
-
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    explicit StudentTableModel(QObject *parent = nullptr);
 
 private:
-    QList<StudentFigures> students_;
+    QString text(const StudentFigures &student, int column) const override;
+    QVariant sortValue(const StudentFigures &student, int column) const override;
+    // The problem reached says in its tooltip what its mark means.
+    QVariant look(const StudentFigures &student, int column, int role) const override;
 };
+
+// When a file was saved, as every output shows it: "2024-05-01 14:32".
+QString savedAtText(const QDateTime &saved);
 
 } // namespace piyota::teacher

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QStringList>
+#include <QList>
+#include <QString>
 #include <QVariant>
 
 namespace piyota::teacher {
@@ -9,13 +10,46 @@ namespace piyota::teacher {
 // (numbers as numbers, so that 10 comes after 9).
 inline constexpr int kSortRole = Qt::UserRole;
 
-// The heading of a column from a table's list of headings; nothing for rows
-// and for other roles.
-inline QVariant columnHeading(const QStringList &headings, int section, Qt::Orientation orientation, int role)
+// A column's kind, asked of a table's heading with kColumnKindRole: the
+// exports write a text as text, guarded against a spreadsheet's reading of
+// it, and a figure as a number with the column's decimals.
+inline constexpr int kColumnKindRole = Qt::UserRole + 1;
+enum class ColumnKind { Text, Whole, OneDecimal, DateTime };
+
+// A column of a table: its heading, what it counts (the heading's tooltip)
+// and its kind.
+struct Column {
+    QString heading;
+    QString help;
+    ColumnKind kind = ColumnKind::Text;
+};
+
+// What a table tells of its column `section`; nothing for rows, for other
+// roles and outside the columns.
+inline QVariant columnHeading(const QList<Column> &columns, int section, Qt::Orientation orientation, int role)
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= headings.size())
+    if (orientation != Qt::Horizontal || section < 0 || section >= columns.size())
         return {};
-    return headings[section];
+    switch (role) {
+    case Qt::DisplayRole:
+        return columns[section].heading;
+    case Qt::ToolTipRole:
+        return columns[section].help;
+    case kColumnKindRole:
+        return QVariant::fromValue(columns[section].kind);
+    default:
+        return {};
+    }
+}
+
+// Figures stand to the right, texts to the left.
+inline QVariant columnAlignment(const QList<Column> &columns, int section)
+{
+    const bool figure = columns.value(section).kind == ColumnKind::Whole
+                        || columns.value(section).kind == ColumnKind::OneDecimal;
+    return int(Qt::AlignVCenter | (figure ? Qt::AlignRight : Qt::AlignLeft));
 }
 
 } // namespace piyota::teacher
+
+Q_DECLARE_METATYPE(piyota::teacher::ColumnKind)

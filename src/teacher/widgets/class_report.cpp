@@ -1,87 +1,69 @@
 #include "class_report.h"
 
+#include "class_tables.h"
 #include "overview_title.h"
+#include "printed_table.h"
+#include "problem_chart.h"
+#include "spreadsheet.h"
 
 #include <QAbstractItemModel>
-#include <QColor>
-#include <QFont>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <QTextDocument>
-#include <QUrl>
+#include <QDir>
 
 namespace piyota::teacher {
 
 namespace {
 
-const QUrl kChartName(QStringLiteral("chart.png"));
+constexpr double kChartHeight = 270;
 
-QString alignmentOf(const QModelIndex &cell)
+PageFrame frameOf(const ReportContents &contents)
 {
-    const auto alignment = Qt::Alignment(cell.data(Qt::TextAlignmentRole).toInt());
-    if (alignment & Qt::AlignRight)
-        return QStringLiteral("right");
-    return alignment & Qt::AlignHCenter ? QStringLiteral("center") : QStringLiteral("left");
+    return {overviewTitle() + QStringLiteral("　クラスの結果"),
+            QStringLiteral("フォルダ：%1").arg(QDir::toNativeSeparators(contents.folder)), contents.madeAt};
 }
 
-QString htmlCell(const QModelIndex &cell)
+QList<PrintedBlock> blocksOf(const ReportContents &contents)
 {
-    QString text = cell.data().toString().toHtmlEscaped();
-    if (cell.data(Qt::FontRole).value<QFont>().bold())
-        text = QStringLiteral("<b>%1</b>").arg(text);
-    const QVariant shade = cell.data(Qt::BackgroundRole);
-    const QString background =
-        shade.isValid() ? QStringLiteral(" bgcolor=\"%1\"").arg(shade.value<QColor>().name()) : QString();
-    return QStringLiteral("<td align=\"%1\"%2>%3</td>").arg(alignmentOf(cell), background, text);
-}
-
-QString htmlTable(const QAbstractItemModel &table)
-{
-    QString html = QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
-    for (int column = 0; column < table.columnCount(); ++column)
-        html += QStringLiteral("<th>%1</th>").arg(table.headerData(column, Qt::Horizontal).toString().toHtmlEscaped());
-    html += QStringLiteral("</tr></thead>");
-    for (int row = 0; row < table.rowCount(); ++row) {
-        html += QStringLiteral("<tr>");
-        for (int column = 0; column < table.columnCount(); ++column)
-            html += htmlCell(table.index(row, column));
-        html += QStringLiteral("</tr>");
-    }
-    return html + QStringLiteral("</table>");
+    const double width = a4TextWidth();
+    QList<PrintedBlock> blocks{
+        printedTable(*contents.students,
+                     QStringLiteral("%1（%2人）").arg(kStudentsTitle).arg(contents.students->rowCount()),
+                     QStringLiteral("到達した問題の（未着手）は、その問題をまだ始めていないことを示します。"), width),
+        printedTable(*contents.problems, kProblemsTitle,
+                     QStringLiteral("★ と色付きの行は、間違いの平均が特に多い問題です。間違いの平均は小数第１位まで、"
+                                    "時間の中央値は秒未満を四捨五入しています。"),
+                     width),
+    };
+    PrintedBlock chart;
+    chart.lead.append(printedHeading(QStringLiteral("問題ごとのグラフ"), width));
+    chart.pieces.append(printedProblemChart(contents.problemFigures, kChartHeight));
+    blocks.append(chart);
+    blocks.append(printedTable(*contents.lectures, kLecturesTitle,
+                               QStringLiteral("講義で説明する問題ごとにまとめた間違いです。平均の多い講義の内容が、"
+                                              "クラスの苦手なところです。"),
+                               width));
+    if (contents.skipped->rowCount() > 0)
+        blocks.append(printedTable(*contents.skipped, kSkippedTitle, QString(), width));
+    return blocks;
 }
 
 } // namespace
 
-std::unique_ptr<QTextDocument> classReport(const ReportContents &contents)
+bool printClassReport(QPagedPaintDevice &device, const ReportContents &contents)
 {
-    auto report = std::make_unique<QTextDocument>();
-    report->addResource(QTextDocument::ImageResource, kChartName, contents.chart);
-    QString html = QStringLiteral("<h2>%1　クラスの結果</h2><p>フォルダ：%2</p>")
-                       .arg(overviewTitle(), contents.folder.toHtmlEscaped());
-    html += QStringLiteral("<h3>生徒ごと</h3>") + htmlTable(*contents.students);
-    html += QStringLiteral("<h3>問題ごと</h3><p>★ は間違いの平均が特に多い問題です。</p>") + htmlTable(*contents.problems);
-    html += QStringLiteral("<p><img src=\"%1\" width=\"%2\"></p>").arg(kChartName.toString()).arg(kReportChartWidth);
-    if (contents.skipped->rowCount() > 0)
-        html += QStringLiteral("<h3>読めなかったファイル</h3>") + htmlTable(*contents.skipped);
-    report->setHtml(html);
-    return report;
+    return printDocument(device, frameOf(contents), blocksOf(contents));
 }
 
-bool writeReportPdf(QTextDocument &report, const QString &path)
+QByteArray classReportPdf(const ReportContents &contents)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    {
-        QPdfWriter pdf(&file);
-        pdf.setTitle(overviewTitle());
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                      QPageLayout::Millimeter));
-        report.print(&pdf);
-    } // the PDF is complete once its writer is gone
-    return file.commit();
+    return pdfOf(frameOf(contents), blocksOf(contents));
+}
+
+std::optional<QByteArray> classReportSpreadsheet(const ReportContents &contents)
+{
+    return spreadsheetOf({{kStudentsTitle, contents.students},
+                          {kProblemsTitle, contents.problems},
+                          {kLecturesTitle, contents.lectures},
+                          {kSkippedTitle, contents.skipped}});
 }
 
 } // namespace piyota::teacher

@@ -1,35 +1,39 @@
 #pragma once
 
-#include <QImage>
+#include "printed_document.h"
+#include "problem_figures.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
 #include <QString>
 
-#include <memory>
+#include <optional>
 
 class QAbstractItemModel;
-class QTextDocument;
+class QPagedPaintDevice;
 
 namespace piyota::teacher {
 
-// The chart's width on the page, in the document's units (1/72 inch when
-// printed); its picture is best drawn at twice that many pixels.
-inline constexpr int kReportChartWidth = 480;
-
-// What a printed overview holds: its tables in the order they are shown,
-// and the chart.
+// The class report: what it is made of, its tables in the order they are
+// shown (a sorted view gives them sorted).
 struct ReportContents {
     QString folder;
+    QDateTime madeAt;
     const QAbstractItemModel *students = nullptr;
     const QAbstractItemModel *problems = nullptr;
+    const QAbstractItemModel *lectures = nullptr;
     const QAbstractItemModel *skipped = nullptr; // printed when it has rows
-    QImage chart;
+    QList<ProblemFigures> problemFigures;        // for the chart
 };
 
-// The overview as a document for printing: a heading with the folder, the
-// table of students, the table of problems (hardest rows shaded and in
-// bold, as on the screen), the chart, and the files that were not read.
-std::unique_ptr<QTextDocument> classReport(const ReportContents &contents);
+// The report on A4 pages: the frame (title, folder, date and time, page
+// number), the students, the problems with their chart, the lectures, and
+// the files not read. The same drawing for the preview, a printer and PDF.
+bool printClassReport(QPagedPaintDevice &device, const ReportContents &contents);
+QByteArray classReportPdf(const ReportContents &contents);
 
-// Writes the document as a PDF file; false when the file could not be written.
-bool writeReportPdf(QTextDocument &report, const QString &path);
+// The report as a workbook: a sheet per table.
+std::optional<QByteArray> classReportSpreadsheet(const ReportContents &contents);
 
 } // namespace piyota::teacher

@@ -1,14 +1,13 @@
 #include "teacher_window.h"
 
 #include "class_report.h"
-#include "problem_chart.h"
-#include "teacher_dialogs.h"
 #include "overview_title.h"
+#include "problem_chart.h"
+#include "student_window.h"
+#include "teacher_dialogs.h"
 
 #include "csv.h"
-#include "problem_table_model.h"
-#include "skipped_files_model.h"
-#include "student_table_model.h"
+#include "output_file.h"
 #include "table_columns.h"
 
 #include <QChart>
@@ -20,14 +19,12 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTextDocument>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -35,14 +32,12 @@ namespace piyota::teacher {
 
 namespace {
 
-enum Tab { StudentsTab, ProblemsTab, SkippedTab };
+enum Tab { StudentsTab, ProblemsTab, LecturesTab, SkippedTab };
 
-const QString kStudentsTitle = QStringLiteral("生徒ごと");
-const QString kProblemsTitle = QStringLiteral("問題ごと");
-const QString kSkippedTitle = QStringLiteral("読めなかったファイル");
-// The chart as printed: twice its width on the page, so that its lines stay
-// sharp and its text about as large as the tables'.
-constexpr QSize kPrintedChartSize(2 * kReportChartWidth, kReportChartWidth);
+QString cannotWrite(const QString &path)
+{
+    return QStringLiteral("%1 に書き出せませんでした。").arg(QDir::toNativeSeparators(path));
+}
 
 } // namespace
 
@@ -50,9 +45,6 @@ TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, ProgressFileReader reader,
     : QMainWindow(parent)
     , dialogs_(dialogs)
     , reader_(std::move(reader))
-    , students_(new StudentTableModel(this))
-    , problems_(new ProblemTableModel(this))
-    , skipped_(new SkippedFilesModel(this))
 {
     setWindowTitle(overviewTitle());
     buildMenusAndToolBar();
@@ -64,7 +56,7 @@ TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, ProgressFileReader reader,
     progressBar_->hide();
     statusBar()->addPermanentWidget(progressBar_);
     setExportsEnabled(false);
-    resize(1000, 760);
+    resize(1100, 760);
 }
 
 TeacherWindow::~TeacherWindow()
@@ -84,26 +76,38 @@ QAction *TeacherWindow::makeAction(const QString &text, const QString &objectNam
 
 void TeacherWindow::buildMenusAndToolBar()
 {
-    openFolderAction_ = makeAction(QStringLiteral("フォルダを開く"), QStringLiteral("openFolderAction"),
-                                   QKeySequence::Open, &TeacherWindow::onOpenFolderTriggered);
+    QAction *openFolder = makeAction(QStringLiteral("フォルダを開く"), QStringLiteral("openFolderAction"),
+                                     QKeySequence::Open, &TeacherWindow::onOpenFolderTriggered);
+    reloadAction_ = makeAction(QStringLiteral("読み直す"), QStringLiteral("reloadAction"), QKeySequence(Qt::Key_F5),
+                               &TeacherWindow::onReloadTriggered);
+    reloadAction_->setToolTip(QStringLiteral("フォルダを読み直します（並べ替えはそのまま）"));
     cancelAction_ = makeAction(QStringLiteral("読み込みを中止"), QStringLiteral("cancelAction"),
                                QKeySequence(Qt::Key_Escape), &TeacherWindow::onCancelTriggered);
     cancelAction_->setEnabled(false);
-    exportCsvAction_ = makeAction(QStringLiteral("CSV に書き出す"), QStringLiteral("exportCsvAction"),
-                                  QKeySequence(Qt::CTRL | Qt::Key_E), &TeacherWindow::onExportCsvTriggered);
-    exportCsvAction_->setToolTip(QStringLiteral("表示している表を CSV ファイルに書き出します"));
-    printAction_ = makeAction(QStringLiteral("印刷"), QStringLiteral("printAction"), QKeySequence::Print,
-                              &TeacherWindow::onPrintTriggered);
-    exportPdfAction_ = makeAction(QStringLiteral("PDF に書き出す"), QStringLiteral("exportPdfAction"),
-                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &TeacherWindow::onExportPdfTriggered);
+    QAction *csv = makeAction(QStringLiteral("CSV に書き出す"), QStringLiteral("exportCsvAction"),
+                              QKeySequence(Qt::CTRL | Qt::Key_E), &TeacherWindow::onExportCsvTriggered);
+    csv->setToolTip(QStringLiteral("表示している表を CSV ファイルに書き出します"));
+    QAction *spreadsheet =
+        makeAction(QStringLiteral("Excel に書き出す"), QStringLiteral("exportSpreadsheetAction"),
+                   QKeySequence(Qt::CTRL | Qt::Key_L), &TeacherWindow::onExportSpreadsheetTriggered);
+    spreadsheet->setToolTip(QStringLiteral("すべての表を .xlsx ファイルに書き出します（表ごとに一枚のシート）"));
+    QAction *preview = makeAction(QStringLiteral("印刷プレビュー"), QStringLiteral("previewAction"),
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &TeacherWindow::onPreviewTriggered);
+    QAction *print = makeAction(QStringLiteral("印刷"), QStringLiteral("printAction"), QKeySequence::Print,
+                                &TeacherWindow::onPrintTriggered);
+    QAction *pdf = makeAction(QStringLiteral("PDF に書き出す"), QStringLiteral("exportPdfAction"),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &TeacherWindow::onExportPdfTriggered);
+    outputActions_ = {reloadAction_, csv, spreadsheet, preview, print, pdf};
     auto *quitAction = new QAction(QStringLiteral("終了"), this);
     quitAction->setShortcut(QKeySequence::Quit);
     connect(quitAction, &QAction::triggered, this, &QWidget::close);
 
     QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("ファイル"));
-    fileMenu->addActions({openFolderAction_, cancelAction_});
+    fileMenu->addActions({openFolder, reloadAction_, cancelAction_});
     fileMenu->addSeparator();
-    fileMenu->addActions({exportCsvAction_, printAction_, exportPdfAction_});
+    fileMenu->addActions({csv, spreadsheet});
+    fileMenu->addSeparator();
+    fileMenu->addActions({preview, print, pdf});
     fileMenu->addSeparator();
     fileMenu->addAction(quitAction);
 
@@ -111,7 +115,7 @@ void TeacherWindow::buildMenusAndToolBar()
     toolBar->setObjectName(QStringLiteral("toolBar"));
     toolBar->setMovable(false);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    toolBar->addActions({openFolderAction_, cancelAction_, exportCsvAction_, printAction_, exportPdfAction_});
+    toolBar->addActions({openFolder, reloadAction_, cancelAction_, csv, spreadsheet, preview, print, pdf});
 }
 
 QTableView *TeacherWindow::addTable(QAbstractItemModel *model, QSortFilterProxyModel *&proxy, const QString &name)
@@ -126,6 +130,7 @@ QTableView *TeacherWindow::addTable(QAbstractItemModel *model, QSortFilterProxyM
     view->sortByColumn(0, Qt::AscendingOrder);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setTabKeyNavigation(false); // Tab leaves the table, Ctrl+Tab goes to the next tab
     view->verticalHeader()->hide();
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->horizontalHeader()->setStretchLastSection(true);
@@ -144,21 +149,25 @@ void TeacherWindow::buildTabs()
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumHeight(260);
     auto *problemsSplitter = new QSplitter(Qt::Vertical);
-    problemsSplitter->addWidget(addTable(problems_, problemsShown_, kProblemsTitle));
+    problemsSplitter->addWidget(addTable(&tables_.problems, problemsShown_, kProblemsTitle));
     problemsSplitter->addWidget(chartView_);
     problemsSplitter->setSizes({360, 340});
 
+    QTableView *students = addTable(&tables_.students, studentsShown_, kStudentsTitle);
+    connect(students, &QAbstractItemView::activated, this, &TeacherWindow::onStudentActivated);
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("tabs"));
-    tabs_->insertTab(StudentsTab, addTable(students_, studentsShown_, kStudentsTitle), kStudentsTitle);
+    tabs_->insertTab(StudentsTab, students, kStudentsTitle);
     tabs_->insertTab(ProblemsTab, problemsSplitter, kProblemsTitle);
-    tabs_->insertTab(SkippedTab, addTable(skipped_, skippedShown_, kSkippedTitle), kSkippedTitle);
+    tabs_->insertTab(LecturesTab, addTable(&tables_.lectures, lecturesShown_, kLecturesTitle), kLecturesTitle);
+    tabs_->insertTab(SkippedTab, addTable(&tables_.skipped, skippedShown_, kSkippedTitle), kSkippedTitle);
 
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(folderLabel_);
     layout->addWidget(tabs_);
     setCentralWidget(central);
+    students->setFocus(); // the arrows and Enter work on the students at once
 }
 
 void TeacherWindow::openFolder(const QString &folder)
@@ -198,15 +207,15 @@ void TeacherWindow::onReadingFinished()
         showOverview(finished.result());
 }
 
+// The tables keep the order they are sorted in: their sorted views sort a
+// table read again as they sorted it before.
 void TeacherWindow::showOverview(const ClassOverview &overview)
 {
     overview_ = overview;
-    students_->setStudents(overview.students);
-    problems_->setProblems(overview.problems);
-    skipped_->setSkipped(overview.skipped);
+    tables_.show(overview);
 
     std::unique_ptr<QChart> previousChart(chartView_->chart()); // the view gives it up
-    chartView_->setChart(problemChart(overview.problems).release());
+    chartView_->setChart(problemChart(overview.problems, font()).release());
     chartView_->setAccessibleDescription(problemChartDescription(overview.problems));
 
     const QString folder = QDir::toNativeSeparators(overview.folder);
@@ -225,9 +234,8 @@ void TeacherWindow::showOverview(const ClassOverview &overview)
 
 void TeacherWindow::setExportsEnabled(bool enabled)
 {
-    exportCsvAction_->setEnabled(enabled);
-    printAction_->setEnabled(enabled);
-    exportPdfAction_->setEnabled(enabled);
+    for (QAction *action : std::as_const(outputActions_))
+        action->setEnabled(enabled);
 }
 
 void TeacherWindow::onOpenFolderTriggered()
@@ -238,63 +246,92 @@ void TeacherWindow::onOpenFolderTriggered()
         openFolder(folder);
 }
 
+void TeacherWindow::onReloadTriggered()
+{
+    if (!overview_.folder.isEmpty())
+        openFolder(overview_.folder);
+}
+
 void TeacherWindow::onCancelTriggered()
 {
     stopReading();
     statusBar()->showMessage(QStringLiteral("読み込みを中止しました"));
 }
 
-// Asks where to write, suggesting the folder's name and `name` in the
-// teacher's documents; the file gets `suffix` if the name chosen lacks it,
-// so that no choice ever names a progress file.
-QString TeacherWindow::chooseFileToWrite(const QString &title, const QString &name, const QString &suffix)
+void TeacherWindow::onStudentActivated(const QModelIndex &shown)
+{
+    const QModelIndex row = studentsShown_->mapToSource(shown);
+    if (row.isValid())
+        (new StudentWindow(tables_.students.rows().at(row.row()), this))->show();
+}
+
+// Writes exactly the file the dialog asked about: one named without the
+// extension got it from the dialog before it asked, and one named with
+// another extension (a progress file's) is refused, never renamed.
+void TeacherWindow::exportFile(const QString &title, const QString &name, const QString &extension,
+                               const std::function<std::optional<QByteArray>()> &bytes)
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested = QStringLiteral("%1_%2.%3").arg(QFileInfo(overview_.folder).fileName(), name, suffix);
-    QString path = dialogs_.chooseFileToWrite(this, title, QDir(documents).filePath(suggested),
-                                              QStringLiteral("%1 (*.%2)").arg(suffix.toUpper(), suffix));
-    if (!path.isEmpty() && !path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
-        path += QLatin1Char('.') + suffix;
-    return path;
+    const QString suggested = QStringLiteral("%1_%2%3").arg(QFileInfo(overview_.folder).fileName(), name, extension);
+    const QString path = dialogs_.chooseFileToWrite(
+        this, title, QDir(documents).filePath(suggested),
+        QStringLiteral("%1 (*%2)").arg(extension.mid(1).toUpper(), extension), extension);
+    if (path.isEmpty())
+        return;
+    if (!hasExtension(path, extension)) {
+        dialogs_.tell(this, QStringLiteral("%1 には書き出しません。名前は %2 で終わるようにしてください。")
+                                .arg(QDir::toNativeSeparators(path), extension));
+        return;
+    }
+    const std::optional<QByteArray> written = bytes();
+    if (!written || !writeWholeFile(path, *written))
+        dialogs_.tell(this, cannotWrite(path));
 }
 
 void TeacherWindow::onExportCsvTriggered()
 {
-    static const QList<QString> titles{kStudentsTitle, kProblemsTitle, kSkippedTitle};
-    const QList<const QAbstractItemModel *> tables{studentsShown_, problemsShown_, skippedShown_};
+    static const QList<QString> titles{kStudentsTitle, kProblemsTitle, kLecturesTitle, kSkippedTitle};
+    const QList<const QAbstractItemModel *> tables{studentsShown_, problemsShown_, lecturesShown_, skippedShown_};
     const int tab = tabs_->currentIndex();
-    const QString path = chooseFileToWrite(QStringLiteral("「%1」の表を CSV に書き出す").arg(titles[tab]),
-                                           titles[tab], QStringLiteral("csv"));
-    if (path.isEmpty())
-        return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csvOf(*tables[tab])) < 0 || !file.commit())
-        dialogs_.tell(this, QStringLiteral("%1 に書き出せませんでした。").arg(QDir::toNativeSeparators(path)));
+    exportFile(QStringLiteral("「%1」の表を CSV に書き出す").arg(titles[tab]), titles[tab], QStringLiteral(".csv"),
+               [&] { return std::optional(csvOf(*tables[tab])); });
 }
 
-std::unique_ptr<QTextDocument> TeacherWindow::report() const
+void TeacherWindow::onExportSpreadsheetTriggered()
 {
-    return classReport({QDir::toNativeSeparators(overview_.folder), studentsShown_, problemsShown_, skippedShown_,
-                        problemChartImage(overview_.problems, kPrintedChartSize)});
+    exportFile(QStringLiteral("Excel（.xlsx）に書き出す"), QStringLiteral("クラスの結果"), QStringLiteral(".xlsx"),
+               [this] { return classReportSpreadsheet(reportContents()); });
+}
+
+ReportContents TeacherWindow::reportContents() const
+{
+    return {overview_.folder, QDateTime::currentDateTime(), studentsShown_, problemsShown_, lecturesShown_,
+            skippedShown_, overview_.problems};
+}
+
+void TeacherWindow::onPreviewTriggered()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(a4PageLayout());
+    const ReportContents contents = reportContents();
+    dialogs_.previewPrint(this, printer, [&contents](QPrinter &shown) { printClassReport(shown, contents); });
 }
 
 void TeacherWindow::onPrintTriggered()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(overviewTitle());
+    printer.setPageLayout(a4PageLayout());
     if (!dialogs_.setUpPrinter(this, printer))
         return;
-    report()->print(&printer);
-    if (printer.printerState() == QPrinter::Error)
+    if (!printClassReport(printer, reportContents()) || printer.printerState() == QPrinter::Error)
         dialogs_.tell(this, QStringLiteral("印刷できませんでした。"));
 }
 
 void TeacherWindow::onExportPdfTriggered()
 {
-    const QString path = chooseFileToWrite(QStringLiteral("PDF に書き出す"), QStringLiteral("クラスの結果"),
-                                           QStringLiteral("pdf"));
-    if (!path.isEmpty() && !writeReportPdf(*report(), path))
-        dialogs_.tell(this, QStringLiteral("%1 に書き出せませんでした。").arg(QDir::toNativeSeparators(path)));
+    exportFile(QStringLiteral("PDF に書き出す"), QStringLiteral("クラスの結果"), QStringLiteral(".pdf"),
+               [this] { return std::optional(classReportPdf(reportContents())); });
 }
 
 } // namespace piyota::teacher

@@ -1,21 +1,19 @@
 #pragma once
 
 #include "class_folder.h"
+#include "class_tables.h"
 
 #include <QFutureWatcher>
 #include <QMainWindow>
 
-#include <memory>
-
-class QAbstractItemModel;
 class QAction;
 class QKeySequence;
 class QLabel;
+class QModelIndex;
 class QProgressBar;
 class QSortFilterProxyModel;
 class QTabWidget;
 class QTableView;
-class QTextDocument;
 
 QT_BEGIN_NAMESPACE
 class QChartView;
@@ -23,20 +21,21 @@ QT_END_NAMESPACE
 
 namespace piyota::teacher {
 
-class ProblemTableModel;
-class SkippedFilesModel;
-class StudentTableModel;
+struct ReportContents;
 class TeacherDialogs;
 
 // The class overview: opens a folder of progress files read-only, reads it
 // off the interface thread with a progress bar, and shows a table of the
-// students, a table and a chart of the problems, and the files it could not
-// read. The tables sort by any column; the table shown can be written to CSV,
-// and everything printed or written to PDF.
+// students, a table and a chart of the problems, a table of the lectures'
+// topics, and the files it could not read. The tables sort by any column;
+// the folder can be read again (F5) keeping the sort; a student's row opens
+// the student's 30 problems (double click or Enter). The table shown can be
+// written to CSV, all of them to a spreadsheet, and the report printed,
+// previewed or written to PDF.
 class TeacherWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TeacherWindow(TeacherDialogs &dialogs, ProgressFileReader reader = readProgressFile,
+    explicit TeacherWindow(TeacherDialogs &dialogs, ProgressFileReader reader = readProgressFileAt,
                            QWidget *parent = nullptr);
     ~TeacherWindow() override;
 
@@ -51,10 +50,14 @@ Q_SIGNALS:
 
 private Q_SLOTS:
     void onOpenFolderTriggered();
+    void onReloadTriggered();
     void onCancelTriggered();
     void onExportCsvTriggered();
+    void onExportSpreadsheetTriggered();
+    void onPreviewTriggered();
     void onPrintTriggered();
     void onExportPdfTriggered();
+    void onStudentActivated(const QModelIndex &shown);
 
 private:
     QAction *makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut,
@@ -66,30 +69,30 @@ private:
     void onReadingFinished();
     void showOverview(const ClassOverview &overview);
     void setExportsEnabled(bool enabled);
-    std::unique_ptr<QTextDocument> report() const;
-    QString chooseFileToWrite(const QString &title, const QString &name, const QString &suffix);
+    ReportContents reportContents() const;
+    // Asks for the file to write and writes what `bytes` gives, telling the
+    // teacher when it could not be written.
+    void exportFile(const QString &title, const QString &name, const QString &extension,
+                    const std::function<std::optional<QByteArray>()> &bytes);
 
     TeacherDialogs &dialogs_;
     ProgressFileReader reader_;
     QFutureWatcher<ClassOverview> *reading_ = nullptr; // while a folder is read
     ClassOverview overview_;                           // the overview on the screen
 
-    StudentTableModel *students_ = nullptr;
-    ProblemTableModel *problems_ = nullptr;
-    SkippedFilesModel *skipped_ = nullptr;
+    ClassTables tables_;
     QSortFilterProxyModel *studentsShown_ = nullptr;
     QSortFilterProxyModel *problemsShown_ = nullptr;
+    QSortFilterProxyModel *lecturesShown_ = nullptr;
     QSortFilterProxyModel *skippedShown_ = nullptr;
 
     QLabel *folderLabel_ = nullptr;
     QTabWidget *tabs_ = nullptr;
     QChartView *chartView_ = nullptr;
     QProgressBar *progressBar_ = nullptr;
-    QAction *openFolderAction_ = nullptr;
+    QAction *reloadAction_ = nullptr;
     QAction *cancelAction_ = nullptr;
-    QAction *exportCsvAction_ = nullptr;
-    QAction *printAction_ = nullptr;
-    QAction *exportPdfAction_ = nullptr;
+    QList<QAction *> outputActions_;
 };
 
 } // namespace piyota::teacher

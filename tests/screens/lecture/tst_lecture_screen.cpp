@@ -76,19 +76,8 @@ private Q_SLOTS:
         open(29); // lecture 9
         for (int page = 1; page <= 5; ++page)
             next();
-        app_->media.clear();
         button(2)->click();
-        QCOMPARE(app_->media.steps().mid(2, 1), QStringList{QStringLiteral("FileName=pinpon.wav")});
         QCOMPARE(app_->navigator.currentId(), ScreenId::Stage2Quiz);
-    }
-
-    void aLeftOverPageNumberShowsTheFoldedPage()
-    {
-        app_->forms.lecturePageNo = 9; // left by a longer lecture
-        open(2); // lecture 1 has a cycle of 7: 9 folds to page 3
-        next();
-        QVERIFY(inkPixels(*panel(2)) > 200); // page 3 plots the curves that open downwards
-        QCOMPARE(panel(1)->printedText().count(QStringLiteral("これらのグラフを描くと、")), 1);
     }
 
     void textAfterAPlotStartsFromItsLastPoint()

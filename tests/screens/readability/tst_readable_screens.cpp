@@ -82,7 +82,7 @@ private Q_SLOTS:
         app.course.userCode = u"zq"_s;
         for (const content::Lecture &lecture : content::lectures()) {
             app.course.problemNo = lecture.firstProblem;
-            app.forms.lecturePageNo = 0;
+            app.session.exitLecture(); // each lecture from its first page
             watched.watch.setPlace(u"lecture %1 introduction"_s.arg(lecture.number));
             watched.watch.setScale(u"Picture2"_s, graphScale(lecture.number, 0));
             app.navigator.show(ScreenId::Lecture);

@@ -34,9 +34,10 @@ public:
         const QPointF pixel = wheel()->surface().coordinates().toPixels(point.x(), point.y());
         return wheel()->image().pixelColor(int(std::floor(pixel.x())), int(std::floor(pixel.y())));
     }
+    // Where the ball stands in cell c (counted from east, 15 degrees each).
     QColor ballSpot(int cell) const
     {
-        return colourAt(roulette::wheelPoint(cell * roulette::kCellAngle, roulette::kTrackRadius));
+        return colourAt(roulette::wheelPoint(cell * 3.141592 / 12, roulette::kTrackRadius));
     }
 
     // Start, a few ticks of free spin, Stop with the given draw, and the

@@ -17,28 +17,13 @@ class SequenceBuilder {
 public:
     std::vector<Step> steps;
 
-    void open(const QString &screen) { add({Step::Kind::OpenScreen, 0, {}, screen}); }
-    void close(int afterMs, const QString &screen) { add({Step::Kind::CloseScreen, afterMs, {}, screen}); }
-    void effect(int afterMs, const QString &file, const QString &label)
-    {
-        add({Step::Kind::Effect, afterMs, file, label});
-    }
-    void answer(int afterMs, const QString &file, const QString &label)
-    {
-        add({Step::Kind::Answer, afterMs, file, label});
-    }
-    void music(const QString &file, const QString &label)
-    {
-        add({Step::Kind::Music, 0, file, label});
-    }
-    void songToItsEnd(const QString &file, const QString &label)
-    {
-        add({Step::Kind::SongToItsEnd, 0, file, label});
-    }
-    void expectNoStream(const QString &label, int afterMs = kSettleMs)
-    {
-        add({Step::Kind::ExpectNoStream, afterMs, {}, label});
-    }
+    void open(const QString &screen) { add({OpenScreen{}, 0, screen}); }
+    void close(int afterMs, const QString &screen) { add({CloseScreen{}, afterMs, screen}); }
+    void effect(int afterMs, const QString &file, const QString &label) { add({cue::Effect{file}, afterMs, label}); }
+    void answer(int afterMs, const QString &file, const QString &label) { add({cue::Answer{file}, afterMs, label}); }
+    void music(const QString &file, const QString &label) { add({cue::Song{file}, 0, label}); }
+    void songToItsEnd(const QString &file, const QString &label) { add({SongToItsEnd{file}, 0, label}); }
+    void expectNoStream(const QString &label, int afterMs = kSettleMs) { add({ExpectNoStream{}, afterMs, label}); }
 
     // The quick gaps between a student's clicks: 100 ms at the quickest.
     int nextGap()

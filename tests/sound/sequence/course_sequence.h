@@ -4,25 +4,26 @@
 
 #include <QString>
 
+#include <variant>
 #include <vector>
 
 namespace piyota::sequence {
 
+// What a step does, beside the cues a screen plays.
+struct OpenScreen {}; // a new screen with its own control; the one before closes
+struct CloseScreen {};
+struct SongToItsEnd { // music left to end by itself: not judged as music stopped
+    QString file;
+};
+struct ExpectNoStream {}; // nothing should play now: no stream left on the server
+
+using Action = std::variant<OpenScreen, CloseScreen, SoundCue, SongToItsEnd, ExpectNoStream>;
+
 // One step of the sequence, taken `afterMs` after the step before it.
 struct Step {
-    enum class Kind {
-        OpenScreen, // a new screen with its own control; the one before closes
-        CloseScreen,
-        Effect,
-        Answer,
-        Music,
-        SongToItsEnd,   // music left to end by itself: not judged as music stopped
-        ExpectNoStream, // nothing should play now: no stream left on the server
-    };
-    Kind kind;
+    Action action;
     int afterMs = 0;
-    QString file;   // Effect, Answer, Music, SongToItsEnd
-    QString label;  // where in the course, for the report
+    QString label; // where in the course, for the report
 };
 
 // A song of half a second, which the check writes beside the course's music.

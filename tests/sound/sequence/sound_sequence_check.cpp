@@ -15,13 +15,13 @@
 #include "sink_recorder.h"
 
 #include "media_control.h"
+#include "sound_server.h"
 #include "sound_system.h"
 #include "sound_test_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTimer>
 
 #include <algorithm>
@@ -88,8 +88,7 @@ QByteArray markerWaveFile(const MarkerWave &wave, const BurstShape &shape)
         const double value = 32767 * shape.amplitude * gain * std::sin(2 * M_PI * wave.toneHz * i / rate);
         samples += u16le(quint16(qint16(std::lround(value))));
     }
-    const QByteArray format = u16le(1) + u16le(1) + u32le(rate) + u32le(rate * 2) + u16le(2) + u16le(16);
-    return riffFile("WAVE", riffChunk("fmt ", format) + riffChunk("data", samples));
+    return pcmWaveFile(rate, 1, samples);
 }
 
 int toneOf(const QString &file)
@@ -98,15 +97,6 @@ int toneOf(const QString &file)
     const auto found = std::find_if(waves.begin(), waves.end(),
                                     [&file](const MarkerWave &wave) { return wave.file == file; });
     return found == waves.end() ? -1 : int(found - waves.begin());
-}
-
-int soundServerStreams()
-{
-    QProcess pactl;
-    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
-    if (!pactl.waitForFinished(5000))
-        return -1;
-    return int(pactl.readAllStandardOutput().count('\n'));
 }
 
 struct MusicSpan {
@@ -150,47 +140,61 @@ private:
     void take(const Step &step)
     {
         const double at = nowMs();
-        switch (step.kind) {
-        case Step::Kind::OpenScreen: {
-            auto opened = media_.createControl(); // the next screen first, then the old one goes
-            screen_ = std::move(opened);
-            endMusic(at);
-            break;
-        }
-        case Step::Kind::CloseScreen:
-            screen_.reset();
-            endMusic(at);
-            break;
-        case Step::Kind::Effect:
-            playEffectCue(*screen_, step.file);
-            endMusic(at);
-            waveCues.push_back({toneOf(step.file), at, step.label});
-            break;
-        case Step::Kind::Answer:
-            playAnswerCue(*screen_, step.file);
-            waveCues.push_back({toneOf(step.file), at, step.label});
-            break;
-        case Step::Kind::Music:
-            playMusicCue(*screen_, step.file);
-            endMusic(at);
-            music.push_back({step.label, at, std::nullopt});
-            ++musicCues;
-            break;
-        case Step::Kind::SongToItsEnd:
-            playMusicCue(*screen_, step.file);
-            endMusic(at);
-            ++musicCues;
-            break;
-        case Step::Kind::ExpectNoStream: {
-            ++quietPoints;
-            const int streams = soundServerStreams();
-            if (streams != 0)
-                problems.push_back(QStringLiteral("%1 stream(s) left on the server at %2").arg(streams).arg(step.label));
-            return; // not a command of the program
-        }
-        }
-        slowestCommandMs = std::max(slowestCommandMs, nowMs() - at);
+        std::visit([this, &step, at](const auto &action) { carryOut(action, step.label, at); }, step.action);
+        if (!std::holds_alternative<ExpectNoStream>(step.action)) // not a command of the program
+            slowestCommandMs = std::max(slowestCommandMs, nowMs() - at);
     }
+
+    void carryOut(const OpenScreen &, const QString &, double at)
+    {
+        auto opened = media_.createControl(); // the next screen first, then the old one goes
+        screen_ = std::move(opened);
+        endMusic(at);
+    }
+
+    void carryOut(const CloseScreen &, const QString &, double at)
+    {
+        screen_.reset();
+        endMusic(at);
+    }
+
+    void carryOut(const SoundCue &played, const QString &label, double at)
+    {
+        screen_->play(played);
+        endMusic(at);
+        std::visit([this, &label, at](const auto &asked) { expect(asked, label, at); }, played);
+    }
+
+    void carryOut(const SongToItsEnd &song, const QString &, double at)
+    {
+        screen_->play(cue::Song{song.file});
+        endMusic(at);
+        ++musicCues;
+    }
+
+    void carryOut(const ExpectNoStream &, const QString &label, double)
+    {
+        ++quietPoints;
+        const int streams = testing::soundServerStreams();
+        if (streams != 0)
+            problems.push_back(QStringLiteral("%1 stream(s) left on the server at %2").arg(streams).arg(label));
+    }
+
+    // What the recording is to hold for each cue.
+    void expect(const cue::Effect &effect, const QString &label, double at)
+    {
+        waveCues.push_back({toneOf(effect.file), at, label});
+    }
+    void expect(const cue::Answer &answer, const QString &label, double at)
+    {
+        waveCues.push_back({toneOf(answer.file), at, label});
+    }
+    void expect(const cue::Song &, const QString &label, double at)
+    {
+        music.push_back({label, at, std::nullopt});
+        ++musicCues;
+    }
+    void expect(const cue::Stop &, const QString &, double) {}
 
     void endMusic(double at)
     {
@@ -313,7 +317,8 @@ int check(const QString &directory, const QString &recordingPath)
               + cue.describe());
     print(QStringLiteral("sequence: a wave is heard %1 ms after its command (median), %2 ms at most")
               .arg(figure(median), figure(slowest)));
-    print(QStringLiteral("sequence: music silent %1 ms after its Stop or Close at most; slowest command %2 ms; "
+    print(QStringLiteral("sequence: music silent %1 ms after the cue or the closing that ends it, at most; "
+                         "slowest command %2 ms; "
                          "%3 points without a stream checked")
               .arg(figure(slowestStop), figure(runner.slowestCommandMs)).arg(runner.quietPoints));
     for (const QString &problem : problems)

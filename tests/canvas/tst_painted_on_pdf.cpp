@@ -122,4 +122,4 @@ private:
 };
 
 QTEST_MAIN(PrintedPagesTest)
-#include "tst_printed_pages.moc"
+#include "tst_painted_on_pdf.moc"

@@ -1,8 +1,7 @@
-#include "roulette_outcome.h"
-
-#include "wheel_geometry.h"
+#include "roulette_wheel.h"
 
 #include <array>
+#include <cstddef>
 
 namespace piyota::roulette {
 
@@ -14,7 +13,7 @@ constexpr double kLastCellBound = kFullTurn - 0.5;
 // A cell a rounding hair short of the stop counts as reaching it.
 constexpr double kStopTolerance = 0.001;
 
-constexpr std::array<int, kSectorCount> kScoreChanges{10000, 0, 5000, -10000, 30000, 0, 8000, 0};
+constexpr std::array<int, kSectorCount> kPayouts{10000, 0, 5000, -10000, 30000, 0, 8000, 0};
 
 } // namespace
 
@@ -30,7 +29,7 @@ std::optional<double> runOutStep(double ballAngle, double stopDraw)
     return std::nullopt;
 }
 
-Outcome outcomeAt(double ballAngle)
+int payoutAt(double ballAngle)
 {
     if (ballAngle >= kFullTurn)
         ballAngle -= kFullTurn;
@@ -41,7 +40,7 @@ Outcome outcomeAt(double ballAngle)
             break;
         }
     }
-    return {sector, kScoreChanges[static_cast<std::size_t>(sector)]};
+    return kPayouts[static_cast<std::size_t>(sector)];
 }
 
 } // namespace piyota::roulette

@@ -1,0 +1,157 @@
+#include "teacher_commands.h"
+
+#include "class_folder.h"
+#include "class_report.h"
+#include "class_tables.h"
+#include "csv.h"
+#include "output_file.h"
+#include "overview_title.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTextStream>
+
+#include <cstdio>
+#include <optional>
+
+namespace piyota::teacher {
+
+namespace {
+
+int fail(const QString &message)
+{
+    QTextStream(stderr) << "piyota-teacher: " << message << '\n';
+    return 1;
+}
+
+// The tables a CSV file may hold, in the order of their names for --table.
+const QStringList kTableNames{QStringLiteral("students"), QStringLiteral("problems"), QStringLiteral("lectures"),
+                              QStringLiteral("skipped")};
+
+const QAbstractItemModel *csvTable(const ClassTables &tables, const QString &name)
+{
+    const QList<const QAbstractItemModel *> named{&tables.students, &tables.problems, &tables.lectures,
+                                                   &tables.skipped};
+    return named.value(kTableNames.indexOf(name));
+}
+
+// Writes the report of `folder` as `file`, of the kind its extension names
+// and `bytes` makes; nothing else is written.
+int exportReport(const QCommandLineParser &options, const QString &option, const QString &extension,
+                 const std::function<std::optional<QByteArray>(const ClassTables &, const ReportContents &)> &bytes)
+{
+    const QString file = options.value(option);
+    const QStringList arguments = options.positionalArguments();
+    if (arguments.size() != 1)
+        return fail(QStringLiteral("書き出すフォルダを一つ指定してください。"));
+    if (!hasExtension(file, extension))
+        return fail(QStringLiteral("%1 には書き出しません。名前は %2 で終わるようにしてください。").arg(file, extension));
+    const ClassOverview overview = readClassOverview(arguments.constFirst()).result();
+    if (!overview.folderReadable)
+        return fail(QStringLiteral("フォルダを読めません：%1").arg(QDir::toNativeSeparators(overview.folder)));
+    ClassTables tables;
+    tables.show(overview);
+    const ReportContents contents{overview.folder,    QDateTime::currentDateTime(), &tables.students, &tables.problems,
+                                  &tables.lectures,   &tables.skipped,              overview.problems};
+    const std::optional<QByteArray> written = bytes(tables, contents);
+    if (!written)
+        return fail(QStringLiteral("%1 を作れませんでした。").arg(file));
+    if (!writeWholeFile(file, *written))
+        return fail(QStringLiteral("%1 に書き出せませんでした。").arg(file));
+    return 0;
+}
+
+const QString kPdfOption = QStringLiteral("export-pdf");
+const QString kSpreadsheetOption = QStringLiteral("export-xlsx");
+const QString kCsvOption = QStringLiteral("export-csv");
+const QString kTableOption = QStringLiteral("table");
+
+QCommandLineOption tableOption()
+{
+    return {kTableOption,
+            QStringLiteral("--export-csv で書き出す表：students（生徒ごと、既定）、problems（問題ごと）、"
+                           "lectures（講義ごと）、skipped（読めなかったファイル）。"),
+            QStringLiteral("NAME"), QStringLiteral("students")};
+}
+
+} // namespace
+
+QList<TeacherCommand> teacherCommands()
+{
+    return {
+        {{kPdfOption, QStringLiteral("FOLDER のクラスの結果を PDF ファイル FILE に書き出して終わります。"),
+          QStringLiteral("FILE")},
+         [](const QCommandLineParser &options) {
+             return exportReport(options, kPdfOption, QStringLiteral(".pdf"),
+                                 [](const ClassTables &, const ReportContents &contents) {
+                                     return std::optional(classReportPdf(contents));
+                                 });
+         }},
+        {{kSpreadsheetOption,
+          QStringLiteral("FOLDER のクラスの結果を Excel ファイル FILE（.xlsx、表ごとに一枚のシート）に書き出して終わります。"),
+          QStringLiteral("FILE")},
+         [](const QCommandLineParser &options) {
+             return exportReport(options, kSpreadsheetOption, QStringLiteral(".xlsx"),
+                                 [](const ClassTables &, const ReportContents &contents) {
+                                     return classReportSpreadsheet(contents);
+                                 });
+         }},
+        {{kCsvOption,
+          QStringLiteral("FOLDER の表の一つ（--table）を CSV ファイル FILE に書き出して終わります。"),
+          QStringLiteral("FILE")},
+         [](const QCommandLineParser &options) {
+             const QString name = options.value(kTableOption);
+             if (!kTableNames.contains(name))
+                 return fail(QStringLiteral("--table は %1 のどれかです。").arg(kTableNames.join(QStringLiteral("、"))));
+             return exportReport(options, kCsvOption, QStringLiteral(".csv"),
+                                 [&name](const ClassTables &tables, const ReportContents &) {
+                                     return std::optional(csvOf(*csvTable(tables, name)));
+                                 });
+         }},
+    };
+}
+
+bool isCommandLineRun(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-')
+            return true;
+    }
+    return false;
+}
+
+int runCommandLine(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen"); // no display needed, none used
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("piyota-teacher"));
+    QApplication::setApplicationVersion(QStringLiteral(PIYOTA_VERSION));
+
+    QCommandLineParser options;
+    options.setApplicationDescription(overviewTitle() + QStringLiteral(
+        "：フォルダの進み具合のファイル（.ucd）を読み、クラスの結果を表とグラフで示します。ファイルは読むだけで、"
+        "変えません。オプションなしでウィンドウを開き、FOLDER があればそのフォルダを開きます。"));
+    options.addHelpOption();
+    options.addVersionOption();
+    const QList<TeacherCommand> commands = teacherCommands();
+    for (const TeacherCommand &command : commands)
+        options.addOption(command.option);
+    options.addOption(tableOption());
+    options.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("読むフォルダ"), QStringLiteral("[FOLDER]"));
+    options.process(application); // the help, the version and mistakes end here
+
+    const TeacherCommand *chosen = nullptr;
+    for (const TeacherCommand &command : commands) {
+        if (!options.isSet(command.option))
+            continue;
+        if (chosen)
+            return fail(QStringLiteral("書き出しは一度に一つだけ指定してください。"));
+        chosen = &command;
+    }
+    if (!chosen)
+        return fail(QStringLiteral("何をするかのオプションがありません（--help で一覧を示します）。"));
+    return chosen->run(options);
+}
+
+} // namespace piyota::teacher

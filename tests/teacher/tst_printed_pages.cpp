@@ -1,0 +1,92 @@
+// Pages laid out for paper: where each piece of a block lands, the heading
+// row again on every page a table continues on, and nothing split.
+
+#include "printed_document.h"
+
+#include <QTest>
+
+using namespace piyota::teacher;
+
+namespace {
+
+PrintedPiece piece(double height)
+{
+    return {height, [](PagePainter &, const QRectF &) {}};
+}
+
+// A table: a heading of 20 points, a heading row of 10 and `rows` rows of `rowHeight`.
+PrintedBlock table(int rows, double rowHeight)
+{
+    PrintedBlock block;
+    block.lead.append(piece(20));
+    block.header = piece(10);
+    for (int row = 0; row < rows; ++row)
+        block.pieces.append(piece(rowHeight));
+    return block;
+}
+
+// Each page as the tops of its pieces, in points.
+QList<QList<double>> tops(const QList<PlacedPage> &pages)
+{
+    QList<QList<double>> all;
+    for (const PlacedPage &page : pages) {
+        QList<double> placed;
+        for (const PlacedPiece &piece : page)
+            placed.append(piece.top);
+        all.append(placed);
+    }
+    return all;
+}
+
+} // namespace
+
+class PrintedPagesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void aTableContinuesUnderItsHeadingRowRepeated()
+    {
+        const QList<PrintedBlock> blocks{table(5, 30)};
+        // 100 points a page: heading, heading row and two rows (20 + 10 + 60); then the heading row again.
+        const QList<PlacedPage> pages = paginate(blocks, 100);
+        QCOMPARE(tops(pages), QList<QList<double>>({{0, 20, 30, 60}, {0, 10, 40, 70}}));
+        QCOMPARE(pages[1][0].piece, &*blocks[0].header);
+        QCOMPARE(pages[1][3].piece, &blocks[0].pieces[4]);
+    }
+
+    void aRowThatFitsExactlyStaysAndOneAPointTooTallMoves()
+    {
+        QCOMPARE(paginate({table(3, 20)}, 90).size(), 1);      // 20 + 10 + 3 × 20 = 90
+        QCOMPARE(paginate({table(3, 20)}, 89.5).size(), 2);
+    }
+
+    void aBlockStartsAPageRatherThanLeaveItsHeadingAlone()
+    {
+        // The first table ends at 70; with the gap the second's heading, heading row and
+        // first row would need up to 144 of a page of 130: it goes to the next page whole.
+        const QList<PlacedPage> pages = paginate({table(2, 20), table(2, 30)}, 130);
+        QCOMPARE(tops(pages), QList<QList<double>>({{0, 20, 30, 50}, {0, 20, 30, 60}}));
+        // On a taller page it follows 14 points below the first.
+        QCOMPARE(tops(paginate({table(2, 20), table(2, 30)}, 200)),
+                 QList<QList<double>>({{0, 20, 30, 50, 84, 104, 114, 144}}));
+    }
+
+    void aPieceTallerThanAPageStillPrintsAndNothingIsLost()
+    {
+        PrintedBlock chart;
+        chart.pieces.append(piece(500));
+        const QList<PlacedPage> pages = paginate({table(1, 10), chart}, 300);
+        QCOMPARE(tops(pages), QList<QList<double>>({{0, 20, 30}, {0}}));
+        QCOMPARE(paginate({}, 300).size(), 1); // an empty report is one page
+    }
+
+    void pagesAreA4Upright()
+    {
+        const QPageLayout layout = a4PageLayout();
+        QCOMPARE(layout.pageSize().id(), QPageSize::A4);
+        QCOMPARE(layout.orientation(), QPageLayout::Portrait);
+    }
+};
+
+QTEST_MAIN(PrintedPagesTest)
+#include "tst_printed_pages.moc"
