@@ -164,6 +164,36 @@ def check_command_line(program, root, out):
     check(sorted(os.listdir(out)) == [], f"failed exports wrote {os.listdir(out)}")
 
 
+def check_material_commands(program, root, out):
+    """Teaching material from the command line: exactly the file named, or a message and nothing."""
+    helped = run(program, "--help").stdout
+    check(b"--lecture-pdf" in helped and b"--problems-pdf" in helped, "--help does not name the material commands")
+    progress = root / "0012.ucd"
+    before = progress.read_bytes()
+    refused = [("--lecture-pdf", "11", str(out / "l.pdf"), "講義の番号"),
+               ("--lecture-pdf", "x", str(out / "l.pdf"), "講義の番号"),
+               ("--problems-pdf", "0", str(out / "w.pdf"), "パターン"),
+               ("--problems-pdf", "4", str(out / "w.pdf"), "パターン"),
+               ("--problems-pdf", "1", "--stage", "3", str(out / "w.pdf"), "--stage"),
+               ("--lecture-pdf", "2", str(progress), ".pdf"),
+               ("--problems-pdf", "1", str(out / "no such folder" / "w.pdf"), "書き出せません")]
+    for *arguments, message in refused:
+        made = run(program, *arguments)
+        check(made.returncode != 0 and message.encode() in made.stderr,
+              f"{arguments}: {made.returncode} {made.stderr.decode(errors='replace')[-200:]}")
+    check(progress.read_bytes() == before, "a progress file named as the PDF was changed")
+    check(sorted(os.listdir(out)) == [], f"refused material wrote {os.listdir(out)}")
+    for arguments, name, shown in ((("--lecture-pdf", "3", "--speech"), "lecture.pdf", "第3講"),
+                                   (("--problems-pdf", "2", "--stage", "2"), "worksheet.pdf", "【問題16】")):
+        made = run(program, *arguments, str(out / name))
+        check(made.returncode == 0 and made.stdout == b"", f"{arguments}: {made.returncode} {made.stderr[-300:]}")
+        text = subprocess.run(["pdftotext", str(out / name), "-"], capture_output=True, text=True).stdout
+        check(shown in text, f"{name} does not show {shown}")
+    check(sorted(os.listdir(out)) == ["lecture.pdf", "worksheet.pdf"], f"the material wrote {os.listdir(out)}")
+    for made in os.listdir(out):
+        os.remove(out / made)
+
+
 # --- The PDF
 
 def pdf_words(path):
@@ -334,6 +364,7 @@ def main():
         out.mkdir()
         write_class(root, students)
         check_command_line(program, root, out)
+        check_material_commands(program, root, out)
         check_pdf(program, root, out, students, problems)
         for made in os.listdir(out):
             os.remove(out / made)
