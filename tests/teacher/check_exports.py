@@ -226,7 +226,11 @@ def check_pdf(program, root, out, students, problems):
         check(f"{number}" in texts and "ページ" in " ".join(texts), f"page {number} has no page number")
         check("作成" in texts and any(t.startswith("フォルダ：") for t in texts), f"page {number}: no frame")
     # Each student's row whole on one page, under the students' heading row.
-    heading_pages = [n for n, page in enumerate(pages) if "ユーザーコード" in [w[0] for w in page]]
+    # The codes' heading, on one line or on two as ユーザー／コード: never broken mid-word.
+    code_heading = ("ユーザーコード", "ユーザー")
+    check(not any(w[0].startswith("ユーザー") and w[0] not in code_heading for page in pages for w in page),
+          "the codes' heading broken mid-word")
+    heading_pages = [n for n, page in enumerate(pages) if any(w[0] in code_heading for w in page)]
     check(len(heading_pages) >= 2, f"the students' table is on pages {heading_pages}: make the class larger")
     for student in students:
         found = [(n, w) for n, page in enumerate(pages) for w in page if w[0] == student.code and w[1] < 160]
@@ -237,7 +241,7 @@ def check_pdf(program, root, out, students, problems):
         row = row_words(pages[number], word[2])
         check(f"{student.score}" in row and str(sum(student.misses)) in row,
               f"{student.code}'s row split or wrong: {row}")
-        above = [w for w in pages[number] if w[0] == "ユーザーコード" and w[2] < word[2]]
+        above = [w for w in pages[number] if w[0] in code_heading and w[2] < word[2]]
         check(above, f"{student.code}: no heading row above it on page {number + 1}")
     # Each problem's figures in its row.
     # A problem's row: figures only (and ★), its number first at the left.

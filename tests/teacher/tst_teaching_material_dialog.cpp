@@ -104,15 +104,6 @@ private Q_SLOTS:
         QVERIFY(worksheet.contains(u"【問題16】"_s) && !worksheet.contains(u"【問題15】"_s));
     }
 
-    void refusesAFileOfAnotherKind()
-    {
-        TeachingMaterialDialog dialog(dialogs_, TeachingMaterialDialog::Lecture);
-        dialogs_.fileToWrite = out_->filePath(u"0012.ucd"_s);
-        click(dialog, u"savePdfButton"_s);
-        QCOMPARE(dialogs_.told.size(), 1);
-        QVERIFY(!QFile::exists(dialogs_.fileToWrite));
-    }
-
 private:
     std::optional<QTemporaryDir> out_;
     FakeTeacherDialogs dialogs_;

@@ -161,13 +161,13 @@ QList<TeacherCommand> teacherCommands()
          }},
         {{kLectureOption,
           QStringLiteral("数学博士の講義 N（1〜%1）の配布資料を PDF ファイル FILE に書き出して終わります。")
-              .arg(kLectureCount),
+              .arg(lectureCount()),
           QStringLiteral("N")},
          [](const QCommandLineParser &options) {
              const QString asked = options.value(kLectureOption);
-             const std::optional<int> lecture = numberIn(asked, 1, kLectureCount);
+             const std::optional<int> lecture = numberIn(asked, 1, lectureCount());
              if (!lecture)
-                 return fail(QStringLiteral("講義の番号は 1 から %1 までです：%2").arg(kLectureCount).arg(asked));
+                 return fail(QStringLiteral("講義の番号は 1 から %1 までです：%2").arg(lectureCount()).arg(asked));
              return writeMaterialPdf(options, lectureHandout(*lecture, options.isSet(kSpeechOption),
                                                              QDateTime::currentDateTime()));
          }},

@@ -2,6 +2,7 @@
 
 #include "lecture_figures.h"
 #include "lecture_page_drawing.h"
+#include "lectures/lecture.h"
 #include "print_style.h"
 
 #include <QPainter>
@@ -30,6 +31,11 @@ PrintedPiece printedPage(const content::Lecture &lecture, int page, bool withSpe
 }
 
 } // namespace
+
+int lectureCount()
+{
+    return int(content::lectures().size());
+}
 
 QString handoutPageCaption(int page)
 {

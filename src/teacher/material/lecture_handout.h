@@ -6,9 +6,10 @@
 
 namespace piyota::teacher {
 
-inline constexpr int kLectureCount = 10;
+// The math doctor's lectures, numbered from 1.
+int lectureCount();
 
-// Lecture `lecture` (1..kLectureCount) as a handout: its number and topic
+// Lecture `lecture` (1..lectureCount()) as a handout: its number and topic
 // above every sheet, then its introduction and each of its pages as the
 // student sees it once it is performed (the text and graph panels, and the
 // math doctor's speech when asked for), captioned, two to an A4 sheet.

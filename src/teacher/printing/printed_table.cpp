@@ -13,6 +13,8 @@ namespace {
 
 constexpr double kCellPadding = 3;
 constexpr double kRuleWidth = 0.5;
+// A column given exactly its heading's width may come out a rounding error narrower.
+constexpr double kWidthTolerance = 0.01;
 
 // A cell as printed: what the model gives for it, taken once.
 struct PrintedCell {
@@ -191,7 +193,7 @@ PrintedBlock printedTable(const QAbstractItemModel &table, const QString &headin
     // A heading wider than its column takes two lines, broken where it reads well.
     PrintedRow shownHeadings = headings;
     for (qsizetype column = 0; column < headings.size(); ++column) {
-        if (naturalWidth(headings[column]) > widths[column])
+        if (naturalWidth(headings[column]) > widths[column] + kWidthTolerance)
             shownHeadings[column].text = headingLines(headings[column].text).join(QLatin1Char('\n'));
     }
 

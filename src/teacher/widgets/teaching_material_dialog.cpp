@@ -38,11 +38,11 @@ TeachingMaterialDialog::TeachingMaterialDialog(TeacherDialogs &dialogs, Choice c
 {
     setWindowTitle(QStringLiteral("教材を印刷"));
     QStringList materials;
-    for (int lecture = 1; lecture <= kLectureCount; ++lecture)
+    for (int lecture = 1; lecture <= lectureCount(); ++lecture)
         materials << lectureName(lecture);
     materials << QStringLiteral("問題プリント（最後のページに解答）");
     materialChoice_ = comboBox(QStringLiteral("materialChoice"), QStringLiteral("教材"), materials);
-    materialChoice_->setCurrentIndex(choice == Worksheet ? kLectureCount : 0);
+    materialChoice_->setCurrentIndex(choice == Worksheet ? lectureCount() : 0);
     speechCheck_ = new QCheckBox(QStringLiteral("数学博士のせりふも印刷する"));
     speechCheck_->setObjectName(QStringLiteral("speechCheck"));
     speechCheck_->setAccessibleName(speechCheck_->text());
@@ -84,7 +84,7 @@ TeachingMaterialDialog::TeachingMaterialDialog(TeacherDialogs &dialogs, Choice c
 
 bool TeachingMaterialDialog::worksheetChosen() const
 {
-    return materialChoice_->currentIndex() == kLectureCount;
+    return materialChoice_->currentIndex() == lectureCount();
 }
 
 TeachingMaterial TeachingMaterialDialog::chosenMaterial() const
