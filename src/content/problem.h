@@ -39,6 +39,7 @@ inline QuestionItem squared(std::initializer_list<ExponentDigit> digits, int twi
 }
 
 inline constexpr int kChoiceCount = 7; // Command1..Command7; Command8 is always "その他"
+inline const QString kOtherChoiceCaption = QStringLiteral("その他"); // Command8's
 inline constexpr int kLayoutCount = 3;
 
 // One answer layout of a problem: a question of its own, seven choice

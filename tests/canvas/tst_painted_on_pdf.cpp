@@ -2,11 +2,10 @@
 #include "lecture_page_drawing.h"
 #include "question_printer.h"
 #include "content/reader/transcription.h"
+#include "pdf_tools.h"
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,21 +14,6 @@ using namespace piyota;
 namespace written = piyota::transcription;
 
 namespace {
-
-// What a poppler tool prints about the file.
-QString pdfTool(const QString &tool, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return u"%1 failed: %2"_s.arg(tool, QString::fromUtf8(process.readAllStandardError()));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString withoutSpaces(QString text)
-{
-    return text.remove(u' ').remove(u'　').remove(u'\n');
-}
 
 // The literals a lecture page prints, from the transcription, each once.
 QStringList printedLiterals(const written::LecturePage &page)
@@ -43,21 +27,6 @@ QStringList printedLiterals(const written::LecturePage &page)
     return literals;
 }
 
-// The first of the texts that the extracted text does not hold, in order
-// and whole (spaces aside), or nothing.
-QString firstMissing(const QString &extracted, const QStringList &texts)
-{
-    const QString all = withoutSpaces(extracted);
-    qsizetype from = 0;
-    for (const QString &text : texts) {
-        const qsizetype at = all.indexOf(withoutSpaces(text), from);
-        if (at < 0)
-            return text;
-        from = at;
-    }
-    return {};
-}
-
 } // namespace
 
 // A lecture page and a question painted into a PDF, and read back as their
@@ -69,10 +38,8 @@ class PrintedPagesTest : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        for (const QString &tool : {u"pdftotext"_s, u"pdffonts"_s, u"pdfimages"_s}) {
-            if (QStandardPaths::findExecutable(tool).isEmpty())
-                QSKIP(qPrintable(tool + u" (poppler-utils) is not installed"_s));
-        }
+        if (const QString missing = pdf_tools::missingTools(); !missing.isEmpty())
+            QSKIP(qPrintable(missing + u" (poppler-utils) not installed"_s));
         QVERIFY(folder_.isValid());
         pdf_ = folder_.filePath(u"pages.pdf"_s);
         QPdfWriter writer(pdf_);
@@ -90,30 +57,19 @@ private Q_SLOTS:
 
     void textsComeOutAsText()
     {
-        const QString text = pdfTool(u"pdftotext"_s, {u"-raw"_s, pdf_, u"-"_s});
+        const QString text = pdf_tools::text(pdf_);
         const written::Lecture &lecture = *written::course().lecture(1);
         QStringList expected = printedLiterals(lecture.introduction);
         expected << u"「わしが数学博士である。」"_s << printedLiterals(lecture.pages.front());
         const QStringList question = written::course().layout(1, 2)->printedLines();
-        QCOMPARE(firstMissing(text, expected), QString());
-        QCOMPARE(firstMissing(text.section(u'\f', 1), question), QString());
+        QCOMPARE(pdf_tools::firstMissing(text, expected), QString());
+        QCOMPARE(pdf_tools::firstMissing(text.section(u'\f', 1), question), QString());
     }
 
-    void fontsAreEmbedded()
+    void fontsAreEmbeddedAndNothingIsAPicture()
     {
-        const QStringList lines = pdfTool(u"pdffonts"_s, {pdf_}).split(u'\n', Qt::SkipEmptyParts);
-        QVERIFY2(lines.size() > 2, qPrintable(lines.join(u'\n'))); // a heading, a rule, a font at least
-        for (const QString &font : lines.mid(2)) {
-            // name type encoding emb sub uni object ID
-            const QStringList columns = font.split(u' ', Qt::SkipEmptyParts);
-            QVERIFY2(columns.size() >= 7 && columns[columns.size() - 5] == u"yes", qPrintable(font));
-        }
-    }
-
-    void nothingIsAPicture()
-    {
-        const QStringList lines = pdfTool(u"pdfimages"_s, {u"-list"_s, pdf_}).split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 2); // the heading and its rule
+        QCOMPARE(pdf_tools::fontsNotEmbedded(pdf_), QStringList());
+        QCOMPARE(pdf_tools::pictureCount(pdf_), 0);
     }
 
 private:

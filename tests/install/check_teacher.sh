@@ -59,5 +59,13 @@ grep -q -- '--export-pdf' "$scratch/help.log" || fail "piyota-teacher --help doe
 env -i PATH="$PATH" LANG=C.UTF-8 HOME="$scratch" "$program" --export-pdf "$scratch/report.pdf" "$folder" \
   </dev/null >"$scratch/export.log" 2>&1 || fail "piyota-teacher --export-pdf failed: $(cat -- "$scratch/export.log")"
 head -c 5 -- "$scratch/report.pdf" | grep -q '%PDF-' || fail "piyota-teacher --export-pdf wrote no PDF"
+# A lecture's handout, drawn with the course's own fonts as installed.
+env -i PATH="$PATH" LANG=C.UTF-8 HOME="$scratch" "$program" --lecture-pdf 1 "$scratch/lecture.pdf" \
+  </dev/null >"$scratch/lecture.log" 2>&1 || fail "piyota-teacher --lecture-pdf failed: $(cat -- "$scratch/lecture.log")"
+head -c 5 -- "$scratch/lecture.pdf" | grep -q '%PDF-' || fail "piyota-teacher --lecture-pdf wrote no PDF"
+if command -v pdffonts >/dev/null; then
+  pdffonts "$scratch/lecture.pdf" | grep -q '^Monapo ' ||
+    fail "the installed lecture handout is not in Monapo: $(pdffonts "$scratch/lecture.pdf" 2>&1)"
+fi
 
-echo "installed $teacher_id: read $folder and changed nothing there; its help and a PDF without a display"
+echo "installed $teacher_id: read $folder and changed nothing there; its help, a PDF and a handout without a display"

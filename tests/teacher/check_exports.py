@@ -164,6 +164,36 @@ def check_command_line(program, root, out):
     check(sorted(os.listdir(out)) == [], f"failed exports wrote {os.listdir(out)}")
 
 
+def check_material_commands(program, root, out):
+    """Teaching material from the command line: exactly the file named, or a message and nothing."""
+    helped = run(program, "--help").stdout
+    check(b"--lecture-pdf" in helped and b"--problems-pdf" in helped, "--help does not name the material commands")
+    progress = root / "0012.ucd"
+    before = progress.read_bytes()
+    refused = [("--lecture-pdf", "11", str(out / "l.pdf"), "講義の番号"),
+               ("--lecture-pdf", "x", str(out / "l.pdf"), "講義の番号"),
+               ("--problems-pdf", "0", str(out / "w.pdf"), "パターン"),
+               ("--problems-pdf", "4", str(out / "w.pdf"), "パターン"),
+               ("--problems-pdf", "1", "--stage", "3", str(out / "w.pdf"), "--stage"),
+               ("--lecture-pdf", "2", str(progress), ".pdf"),
+               ("--problems-pdf", "1", str(out / "no such folder" / "w.pdf"), "書き出せません")]
+    for *arguments, message in refused:
+        made = run(program, *arguments)
+        check(made.returncode != 0 and message.encode() in made.stderr,
+              f"{arguments}: {made.returncode} {made.stderr.decode(errors='replace')[-200:]}")
+    check(progress.read_bytes() == before, "a progress file named as the PDF was changed")
+    check(sorted(os.listdir(out)) == [], f"refused material wrote {os.listdir(out)}")
+    for arguments, name, shown in ((("--lecture-pdf", "3", "--speech"), "lecture.pdf", "第3講"),
+                                   (("--problems-pdf", "2", "--stage", "2"), "worksheet.pdf", "【問題16】")):
+        made = run(program, *arguments, str(out / name))
+        check(made.returncode == 0 and made.stdout == b"", f"{arguments}: {made.returncode} {made.stderr[-300:]}")
+        text = subprocess.run(["pdftotext", str(out / name), "-"], capture_output=True, text=True).stdout
+        check(shown in text, f"{name} does not show {shown}")
+    check(sorted(os.listdir(out)) == ["lecture.pdf", "worksheet.pdf"], f"the material wrote {os.listdir(out)}")
+    for made in os.listdir(out):
+        os.remove(out / made)
+
+
 # --- The PDF
 
 def pdf_words(path):
@@ -196,7 +226,11 @@ def check_pdf(program, root, out, students, problems):
         check(f"{number}" in texts and "ページ" in " ".join(texts), f"page {number} has no page number")
         check("作成" in texts and any(t.startswith("フォルダ：") for t in texts), f"page {number}: no frame")
     # Each student's row whole on one page, under the students' heading row.
-    heading_pages = [n for n, page in enumerate(pages) if "ユーザーコード" in [w[0] for w in page]]
+    # The codes' heading, on one line or on two as ユーザー／コード: never broken mid-word.
+    code_heading = ("ユーザーコード", "ユーザー")
+    check(not any(w[0].startswith("ユーザー") and w[0] not in code_heading for page in pages for w in page),
+          "the codes' heading broken mid-word")
+    heading_pages = [n for n, page in enumerate(pages) if any(w[0] in code_heading for w in page)]
     check(len(heading_pages) >= 2, f"the students' table is on pages {heading_pages}: make the class larger")
     for student in students:
         found = [(n, w) for n, page in enumerate(pages) for w in page if w[0] == student.code and w[1] < 160]
@@ -207,7 +241,7 @@ def check_pdf(program, root, out, students, problems):
         row = row_words(pages[number], word[2])
         check(f"{student.score}" in row and str(sum(student.misses)) in row,
               f"{student.code}'s row split or wrong: {row}")
-        above = [w for w in pages[number] if w[0] == "ユーザーコード" and w[2] < word[2]]
+        above = [w for w in pages[number] if w[0] in code_heading and w[2] < word[2]]
         check(above, f"{student.code}: no heading row above it on page {number + 1}")
     # Each problem's figures in its row.
     # A problem's row: figures only (and ★), its number first at the left.
@@ -334,6 +368,7 @@ def main():
         out.mkdir()
         write_class(root, students)
         check_command_line(program, root, out)
+        check_material_commands(program, root, out)
         check_pdf(program, root, out, students, problems)
         for made in os.listdir(out):
             os.remove(out / made)

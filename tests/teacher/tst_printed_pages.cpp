@@ -2,10 +2,17 @@
 // row again on every page a table continues on, and nothing split.
 
 #include "printed_document.h"
+#include "printed_table.h"
+#include "pdf_tools.h"
 
+#include <QRegularExpression>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
 #include <QTest>
 
+using namespace piyota;
 using namespace piyota::teacher;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -78,6 +85,49 @@ private Q_SLOTS:
         const QList<PlacedPage> pages = paginate({table(1, 10), chart}, 300);
         QCOMPARE(tops(pages), QList<QList<double>>({{0, 20, 30}, {0}}));
         QCOMPARE(paginate({}, 300).size(), 1); // an empty report is one page
+    }
+
+    void aBlockMayStartAPageOfItsOwn()
+    {
+        PrintedBlock key = table(2, 10);
+        key.startsPage = true;
+        QCOMPARE(tops(paginate({table(1, 10), key}, 300)), (QList<QList<double>>{{0, 20, 30}, {0, 20, 30, 40}}));
+        QCOMPARE(paginate({key}, 300).size(), 1); // not after an empty page
+    }
+
+    void aHeadingOfTwoLinesBreaksWhereItReads()
+    {
+        QCOMPARE(headingLines(u"時間の合計（秒）"_s), (QStringList{u"時間の合計"_s, u"（秒）"_s}));
+        QCOMPARE(headingLines(u"時間の中央値（秒）"_s), (QStringList{u"時間の中央値"_s, u"（秒）"_s}));
+        QCOMPARE(headingLines(u"ユーザーコード"_s), (QStringList{u"ユーザー"_s, u"コード"_s}));
+        QCOMPARE(headingLines(u"到達した問題"_s), (QStringList{u"到達した"_s, u"問題"_s}));
+        QCOMPARE(headingLines(u"解き終えた人数"_s), (QStringList{u"解き終えた"_s, u"人数"_s}));
+        QCOMPARE(headingLines(u"間違いの多い問題"_s), (QStringList{u"間違いの"_s, u"多い問題"_s}));
+        QCOMPARE(headingLines(u"最終保存"_s), (QStringList{u"最終"_s, u"保存"_s}));
+        QCOMPARE(headingLines(u"得"_s), QStringList{u"得"_s});
+    }
+
+    // A column wider than its heading's longer line, but not wide enough for
+    // the whole heading, printed and read back: the heading still breaks
+    // where it reads, not where the column ends.
+    void aHeadingBreaksWhereItReadsInAWiderColumn()
+    {
+        if (const QString missing = pdf_tools::missingTools(); !missing.isEmpty())
+            QSKIP(qPrintable(missing + u" (poppler-utils) not installed"_s));
+        QStandardItemModel model(0, 2);
+        model.setHorizontalHeaderLabels({u"ユーザーコード"_s, u"説明"_s});
+        model.appendRow({new QStandardItem(u"0012345678901"_s), new QStandardItem(QString(40, QChar(0x3042)))});
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(u"table.pdf"_s);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(pdfOf({u"T"_s, u"A"_s, QDateTime()}, {printedTable(model, u"H"_s, QString(), 200)}));
+        file.close();
+        QStringList words;
+        static const QRegularExpression word(u"<word [^>]*>([^<]*)</word>"_s);
+        for (const auto &found : word.globalMatch(pdf_tools::run(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s})))
+            words << found.captured(1);
+        QVERIFY2(words.contains(u"ユーザー"_s) && words.contains(u"コード"_s), qPrintable(words.join(u' ')));
     }
 
     void pagesAreA4Upright()

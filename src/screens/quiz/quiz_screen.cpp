@@ -35,8 +35,6 @@ constexpr int kAnswerButtons = 8;
 constexpr int kBlue = 1;
 constexpr int kRed = 4;
 
-const QString kOtherCaption = QStringLiteral("その他");
-
 } // namespace
 
 QuizScreen::QuizScreen(AppContext &app, const QuizStage &stage)
@@ -222,8 +220,8 @@ void QuizScreen::present(int problem, content::Presentation how)
         button->setText(layout->captions[static_cast<std::size_t>(b - 1)]);
         button->setAccessibleName(button->text());
     }
-    answerButtons_.back()->setText(kOtherCaption);
-    answerButtons_.back()->setAccessibleName(kOtherCaption);
+    answerButtons_.back()->setText(content::kOtherChoiceCaption);
+    answerButtons_.back()->setAccessibleName(content::kOtherChoiceCaption);
 }
 
 void QuizScreen::clearProblem()

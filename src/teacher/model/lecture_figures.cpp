@@ -4,10 +4,7 @@
 
 namespace piyota::teacher {
 
-namespace {
-
-// What each lecture is about, as a teacher names the topic.
-QString topicOf(int lecture)
+QString lectureTopic(int lecture)
 {
     static const QStringList topics{
         QStringLiteral("y = ax² のグラフ"),
@@ -24,15 +21,13 @@ QString topicOf(int lecture)
     return topics.value(lecture - 1);
 }
 
-} // namespace
-
 QList<LectureFigures> lectureFigures(const QList<ProblemFigures> &problems)
 {
     QList<LectureFigures> lectures;
     for (const content::Lecture &lecture : content::lectures()) {
         LectureFigures figures;
         figures.lecture = lecture.number;
-        figures.topic = topicOf(lecture.number);
+        figures.topic = lectureTopic(lecture.number);
         figures.firstProblem = lecture.firstProblem;
         figures.lastProblem = lecture.lastProblem;
         qint64 problemsReached = 0;

@@ -21,6 +21,9 @@ struct LectureFigures {
     std::optional<double> averageMisses; // per problem reached, over its problems
 };
 
+// What lecture `lecture` (1..10) is about, as a teacher names the topic.
+QString lectureTopic(int lecture);
+
 // Lectures 1 to 10 in order, from the figures of problems 1 to 30.
 QList<LectureFigures> lectureFigures(const QList<ProblemFigures> &problems);
 

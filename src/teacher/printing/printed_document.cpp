@@ -61,7 +61,7 @@ QList<PlacedPage> paginate(const QList<PrintedBlock> &blocks, double textHeight)
             y += kGapBetweenBlocks;
         const double header = block.header ? block.header->height : 0;
         const double first = block.pieces.isEmpty() ? 0 : block.pieces.front().height;
-        if (y > 0 && y + heightOf(block.lead) + header + first > textHeight)
+        if (y > 0 && (block.startsPage || y + heightOf(block.lead) + header + first > textHeight))
             startPage();
         for (const PrintedPiece &piece : block.lead)
             place(piece);
@@ -88,6 +88,11 @@ QPageLayout a4PageLayout()
 double a4TextWidth()
 {
     return a4PageLayout().paintRect(QPageLayout::Point).width();
+}
+
+double a4TextHeight()
+{
+    return a4PageLayout().paintRect(QPageLayout::Point).height() - kFrameTop - kFrameBottom;
 }
 
 bool printDocument(QPagedPaintDevice &device, const PageFrame &frame, const QList<PrintedBlock> &blocks)

@@ -26,11 +26,13 @@ struct PrintedPiece {
 // Pieces printed one under another: the lead (a heading, a note) stays on
 // the page of the first piece; the header (a table's heading row) comes
 // before the first piece and again at the top of each page the pieces
-// continue on.
+// continue on. A block may start a page of its own (an answer key after
+// the questions).
 struct PrintedBlock {
     QList<PrintedPiece> lead;
     std::optional<PrintedPiece> header;
     QList<PrintedPiece> pieces;
+    bool startsPage = false;
 };
 
 // What frames every page: the title and what it is about at the top, with
@@ -56,8 +58,10 @@ QList<PlacedPage> paginate(const QList<PrintedBlock> &blocks, double textHeight)
 // A4 upright, with margins a printer can print within.
 QPageLayout a4PageLayout();
 
-// The points across the text of a page of a4PageLayout() inside the frame.
+// The points across and down the text of a page of a4PageLayout() inside
+// the frame.
 double a4TextWidth();
+double a4TextHeight();
 
 // Paints the pages on a printer or a PDF writer as its page layout says;
 // false when the device could not be painted on.

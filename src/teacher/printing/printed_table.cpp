@@ -13,6 +13,8 @@ namespace {
 
 constexpr double kCellPadding = 3;
 constexpr double kRuleWidth = 0.5;
+// A column given exactly its heading's width may come out a rounding error narrower.
+constexpr double kWidthTolerance = 0.01;
 
 // A cell as printed: what the model gives for it, taken once.
 struct PrintedCell {
@@ -51,18 +53,21 @@ double naturalWidth(const PrintedCell &cell)
     return text_measure::width(cell.text, face, kTextPoints) + 2 * kCellPadding;
 }
 
-// Each column as wide as its widest cell and half its heading, the whole as
-// wide as `width`: more room goes to the headings, then is shared out in
-// proportion; less is taken from the widest columns.
+// Each column as wide as its widest cell and the longer line of its heading
+// on two lines, the whole as wide as `width`: more room goes to the
+// headings, then is shared out in proportion; less is taken from the
+// widest columns.
 QList<double> columnWidths(const PrintedRow &headings, const QList<PrintedRow> &rows, double width)
 {
     const double narrowest = 2 * kTextPoints + 2 * kCellPadding; // two characters
     QList<double> widths;
     for (qsizetype column = 0; column < headings.size(); ++column) {
-        // A heading may take two lines, its longer half on the first.
-        PrintedCell firstHalf = headings[column];
-        firstHalf.text.truncate((firstHalf.text.size() + 1) / 2);
-        double widest = std::max(narrowest, naturalWidth(firstHalf));
+        double widest = narrowest;
+        for (const QString &line : headingLines(headings[column].text)) {
+            PrintedCell part = headings[column];
+            part.text = line;
+            widest = std::max(widest, naturalWidth(part));
+        }
         for (const PrintedRow &row : rows)
             widest = std::max(widest, naturalWidth(row[column]));
         widths.append(widest);
@@ -129,7 +134,34 @@ PrintedPiece printedRow(const PrintedRow &row, const QList<double> &widths)
             }};
 }
 
+// Where a word starts after hiragana (「到達した｜問題」): a place to break.
+bool startsWord(QChar before, QChar at)
+{
+    const auto hiragana = [](QChar c) { return c.unicode() >= 0x3041 && c.unicode() <= 0x309F; };
+    return hiragana(before) && !hiragana(at);
+}
+
 } // namespace
+
+QStringList headingLines(const QString &heading)
+{
+    if (heading.size() < 2)
+        return {heading};
+    const qsizetype bracket = heading.indexOf(QChar(0xFF08)); // （
+    if (bracket > 0)
+        return {heading.left(bracket), heading.mid(bracket)};
+    // The most even break where a word starts, the longer line first; else the middle.
+    qsizetype best = (heading.size() + 1) / 2;
+    qsizetype bestLonger = heading.size();
+    for (qsizetype at = 1; at < heading.size(); ++at) {
+        const qsizetype longer = std::max(at, heading.size() - at);
+        if (startsWord(heading[at - 1], heading[at]) && longer <= bestLonger) {
+            best = at;
+            bestLonger = longer;
+        }
+    }
+    return {heading.left(best), heading.mid(best)};
+}
 
 PrintedPiece printedHeading(const QString &heading, double width)
 {
@@ -158,12 +190,18 @@ PrintedBlock printedTable(const QAbstractItemModel &table, const QString &headin
     for (int row = 0; row < table.rowCount(); ++row)
         rows.append(rowOf(table, row));
     const QList<double> widths = columnWidths(headings, rows, width);
+    // A heading wider than its column takes two lines, broken where it reads well.
+    PrintedRow shownHeadings = headings;
+    for (qsizetype column = 0; column < headings.size(); ++column) {
+        if (naturalWidth(headings[column]) > widths[column] + kWidthTolerance)
+            shownHeadings[column].text = headingLines(headings[column].text).join(QLatin1Char('\n'));
+    }
 
     PrintedBlock block;
     block.lead.append(printedHeading(heading, width));
     if (!note.isEmpty())
         block.lead.append(printedNote(note, width));
-    block.header = printedRow(headings, widths);
+    block.header = printedRow(shownHeadings, widths);
     for (const PrintedRow &row : rows)
         block.pieces.append(printedRow(row, widths));
     return block;

@@ -2,6 +2,7 @@
 
 #include "class_report.h"
 #include "overview_title.h"
+#include "page_output.h"
 #include "problem_chart.h"
 #include "student_window.h"
 #include "teacher_dialogs.h"
@@ -17,11 +18,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -33,11 +32,6 @@ namespace piyota::teacher {
 namespace {
 
 enum Tab { StudentsTab, ProblemsTab, LecturesTab, SkippedTab };
-
-QString cannotWrite(const QString &path)
-{
-    return QStringLiteral("%1 に書き出せませんでした。").arg(QDir::toNativeSeparators(path));
-}
 
 } // namespace
 
@@ -102,6 +96,13 @@ void TeacherWindow::buildMenusAndToolBar()
     quitAction->setShortcut(QKeySequence::Quit);
     connect(quitAction, &QAction::triggered, this, &QWidget::close);
 
+    QAction *handout = new QAction(QStringLiteral("講義の配布資料..."), this);
+    handout->setObjectName(QStringLiteral("lectureHandoutAction"));
+    connect(handout, &QAction::triggered, this, [this] { onMaterialTriggered(TeachingMaterialDialog::Lecture); });
+    QAction *worksheet = new QAction(QStringLiteral("問題プリント..."), this);
+    worksheet->setObjectName(QStringLiteral("worksheetAction"));
+    connect(worksheet, &QAction::triggered, this, [this] { onMaterialTriggered(TeachingMaterialDialog::Worksheet); });
+
     QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("ファイル"));
     fileMenu->addActions({openFolder, reloadAction_, cancelAction_});
     fileMenu->addSeparator();
@@ -110,6 +111,9 @@ void TeacherWindow::buildMenusAndToolBar()
     fileMenu->addActions({preview, print, pdf});
     fileMenu->addSeparator();
     fileMenu->addAction(quitAction);
+    QMenu *materialMenu = menuBar()->addMenu(QStringLiteral("教材を印刷"));
+    materialMenu->setObjectName(QStringLiteral("materialMenu"));
+    materialMenu->addActions({handout, worksheet});
 
     QToolBar *toolBar = addToolBar(QStringLiteral("操作"));
     toolBar->setObjectName(QStringLiteral("toolBar"));
@@ -265,27 +269,11 @@ void TeacherWindow::onStudentActivated(const QModelIndex &shown)
         (new StudentWindow(tables_.students.rows().at(row.row()), this))->show();
 }
 
-// Writes exactly the file the dialog asked about: one named without the
-// extension got it from the dialog before it asked, and one named with
-// another extension (a progress file's) is refused, never renamed.
 void TeacherWindow::exportFile(const QString &title, const QString &name, const QString &extension,
                                const std::function<std::optional<QByteArray>()> &bytes)
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested = QStringLiteral("%1_%2%3").arg(QFileInfo(overview_.folder).fileName(), name, extension);
-    const QString path = dialogs_.chooseFileToWrite(
-        this, title, QDir(documents).filePath(suggested),
-        QStringLiteral("%1 (*%2)").arg(extension.mid(1).toUpper(), extension), extension);
-    if (path.isEmpty())
-        return;
-    if (!hasExtension(path, extension)) {
-        dialogs_.tell(this, QStringLiteral("%1 には書き出しません。名前は %2 で終わるようにしてください。")
-                                .arg(QDir::toNativeSeparators(path), extension));
-        return;
-    }
-    const std::optional<QByteArray> written = bytes();
-    if (!written || !writeWholeFile(path, *written))
-        dialogs_.tell(this, cannotWrite(path));
+    writeChosenFile(dialogs_, this, title, suggestedDocumentPath(suggested), extension, bytes);
 }
 
 void TeacherWindow::onExportCsvTriggered()
@@ -311,21 +299,21 @@ ReportContents TeacherWindow::reportContents() const
 
 void TeacherWindow::onPreviewTriggered()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(a4PageLayout());
     const ReportContents contents = reportContents();
-    dialogs_.previewPrint(this, printer, [&contents](QPrinter &shown) { printClassReport(shown, contents); });
+    previewPages(dialogs_, this, [&contents](QPagedPaintDevice &shown) { return printClassReport(shown, contents); });
 }
 
 void TeacherWindow::onPrintTriggered()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(overviewTitle());
-    printer.setPageLayout(a4PageLayout());
-    if (!dialogs_.setUpPrinter(this, printer))
-        return;
-    if (!printClassReport(printer, reportContents()) || printer.printerState() == QPrinter::Error)
-        dialogs_.tell(this, QStringLiteral("印刷できませんでした。"));
+    const ReportContents contents = reportContents();
+    printPages(dialogs_, this, overviewTitle(),
+               [&contents](QPagedPaintDevice &printer) { return printClassReport(printer, contents); });
+}
+
+void TeacherWindow::onMaterialTriggered(TeachingMaterialDialog::Choice choice)
+{
+    TeachingMaterialDialog dialog(dialogs_, choice, this);
+    dialog.exec();
 }
 
 void TeacherWindow::onExportPdfTriggered()

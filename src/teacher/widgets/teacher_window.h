@@ -2,6 +2,7 @@
 
 #include "class_folder.h"
 #include "class_tables.h"
+#include "teaching_material_dialog.h"
 
 #include <QFutureWatcher>
 #include <QMainWindow>
@@ -31,7 +32,8 @@ class TeacherDialogs;
 // the folder can be read again (F5) keeping the sort; a student's row opens
 // the student's 30 problems (double click or Enter). The table shown can be
 // written to CSV, all of them to a spreadsheet, and the report printed,
-// previewed or written to PDF.
+// previewed or written to PDF. Its 教材を印刷 menu prints the lectures and
+// the problems for the class, with no folder needed.
 class TeacherWindow final : public QMainWindow {
     Q_OBJECT
 public:
@@ -58,6 +60,7 @@ private Q_SLOTS:
     void onPrintTriggered();
     void onExportPdfTriggered();
     void onStudentActivated(const QModelIndex &shown);
+    void onMaterialTriggered(TeachingMaterialDialog::Choice choice);
 
 private:
     QAction *makeAction(const QString &text, const QString &objectName, const QKeySequence &shortcut,
@@ -70,8 +73,8 @@ private:
     void showOverview(const ClassOverview &overview);
     void setExportsEnabled(bool enabled);
     ReportContents reportContents() const;
-    // Asks for the file to write and writes what `bytes` gives, telling the
-    // teacher when it could not be written.
+    // Asks for the file to write, named after the folder, and writes what
+    // `bytes` gives (writeChosenFile()).
     void exportFile(const QString &title, const QString &name, const QString &extension,
                     const std::function<std::optional<QByteArray>()> &bytes);
 
