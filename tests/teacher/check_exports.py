@@ -175,6 +175,10 @@ def check_material_commands(program, root, out):
                ("--problems-pdf", "0", str(out / "w.pdf"), "パターン"),
                ("--problems-pdf", "4", str(out / "w.pdf"), "パターン"),
                ("--problems-pdf", "1", "--stage", "3", str(out / "w.pdf"), "--stage"),
+               # an option of another command is refused, not ignored
+               ("--lecture-pdf", "2", "--stage", "1", str(out / "l.pdf"), "--stage は --lecture-pdf"),
+               ("--problems-pdf", "1", "--speech", str(out / "w.pdf"), "--speech は --problems-pdf"),
+               ("--export-pdf", str(out / "r.pdf"), "--table", "problems", str(root), "--table は --export-pdf"),
                ("--lecture-pdf", "2", str(progress), ".pdf"),
                ("--problems-pdf", "1", str(out / "no such folder" / "w.pdf"), "書き出せません")]
     for *arguments, message in refused:

@@ -132,6 +132,7 @@ QList<TeacherCommand> teacherCommands()
     return {
         {{kPdfOption, QStringLiteral("FOLDER のクラスの結果を PDF ファイル FILE に書き出して終わります。"),
           QStringLiteral("FILE")},
+         {},
          [](const QCommandLineParser &options) {
              return exportReport(options, kPdfOption, kPdfExtension,
                                  [](const ClassTables &, const ReportContents &contents) {
@@ -141,6 +142,7 @@ QList<TeacherCommand> teacherCommands()
         {{kSpreadsheetOption,
           QStringLiteral("FOLDER のクラスの結果を Excel ファイル FILE（.xlsx、表ごとに一枚のシート）に書き出して終わります。"),
           QStringLiteral("FILE")},
+         {},
          [](const QCommandLineParser &options) {
              return exportReport(options, kSpreadsheetOption, QStringLiteral(".xlsx"),
                                  [](const ClassTables &, const ReportContents &contents) {
@@ -150,6 +152,7 @@ QList<TeacherCommand> teacherCommands()
         {{kCsvOption,
           QStringLiteral("FOLDER の表の一つ（--table）を CSV ファイル FILE に書き出して終わります。"),
           QStringLiteral("FILE")},
+         {kTableOption},
          [](const QCommandLineParser &options) {
              const QString name = options.value(kTableOption);
              if (!kTableNames.contains(name))
@@ -163,6 +166,7 @@ QList<TeacherCommand> teacherCommands()
           QStringLiteral("数学博士の講義 N（1〜%1）の配布資料を PDF ファイル FILE に書き出して終わります。")
               .arg(lectureCount()),
           QStringLiteral("N")},
+         {kSpeechOption},
          [](const QCommandLineParser &options) {
              const QString asked = options.value(kLectureOption);
              const std::optional<int> lecture = numberIn(asked, 1, lectureCount());
@@ -176,6 +180,7 @@ QList<TeacherCommand> teacherCommands()
                          "書き出して終わります。")
               .arg(content::kLayoutCount),
           QStringLiteral("LAYOUT")},
+         {kStageOption},
          [](const QCommandLineParser &options) {
              const QString asked = options.value(kProblemsOption);
              const std::optional<int> layout = numberIn(asked, 1, content::kLayoutCount);
@@ -236,6 +241,10 @@ int runCommandLine(int argc, char *argv[])
     }
     if (!chosen)
         return fail(QStringLiteral("何をするかのオプションがありません（--help で一覧を示します）。"));
+    for (const QString &name : {kTableOption, kStageOption, kSpeechOption}) {
+        if (options.isSet(name) && !chosen->takes.contains(name))
+            return fail(QStringLiteral("--%1 は --%2 と一緒には使えません。").arg(name, chosen->option.names().constFirst()));
+    }
     return chosen->run(options);
 }
 

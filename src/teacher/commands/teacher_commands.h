@@ -15,6 +15,9 @@ namespace piyota::teacher {
 // more entry of teacherCommands().
 struct TeacherCommand {
     QCommandLineOption option;
+    // The names of the other options it takes (--table, --stage, ...);
+    // one meant for another command is refused, never silently ignored.
+    QStringList takes;
     // Runs with the command line as parsed; gives the exit status.
     std::function<int(const QCommandLineParser &options)> run;
 };
