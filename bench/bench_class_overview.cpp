@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The teachers' overview on a folder of 1,000 progress files: the folder
 // read into the class's figures, and the same read, shown in the window and
 // painted. The folder is made in the current directory: run it from a

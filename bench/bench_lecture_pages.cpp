@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every page of every lecture, performed on a shown lecture screen as "次へ"
 // performs it (the introduction as the screen's opening does), and painted.
 // Each measured page starts from the panels the pages before it left.

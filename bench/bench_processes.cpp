@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmarks of whole processes, with their figures printed as a table:
 //  - start-up: from process start to the first frame of the title screen
 //    (piyota_first_paint: the program itself, with first_paint_probe) against

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving the progress file (written whole to a temporary file, synced to the
 // disk and renamed over the old one) and loading it, in a directory made in
 // the current working directory: run it on the file system to be measured.

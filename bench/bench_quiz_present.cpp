@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Presenting each of the 30 problems on a shown quiz screen, and painting it:
 // the first problem of a group as the screen's opening presents it (the
 // progress file read included), the others as "次へ" does after a right

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One tick of the spinning roulette on a shown roulette screen: the ball
 // painted at its next place, then erased when its hold ends, and painted.
 #include "screen_painting.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole course through the real program: the title, the start menu, then
 // every problem answered wrong first, its lecture read to the end, and
 // answered right; the roulette played after every group, and the history

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linked into a program, ends it once its first window has been painted and
 // put on the screen, printing "first-paint <ns> cpu <ns>": the CLOCK_MONOTONIC
 // time of that moment, and the CPU time the main thread had used by then

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CPU time of the real program while a screen is left idle: each screen is
 // opened, left to settle, then the process's CPU time (all threads: the
 // animation timers, the sound threads) is read over a stretch of idle time.

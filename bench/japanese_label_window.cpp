@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A reference point for the start-up and memory figures: the smallest Qt
 // Widgets program that shows one line of Japanese text in the course's
 // gothic font, as every screen of the course does.

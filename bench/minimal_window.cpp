@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor of the start-up and memory figures: the smallest Qt Widgets
 // program, showing one empty window.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main() of the Google Benchmark programs that drive widgets: the
 // application object first, with the program's own application font.
 #include "fonts.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor of the title screen's start-up: a window that shows only the
 // title screen's texts, in the same fonts and sizes and at the same places,
 // and its two buttons; no pictures, timer, music or screen switcher. The

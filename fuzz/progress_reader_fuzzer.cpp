@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the progress-file reader. It must either refuse
 // them or return a record whose values are in range and whose saved form
 // reads back to a record that saves to the very same bytes. Read with a

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the teachers' overview beside the program: the executable, its
 # menu entry (「ぴよたの研修旅行 先生用」) and its desktop file name, compiled in.
 # It shares the program's icon. Included from this folder's CMakeLists.txt.

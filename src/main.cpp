@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program: shows the title screen and lets the navigator take the
 // student through the course until a screen ends it.
 //

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that no library of the program reaches one above it: neither by an
 # #include of one of its headers (by the include roots or by a relative path)
 # nor by linking it; and that every source file under src/ but the programs'

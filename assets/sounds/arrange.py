@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writing music down: note names, melodies bar by bar, chord progressions and
 the accompaniment patterns that play them."""
 

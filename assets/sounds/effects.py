@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The four effect sounds: door chimes, the correct-answer arpeggio, the wrong-answer buzz."""
 
 from wave_synth import Partial, Tone, bell, buzz

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the sound files of the course into this folder.
 
 Regenerate them with

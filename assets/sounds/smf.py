@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Standard MIDI File (format 1) writing, and its RIFF "RMID" wrapping."""
 
 import struct

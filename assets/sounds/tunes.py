@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The three tunes of the course, composed for it: a melody over a chord
 progression, with accompaniment patterns and drums."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Additive synthesis of short effect sounds, written as 16-bit mono WAV."""
 
 import math

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build folder packs whatever
 # `cmake --install` installs, under /usr, as piyota_<version>-<revision>_<architecture>.deb,
 # so another program joins it through its own install rules alone. The

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack on the files it has staged for the package, before packing
 # them (CPACK_PRE_BUILD_SCRIPTS): every folder drwxr-xr-x, as Debian wants
 # them, whatever the umask of whoever packs. (CMake makes the folders that

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The entry point of the sound module: the real wave and MIDI players.
 #include "fluid_midi_player.h"
 #include "pulse_wave_player.h"

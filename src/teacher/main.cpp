@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ぴよたの研修旅行 先生用: the teachers' overview of a class's progress files.
 // Without options it opens its window, on the folder given if there is one;
 // with options it runs as a command without a display (teacher_commands.h).

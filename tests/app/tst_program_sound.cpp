@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's sound as a sound server of the test's own hears it, through
 // the real screens, media controls and players: a screen's song stops when
 // the screen closes, a button's sound plays on after its screen has gone,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A student at the program, for the checks of a class folder that several
 // accounts share (scripts/check-shared-folder), run as each account:
 //

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program into a temporary prefix and checks what the desktop
 # reads: the menu entries and the software-centre description pass their
 # validators and name one application id, the menu starts the installed

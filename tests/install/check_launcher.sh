@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program into a temporary prefix and starts the installed
 # launcher headless, as the menu does: for a student starting for the first
 # time, for a student coming back to a data folder holding progress, for

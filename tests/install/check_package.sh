@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack and checks it: its control fields, the
 # files it installs and their owners, modes and dates, its licence, lintian's
 # verdict (no errors, no hardening missing), that a second build gives the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program into a temporary prefix and starts the installed
 # teachers' overview headless on a folder of progress files, as a teacher
 # would on a shared folder: it reads the files and changes nothing there.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program and the teachers' overview tell the desktop which menu entry
 // and which icon are their own.
 

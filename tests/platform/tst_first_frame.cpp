@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up work put off until the first window is on the screen: it runs once,
 // after that window has painted, and not before a window is shown.
 #include "first_frame.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every sound of every screen: the cue each activation and each button plays,
 // and the screen's media control going with the screen, which ends its music.
 #include "quiz/quiz_driver.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the course's sound cues through the real sound system on command, for
 // scripts/check-sound, which records what is heard. One command a line on
 // standard input, run on the event loop of the main thread as a screen would:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reading of the sequence check's recordings, on recordings made here:
 // marker bursts put at known times over music-like sound, and cues that are
 // heard in time, late, twice, without their start, or not at all, and late

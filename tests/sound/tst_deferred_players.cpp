@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sounds asked for before the sound module's players arrive: kept, started on
 // arrival in order, and dropped when their handle has gone or no player came.
 #include "fake_sound_backends.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // FluidSynth making a song's sound in the pieces a sound server asks for,
 // without a server: the song is heard, ends by itself once it and its last
 // notes are over (which closes its stream), and not before; a stop ends it at

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A screen's media control over fake players: what each cue starts and ends,
 // and what the end of the control ends.
 #include "fake_sound_backends.h"

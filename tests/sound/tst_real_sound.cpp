@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real players (libpulse and FluidSynth, from the sound module) behind a
 // screen's media control. On a sound server of the test's own: a button's
 // sound plays on after its screen has gone and its stream closes once it has

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound module loaded in the background: its players arrive on the
 // loader's thread once the event loop runs; a missing module brings none, and
 // a loader destroyed first brings nothing at all.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading wave files for the sound server: the samples as the file holds
 // them, whatever its rate and channels, and nothing from what is not a sound.
 #include "wave_file.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the teachers' outputs back as a teacher's tools would.
 
 Makes a class folder with a generator of its own (the progress file's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A class folder as a school shares it: a folder of its own per student
 // account, the login of its owner beside the code, files an earlier
 // version left at the top, and names that are not valid UTF-8.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a folder off the interface thread: progress, cancelling, and the
 // folder left exactly as it was.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The overview's figures of a generated class: students finished, on the
 // last problem, in the middle and fresh, and beside them files of every kind
 // that is not a progress file.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pages laid out for paper: where each piece of a block lands, the heading
 // row again on every page a table continues on, and nothing split.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chart of the problems: what each series holds, which bars stand out
 // and what the legend calls them, the axes, and the text for screen readers.
 

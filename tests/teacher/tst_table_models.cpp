@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tables as the teacher sees and sorts them, and their CSV bytes.
 
 #include "class_folders.h"

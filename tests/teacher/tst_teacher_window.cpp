@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The overview's window, headless: opening a folder, the tables and chart
 // it shows, CSV, printing and PDF, and staying in the teacher's hands while
 // a slow folder is read.

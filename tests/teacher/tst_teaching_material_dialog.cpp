@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 教材を印刷 menu and its dialog, headless: the choices it offers, and
 // the preview, the printer and the PDF file each given what was chosen.
 

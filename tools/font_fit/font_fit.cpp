@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures how well Japanese fonts fit what the course's tables imply, for
 // each of the three roles a font plays on the screens:
 //  - the proportional gothic of the question box and the lecture panels

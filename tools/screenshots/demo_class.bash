@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the progress files of a made-up class of 24 students for the
 # teachers' overview: most somewhere in the course, a few done, one fresh,
 # and one file broken. Problems 9, 18, 27 and 28 are the hard ones.

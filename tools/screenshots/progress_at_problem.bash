@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the progress file of a student who has come to problem N: the
 # problems before it answered right at the first try in 40 seconds each.
 # Sourced by scripts/screenshots.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the progress file of a student who has come to problem 30, the last
 # one: 29 problems answered with a few wrong tries and their times in seconds.
 # Sourced by scripts/screenshots.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Piyota developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Finds, keys and photographs the program's windows on an X display without a
 # window manager. Every screen and dialog of the program is a window of its
 # own, and switching screens always opens a new one. Sourced by

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Piyota developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the course's sound cues as its screens do, through the real sound
 // system, while recording the sound server's sink, and checks the recording:
 // every wave cue is heard from its start within 30 ms of its command, none is
