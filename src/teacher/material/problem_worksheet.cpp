@@ -41,10 +41,7 @@ PrintedPiece printedProblem(int problem, const content::ProblemLayout &layout)
     return {height, [problem, layout, box, answers, line](PagePainter &paper, const QRectF &area) {
                 const QRectF question(area.topLeft(), box);
                 paintQuestion(paper.painter(), paper.toDevice(question), problem, layout);
-                paper.drawLine(question.topLeft(), question.topRight(), kBoxRule, kRuleColour);
-                paper.drawLine(question.topRight(), question.bottomRight(), kBoxRule, kRuleColour);
-                paper.drawLine(question.bottomRight(), question.bottomLeft(), kBoxRule, kRuleColour);
-                paper.drawLine(question.bottomLeft(), question.topLeft(), kBoxRule, kRuleColour);
+                paper.drawFrame(question, kBoxRule, kRuleColour);
                 const double left = question.right() + kAnswersGap;
                 for (qsizetype index = 0; index < answers.size(); ++index) {
                     const QRectF row(left, area.top() + line * double(index), area.right() - left, line);

@@ -55,6 +55,13 @@ void PagePainter::drawLine(const QPointF &from, const QPointF &to, double widthP
     painter_.drawLine(from * dotsPerPoint_, to * dotsPerPoint_);
 }
 
+void PagePainter::drawFrame(const QRectF &points, double widthPoints, const QColor &colour)
+{
+    painter_.setPen(QPen(colour, widthPoints * dotsPerPoint_));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(toDevice(points));
+}
+
 namespace text_measure {
 
 double width(const QString &text, const QFont &face, double sizePoints)

@@ -26,6 +26,8 @@ public:
                   const QColor &colour = Qt::black);
     void fillRect(const QRectF &points, const QColor &colour);
     void drawLine(const QPointF &from, const QPointF &to, double widthPoints, const QColor &colour);
+    // The outline of a rectangle, its rule centred on the rectangle's edges.
+    void drawFrame(const QRectF &points, double widthPoints, const QColor &colour);
 
     // The device's rectangle for a rectangle in points, for drawings that
     // paint themselves (a chart).
